@@ -1,0 +1,22 @@
+#pragma once
+// The real platform: Qt's message boxes and file dialog, the system clock, QSoundEffect, the default
+// printer, the primary screen and the executable's folder.
+#include "Platform.h"
+
+#include <QString>
+#include <memory>
+
+namespace platform {
+
+class QtPlatform {
+public:
+    QtPlatform();
+    ~QtPlatform();
+    Platform platform();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace platform

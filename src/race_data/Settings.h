@@ -1,0 +1,28 @@
+#pragma once
+// The settings file Vindo.ini: section Brisrundan, keys "Last" and "Båtar i Mål".
+#include <QString>
+#include <QStringList>
+
+namespace race_data {
+
+// Reads and writes one key of an INI file the way the Windows private-profile functions do: section
+// and key names without regard to case, a missing key gives the default, at most 254 characters of a
+// value returned. Writing keeps every other section and key, writes Windows-1252 with CRLF line ends,
+// and replaces the file through a temporary file in the same folder (flushed to the device first).
+QString readProfileString(const QString& path, const QString& section, const QString& key,
+                          const QString& defaultValue);
+bool writeProfileStrings(const QString& path, const QString& section,
+                         const QList<QPair<QString, QString>>& keyValues);
+
+struct Installningar {
+    QString DataFil;
+    QString BatarIMalText;
+    QStringList BatarIMal;
+};
+
+QString settingsPath(const QString& appPath); // appPath + separator + "Vindo.ini"
+Installningar LasInstallningar(const QString& iniPath);
+// Writes "Last" = dataFil and "Båtar i Mål" = the flags joined by "*". Failures are not reported.
+void SparaInstallningar(const QString& iniPath, const QString& dataFil, const QStringList& batarIMal);
+
+} // namespace race_data
