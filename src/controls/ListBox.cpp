@@ -1,0 +1,138 @@
+#include "ListBox.h"
+
+#include "RuntimeError.h"
+
+#include <QCollator>
+#include <QKeyEvent>
+#include <QLocale>
+#include <algorithm>
+
+namespace controls {
+namespace {
+
+const QCollator& swedishCollator() {
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::Swedish, QLocale::Sweden)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+constexpr int InvalidPropertyValue = 380;
+
+} // namespace
+
+ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(sorted) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::clicked, this, [this] {
+        if (onClick) onClick();
+    }, Qt::DirectConnection);
+    connect(this, &QListWidget::doubleClicked, this, [this] {
+        if (onDblClick) onDblClick();
+    }, Qt::DirectConnection);
+}
+
+int ListBox::sortedPlace(const QString& text) const {
+    const QCollator& c = swedishCollator();
+    const int limit = keepAddingOrder_ ? 0 : -1;
+    int lo = 0;
+    int hi = count();
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (c.compare(item(mid)->text(), text) <= limit)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+int ListBox::AddItem(const QString& text) {
+    const int place = sorted_ ? sortedPlace(text) : count();
+    auto* entry = new QListWidgetItem(text);
+    entry->setData(Qt::UserRole, 0);
+    insertItem(place, entry);
+    newIndex_ = place;
+    return place;
+}
+
+void ListBox::Fill(const std::vector<std::pair<QString, std::int32_t>>& entries) {
+    std::vector<std::pair<QString, std::int32_t>> ordered = entries;
+    if (sorted_) {
+        const QCollator& c = swedishCollator();
+        const auto before = [&c](const auto& a, const auto& b) { return c.compare(a.first, b.first) < 0; };
+        std::stable_sort(ordered.begin(), ordered.end(), before);
+        // Adding one by one puts a later entry before the equal ones already there.
+        if (!keepAddingOrder_)
+            for (auto run = ordered.begin(); run != ordered.end();) {
+                auto end = std::find_if(run, ordered.end(), [&](const auto& e) { return before(*run, e); });
+                std::reverse(run, end);
+                run = end;
+            }
+    }
+    setUpdatesEnabled(false);
+    clear();
+    for (const auto& [text, data] : ordered) {
+        auto* entry = new QListWidgetItem(text);
+        entry->setData(Qt::UserRole, data);
+        addItem(entry);
+    }
+    setUpdatesEnabled(true);
+    newIndex_ = -1;
+}
+
+void ListBox::RemoveItem(int index) {
+    if (index < 0 || index >= count()) throw RuntimeError(5, "Invalid procedure call");
+    delete takeItem(index);
+}
+
+void ListBox::Clear() {
+    clear();
+    newIndex_ = -1;
+}
+
+QString ListBox::List(int index) const {
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+void ListBox::setList(int index, const QString& text) {
+    if (QListWidgetItem* entry = item(index)) entry->setText(text);
+}
+
+std::int32_t ListBox::ItemData(int index) const {
+    const QListWidgetItem* entry = item(index);
+    if (!entry) throw RuntimeError(381, "Invalid property array index");
+    return entry->data(Qt::UserRole).toInt();
+}
+
+void ListBox::setItemData(int index, std::int32_t value) {
+    QListWidgetItem* entry = item(index);
+    if (!entry) throw RuntimeError(381, "Invalid property array index");
+    entry->setData(Qt::UserRole, value);
+}
+
+int ListBox::ListIndex() const {
+    const QListWidgetItem* entry = currentItem();
+    return entry && entry->isSelected() ? currentRow() : -1;
+}
+
+void ListBox::setListIndex(int index) {
+    if (index == -1) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    if (index < 0 || index >= count()) throw RuntimeError(InvalidPropertyValue, "Invalid property value");
+    setCurrentRow(index);
+    if (onClick) onClick();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = ListIndex();
+    QListWidget::keyPressEvent(event);
+    if (ListIndex() != before && ListIndex() >= 0 && onClick) onClick();
+}
+
+} // namespace controls

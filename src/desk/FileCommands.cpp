@@ -1,0 +1,145 @@
+// "Ny Startlista", "Öppna Startlista", "Spara Som . . ." and clearing the desk.
+#include "frmMain.h"
+
+#include "ControlProps.h"
+#include "DeskText.h"
+#include "ErrorStyles.h"
+#include "RuntimeError.h"
+#include "Settings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <unordered_map>
+
+namespace {
+
+constexpr int Cancelled = 32755; // the file dialog's cancel, raised as an error
+
+QString chooseFile(platform::Dialogs& dialogs, const platform::FileDialogRequest& request) {
+    const std::optional<QString> chosen = dialogs.fileDialog(request);
+    if (!chosen) throw RuntimeError(Cancelled, "Cancel was selected");
+    return *chosen;
+}
+
+// Copies a file over another, leaving the copy writable: a copy of the read-only example race is
+// meant to be raced in.
+void copyReplacing(const QString& from, const QString& to) {
+    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath()) return;
+    if (!QFileInfo::exists(from)) throw RuntimeError(runtime_error_numbers::FileNotFound);
+    if (QFileInfo::exists(to) && !QFile::remove(to)) throw RuntimeError(runtime_error_numbers::PathFileAccess);
+    if (!QFile::copy(from, to)) throw RuntimeError(runtime_error_numbers::PathFileAccess);
+    QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+platform::FileDialogRequest frmMain::raceFileDialog() const {
+    platform::FileDialogRequest request;
+    request.filter = QStringLiteral("DATA FILE *.dat|*.dat");
+    request.cancelError = true;
+    request.initDir = platform_.app.path();
+    request.defaultExt = QStringLiteral("dat");
+    return request;
+}
+
+void frmMain::lblNewFile_Click() {
+    lblPanD_Click();
+    trapErrors([this] {
+        platform::FileDialogRequest request = raceFileDialog();
+        request.title = QStringLiteral("Skriv i nya filens namn");
+        request.flags = 8192;
+        DataFil = chooseFile(platform_.dialogs, request);
+        if (DataFil.isEmpty()) return;
+        TavlingsNamn = race_data::raceName(DataFil);
+        KommentarFil = race_data::commentFileName(DataFil);
+        race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+        lstDeltagare->Clear();
+        AntalDeltagare = 0;
+        GemensamStart = 0;
+        openRaceFiles();
+        VisaListKnappar();
+        RensaDesken();
+        setWindowTitle(QStringLiteral("Brisrundan    ") + TavlingsNamn);
+    });
+}
+
+void frmMain::lblOpen_Click() {
+    race_data::LoadedRace race;
+    const bool opened = trapErrors([this, &race] {
+        platform::FileDialogRequest request = raceFileDialog();
+        request.title = QStringLiteral("Öppna Startlista");
+        const QString chosen = chooseFile(platform_.dialogs, request);
+        DataFil = chosen;
+        if (DataFil.isEmpty()) throw RuntimeError(Cancelled);
+        AntalDeltagare = 0;
+        TavlingsNamn = race_data::raceName(DataFil);
+        setWindowTitle(QStringLiteral("Brisrundan    ") + TavlingsNamn);
+        panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
+        KommentarFil = race_data::commentFileName(DataFil);
+        lstDeltagare->Clear();
+        openRaceFiles();
+        race = listParticipants(false);
+    });
+    if (!opened) return;
+
+    skipOnError([this] { RensaDesken(); });
+    skipOnError([this] {
+        panDeltagare->setCaption(QStringLiteral("  DeltagarLista ") + QString::number(AntalDeltagare) +
+                                 QStringLiteral("  båtar"));
+    });
+    BatarIMal = freshFlags(AntalDeltagare);
+    GemensamStart = race.lastStartTid;
+    skipOnError([this, &race] {
+        std::unordered_map<std::int32_t, int> positionOfRecord;
+        for (int p = 0; p < lstDeltagare->ListCount(); ++p) positionOfRecord[lstDeltagare->ItemData(p)] = p;
+        for (const race_data::LoadedParticipant& live : race.live)
+            if (live.post.MalTid > 0) flagFinish(positionOfRecord.at(live.recordNumber));
+    });
+    race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+    if (!(GemensamStart > 0)) {
+        lblPanD_Click();
+    } else {
+        skipOnError([this] { showStartTime(); });
+        lstPG->Clear();
+        lstMg->Clear();
+        lstSortMG->Clear();
+        skipOnError([this] { fillApproachList(); });
+        restoreFinishQueue();
+        lblPanSM_Click();
+    }
+    VisaListKnappar();
+    skipOnError([this] {
+        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
+    });
+    setFocusTo(lstDeltagare);
+}
+
+void frmMain::lblSave_Click() {
+    trapErrors([this] {
+        closeRaceFiles();
+        platform::FileDialogRequest request = raceFileDialog();
+        request.save = true;
+        request.title = QStringLiteral("Spara fil som ...");
+        request.fileName = QString();
+        SparaSomFil = chooseFile(platform_.dialogs, request);
+        if (!DataFil.isEmpty()) copyReplacing(DataFil, SparaSomFil);
+        copyReplacing(race_data::commentFileName(DataFil), race_data::commentFileName(SparaSomFil));
+    });
+}
+
+void frmMain::RensaDesken() {
+    AktMalTid = 0;
+    AktSeglTid = 0;
+    AktKorrTid = 0;
+    for (controls::TextField* field : std::initializer_list<controls::TextField*>{Namn, SegelId, BTyp, LysTal, CommentsBox})
+        field->setText(QString());
+    for (controls::Label* label : {Start, SlutTid, TotTid, KorrTid, lblDatum[0], lblDatum[1]}) label->setCaption(QString());
+    txtStartTid->setText(QString());
+    BatarIMalText.clear();
+    lstPG->Clear();
+    lstMg->Clear();
+    lstSortMG->Clear();
+    StartMsg->setVisible(false);
+    panDeltagare->setCaption(QStringLiteral("  Deltagare"));
+    StartButton->setEnabled(true);
+}

@@ -1,0 +1,200 @@
+// The participant panel: showing, adding, editing, saving and removing participants.
+#include "frmMain.h"
+
+#include "ControlProps.h"
+#include "Cp1252.h"
+#include "DeltagarPost.h"
+#include "DeskText.h"
+#include "ErrorStyles.h"
+#include "RaceTime.h"
+#include "RuntimeError.h"
+
+#include <cmath>
+
+namespace {
+const QString NoTime = QStringLiteral("--:--:--");
+}
+
+void frmMain::lstDeltagare_Click() {
+    DeltagarPost post;
+    skipOnError([this, &post] { post = files_.readRecord(lstDeltagare->ItemData(lstDeltagare->ListIndex())); });
+    PostTillFalt(post);
+}
+
+void frmMain::PostTillFalt(const DeltagarPost& post) {
+    lblDatum[1]->setCaption(QString());
+    Namn->setText(trimBlanks(post.Namn));
+    SegelId->setText(trimBlanks(post.SegelId));
+    BTyp->setText(trimBlanks(post.BTyp));
+    LysTal->setText(timing::lysTalText(post.LysTal));
+    Start->setCaption(GemensamStart == 0 ? NoTime : timing::clockText(post.StartTid));
+    AktMalTid = post.MalTid;
+    AktSeglTid = post.SeglTid;
+    AktKorrTid = post.KorrigeradTid;
+    if (post.MalTid == 0) {
+        SlutTid->setCaption(NoTime);
+    } else {
+        SlutTid->setCaption(timing::clockText(post.MalTid));
+        if (std::floor(post.MalTid) != 0) lblDatum[1]->setCaption(timing::dateText(post.MalTid));
+    }
+    TotTid->setCaption(timing::TidText(post.SeglTid));
+    KorrTid->setCaption(timing::TidText(post.KorrigeradTid));
+    QString comment;
+    if (post.KommentarPos >= 1)
+        skipOnError([&] { comment = files_.readComment(post.KommentarPos, post.KommentarLen); });
+    CommentsBox->setText(comment);
+}
+
+void frmMain::FaltTillPost(DeltagarPost& post) {
+    post.Namn = Namn->Text();
+    post.SegelId = SegelId->Text();
+    post.BTyp = BTyp->Text();
+    if (const std::optional<float> lys = timing::readLysTal(LysTal->Text())) post.LysTal = *lys;
+    post.StartTid = GemensamStart;
+    post.MalTid = AktMalTid;
+    post.SeglTid = AktSeglTid;
+    post.KorrigeradTid = AktKorrTid;
+    post.Borttagen = 0;
+    skipOnError([this, &post] { post.KommentarPos = files_.commentFileLength() + 1; });
+    // Counted in stored bytes, so the length always matches what is appended.
+    post.KommentarLen = static_cast<std::int32_t>(cp1252::encode(trimBlanks(CommentsBox->Text())).size());
+}
+
+void frmMain::LaggTillListRad(std::int32_t recordNumber) {
+    lstDeltagare->AddItem(entryText(Namn->Text(), SegelId->Text()));
+    lstDeltagare->setItemData(lstDeltagare->NewIndex(), recordNumber);
+}
+
+void frmMain::VisaListKnappar() {
+    OkButton->setVisible(false);
+    CancelButton->setVisible(false);
+    AddButton->setVisible(true);
+    EditButton->setVisible(true);
+    DeleteButton->setVisible(true);
+}
+
+void frmMain::VisaEditKnappar() {
+    AddButton->setVisible(false);
+    EditButton->setVisible(false);
+    DeleteButton->setVisible(false);
+    OkButton->setVisible(true);
+    CancelButton->setVisible(true);
+}
+
+void frmMain::AddButton_Click() {
+    RensaDesken();
+    VisaEditKnappar();
+    EditLage = false;
+    setFocusTo(Namn);
+}
+
+void frmMain::EditButton_Click() {
+    if (lstDeltagare->ListIndex() < 0) {
+        platform_.dialogs.beep();
+        return;
+    }
+    VisaEditKnappar();
+    EditLage = true;
+}
+
+void frmMain::CancelButton_Click() {
+    lstDeltagare_Click();
+    VisaListKnappar();
+}
+
+void frmMain::showUpdateError() {
+    msg(QStringLiteral("Fel vid UppDatering\r\n\r\nFilen är förmodligen Skrivskyddad\r\n\r\n"
+                       "Lösning : <Spara Som> nytt namn Öppna utforska"),
+        platform::Buttons::OK, platform::Icon::Critical);
+}
+
+void frmMain::OkButton_Click() {
+    if (Namn->Text().isEmpty()) {
+        msg(QStringLiteral("Namn får inte vara tomt"));
+        setFocusTo(Namn);
+        return;
+    }
+    std::int32_t recordNumber = 0;
+    if (EditLage) {
+        const int selected = lstDeltagare->ListIndex();
+        if (selected < 0) { // nothing to save over: refuse calmly
+            platform_.dialogs.beep();
+            return;
+        }
+        recordNumber = lstDeltagare->ItemData(selected);
+        lstDeltagare->RemoveItem(selected);
+    } else {
+        ++AntalDeltagare;
+        // With the race files closed (after "Spara Som") the record gets number 0 and is not written.
+        skipOnError([this, &recordNumber] { recordNumber = files_.recordCount() + 1; });
+        BatarIMal = freshFlags(AntalDeltagare);
+    }
+    LaggTillListRad(recordNumber);
+    DeltagarPost post;
+    FaltTillPost(post);
+    try {
+        files_.writeRecord(recordNumber, post);
+    } catch (const RuntimeError& e) {
+        if (e.number() == runtime_error_numbers::PathFileAccess) {
+            showUpdateError();
+            txtStartTid->setText(QString());
+            StartMsg->setVisible(false);
+            lstPG->Clear();
+            lblPanD_Click();
+        }
+    }
+    skipOnError([this] { files_.appendComment(trimBlanks(CommentsBox->Text())); });
+    skipOnError([this] { lstDeltagare->setListIndex(lstDeltagare->NewIndex()); });
+    VisaListKnappar();
+    setFocusTo(lstDeltagare);
+}
+
+void frmMain::DeleteButton_Click() {
+    const platform::Answer sure =
+        ask(QStringLiteral("Varning du håller på att ta bort en deltagare !"), QStringLiteral("lstDeltagare"),
+            platform::Buttons::OKCancel, platform::Icon::Critical, platform::Answer::Cancel);
+    if (sure == platform::Answer::Cancel) return;
+    int p = lstDeltagare->ListIndex();
+    if (p < 0) {
+        platform_.dialogs.beep();
+        return;
+    }
+    const std::int32_t recordNumber = lstDeltagare->ItemData(p);
+    DeltagarPost post;
+    FaltTillPost(post);
+    post.Borttagen = -1;
+    try {
+        files_.writeRecord(recordNumber, post);
+    } catch (const RuntimeError&) {
+        // The participant stays in the race file, so it stays in the list too.
+        showUpdateError();
+        return;
+    }
+    lstDeltagare->RemoveItem(p);
+    p = std::max(p - 1, 0);
+    if (p < lstDeltagare->ListCount()) lstDeltagare->setListIndex(p);
+    const platform::Answer more = ask(QStringLiteral("För att få ordning på nya index bör du starta om\r\n\r\n\r\n\r\n"
+                                                     "Skall du ta bort fler Välj Avbryt"),
+                                      QStringLiteral("Tar bort deltagare"), platform::Buttons::OKCancel,
+                                      platform::Icon::Information, platform::Answer::OK);
+    if (more == platform::Answer::Cancel) return;
+    if (lstDeltagare->ListIndex() >= 0)
+        lblOpen_Click();
+    else
+        platform_.dialogs.beep();
+}
+
+int frmMain::Form_KeyPress(int keyAscii) {
+    if (keyAscii == 27) txtInfo->setVisible(false);
+    if (controls::ownVisible(panDeltagare) && !controls::ownVisible(OkButton) && keyAscii >= 32) {
+        msg(QStringLiteral("Du vill Editera Tryck Ok när du är klar"));
+        EditButton_Click();
+    }
+    return keyAscii;
+}
+
+int frmMain::LysTal_KeyPress(int keyAscii) {
+    if (keyAscii == 8 || keyAscii == 13 || keyAscii == 44 || (keyAscii >= 48 && keyAscii <= 57)) return keyAscii;
+    if (keyAscii == 46) return 44;
+    return 0;
+}

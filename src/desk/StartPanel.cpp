@@ -1,0 +1,103 @@
+// The common start: the start button, the start time box and saving the start into every record.
+#include "frmMain.h"
+
+#include "ControlProps.h"
+#include "ErrorStyles.h"
+#include "RaceTime.h"
+
+namespace {
+
+std::optional<platform::Answer> none() { return std::nullopt; }
+
+} // namespace
+
+void frmMain::StartButton_Click() {
+    if (TavlingsNamn == QLatin1String("Exempel")) {
+        msg(QStringLiteral("Du kan inte göra Start på denna\r\nExempelfil den är skrivskyddad.\r\n\r\n"
+                           "Ta kopia, byt namn (Spara Som...)\r\nÖppna den nya och provkör som Test"));
+        return;
+    }
+    std::optional<platform::Answer> answer = none();
+    if (controls::ownVisible(StartMsg)) {
+        StartMsg->setVisible(false);
+        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"), platform::Buttons::YesNo,
+                     platform::Icon::Exclamation, platform::Answer::No);
+    }
+    if (answer == platform::Answer::No) {
+        StartMsg->setVisible(true);
+        return;
+    }
+    GemensamStart = timing::timeStamp(platform_.clock.now());
+    BatarIMalText = QString(std::max(AntalDeltagare - 1, 0), QLatin1Char('*'));
+    showStartTime();
+    fillApproachList();
+    SparaStartTid();
+    skipOnError([this] {
+        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
+    });
+}
+
+int frmMain::txtStartTid_KeyPress(int keyAscii) {
+    if (keyAscii != 13) return keyAscii;
+    // A text that does not read as a date and time changes nothing, and asks nothing either.
+    const std::optional<double> typed = timing::typedStartTime(txtStartTid->Text());
+    if (!typed) {
+        platform_.dialogs.beep();
+        return keyAscii;
+    }
+    if (BatarIMalText.contains(QLatin1Char('x')))
+        msg(QStringLiteral("Du bör inte ändra StartTid\r\nnär det finns båtar som gått i mål"), platform::Buttons::OK,
+            platform::Icon::Exclamation);
+    std::optional<platform::Answer> answer = none();
+    if (controls::ownVisible(StartMsg)) {
+        StartMsg->setVisible(false);
+        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"), platform::Buttons::YesNo,
+                     platform::Icon::Exclamation, platform::Answer::No);
+    }
+    if (answer == platform::Answer::No) {
+        StartMsg->setVisible(true);
+        setFocusTo(lstPG);
+        return keyAscii;
+    }
+    if (answer == platform::Answer::Yes && lstMg->ListCount() > 0) {
+        const platform::Answer sure = ask(QStringLiteral("Nu måste du tänka till\r\ndet finns båtar som gått i mål\r\n"
+                                                         "du måste också justera deras tid !"),
+                                          QString(), platform::Buttons::OKCancel, platform::Icon::Exclamation,
+                                          platform::Answer::Cancel);
+        setFocusTo(lstPG);
+        if (sure == platform::Answer::Cancel) {
+            txtStartTid->setText(timing::formatDate(GemensamStart, QStringLiteral("yyyy-mm-dd    hh:mm:ss")));
+            StartMsg->setVisible(true);
+            return keyAscii;
+        }
+    }
+    GemensamStart = *typed;
+    lblDatum[0]->setCaption(txtStartTid->Text().left(10));
+    StartMsg->setVisible(true);
+    fillApproachList();
+    SparaStartTid();
+    skipOnError([this] {
+        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
+    });
+    return keyAscii;
+}
+
+void frmMain::SparaStartTid() {
+    EditLage = true;
+    for (int i = 0; i < lstDeltagare->ListCount(); ++i) {
+        skipOnError([this, i] {
+            lstDeltagare->setListIndex(i);
+            OkButton_Click();
+        });
+        EditLage = true;
+    }
+    skipOnError([this] { files_.sync(); });
+    showRaceUnderWayCaption();
+}
+
+void frmMain::fillApproachList() {
+    std::vector<std::pair<QString, std::int32_t>> entries;
+    entries.reserve(lstDeltagare->ListCount());
+    for (int i = 0; i < lstDeltagare->ListCount(); ++i) entries.emplace_back(lstDeltagare->List(i), 0);
+    lstPG->Fill(entries);
+}

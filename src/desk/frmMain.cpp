@@ -1,0 +1,90 @@
+#include "frmMain.h"
+
+#include "ControlProps.h"
+#include "frmResultat.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QPainter>
+
+frmMain::frmMain(platform::Platform& platform) : platform_(platform) {
+    setWindowTitle(QStringLiteral("Brisrundan"));
+    buildControls();
+    wireHandlers();
+    background_ = QImage(QStringLiteral(":/pictures/Bakgrund.png"));
+    resultat_ = std::make_unique<frmResultat>(platform_, *this);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::wireHandlers() {
+    lblNewFile->onClick = [this] { lblNewFile_Click(); };
+    lblOpen->onClick = [this] { lblOpen_Click(); };
+    lblSave->onClick = [this] { lblSave_Click(); };
+    lblInfo->onClick = [this] { lblInfo_Click(); };
+    lblQuit->onClick = [this] { lblQuit_Click(); };
+    lblPanD->onClick = [this] { lblPanD_Click(); };
+    lblPanSM->onClick = [this] { lblPanSM_Click(); };
+    lblfrmRes->onClick = [this] { lblfrmRes_Click(); };
+    lblPanPrint->onClick = [this] { lblPanPrint_Click(); };
+
+    lstDeltagare->onClick = [this] { lstDeltagare_Click(); };
+    AddButton->onClick = [this] { AddButton_Click(); };
+    EditButton->onClick = [this] { EditButton_Click(); };
+    CancelButton->onClick = [this] { CancelButton_Click(); };
+    OkButton->onClick = [this] { OkButton_Click(); };
+    DeleteButton->onClick = [this] { DeleteButton_Click(); };
+    keyPreview = [this](int key) { return Form_KeyPress(key); };
+    LysTal->onKeyPress = [this](int key) { return LysTal_KeyPress(key); };
+
+    // Fields light up while they have the focus.
+    constexpr std::uint32_t Field = 0xDEEFEF, FieldFocus = 0xFEF0D3;
+    for (QWidget* box : {static_cast<QWidget*>(Namn), static_cast<QWidget*>(SegelId), static_cast<QWidget*>(BTyp),
+                         static_cast<QWidget*>(LysTal), static_cast<QWidget*>(CommentsBox)})
+        setFocusHandlers(box, [box] { controls::setBackColor(box, FieldFocus); },
+                         [box] { controls::setBackColor(box, Field); });
+    setFocusHandlers(lstDeltagare, [this] { controls::setBackColor(lstDeltagare, 0xC4DDDE); },
+                     [this] { controls::setBackColor(lstDeltagare, 0xC2DFE0); });
+
+    StartButton->onClick = [this] { StartButton_Click(); };
+    txtStartTid->onKeyPress = [this](int key) { return txtStartTid_KeyPress(key); };
+    lstPG->onDblClick = [this] { lstPG_DblClick(); };
+    lstMg->onClick = [this] { lstMg_Click(); };
+    MTid->onKeyPress = [this](int key) { return MTid_KeyPress(key); };
+
+    onUnload = [this] { Form_Unload(); };
+}
+
+frmResultat& frmMain::resultat() {
+    resultat_->ensureLoaded();
+    return *resultat_;
+}
+
+frmResultat* frmMain::resultatIfLoaded() const { return resultat_->isLoaded() ? resultat_.get() : nullptr; }
+
+QString frmMain::appPath() const { return platform_.app.path(); }
+
+void frmMain::msg(const QString& text, platform::Buttons buttons, platform::Icon icon, const QString& title) {
+    platform_.dialogs.messageBox({text, title, buttons, icon, platform::Answer::OK});
+}
+
+platform::Answer frmMain::ask(const QString& text, const QString& title, platform::Buttons buttons,
+                              platform::Icon icon, platform::Answer defaultButton) {
+    return platform_.dialogs.messageBox({text, title, buttons, icon, defaultButton});
+}
+
+void frmMain::selectParticipant(int index) { lstDeltagare->setListIndex(index); }
+QString frmMain::commentsBoxText() const { return CommentsBox->Text(); }
+void frmMain::setCommentsBoxText(const QString& text) { CommentsBox->setText(text); }
+
+void frmMain::showDesk() {
+    show();
+    raise();
+}
+
+// The real program runs Form_Activate whenever the desk becomes the active window again.
+void frmMain::changeEvent(QEvent* event) {
+    controls::Form::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && activateOnWindowActivation_ && loaded_ && isActiveWindow())
+        Form_Activate();
+}

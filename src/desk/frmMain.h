@@ -1,0 +1,175 @@
+#pragma once
+// The race desk window: the state of the open race, its four lists, its controls and every handler.
+// The handlers live in one source file per area of the desk (startup, file commands, participant
+// panel, window chrome, start panel, finish registration, result commands).
+#include "Button.h"
+#include "Form.h"
+#include "Label.h"
+#include "ListBox.h"
+#include "Panel.h"
+#include "Picture.h"
+#include "Platform.h"
+#include "RaceFiles.h"
+#include "ResultDesk.h"
+#include "TextBox.h"
+
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class frmResultat;
+struct DeltagarPost;
+
+class frmMain : public controls::Form, public ResultDesk {
+    Q_OBJECT
+public:
+    explicit frmMain(platform::Platform& platform);
+    ~frmMain() override;
+
+    // Race desk state.
+    QString DataFil;
+    QString KommentarFil;
+    QString SparaSomFil;
+    QString TavlingsNamn;
+    std::int32_t AntalDeltagare = 0;
+    std::int32_t DatFilNr = 0;
+    std::int32_t CmtFilNr = 0;
+    double GemensamStart = 0.0;
+    double AktMalTid = 0.0;
+    double AktSeglTid = 0.0;
+    double AktKorrTid = 0.0;
+    QString BatarIMalText;
+    QStringList BatarIMal;
+    bool EditLage = false;
+    bool Aktiverad = false;
+
+    // Start-up and shutdown.
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    void lblQuit_Click();
+    bool isLoaded() const { return loaded_; }
+    frmResultat& resultat(); // the result window, loaded on reference
+    frmResultat* resultatIfLoaded() const;
+    // Runs when both windows are unloaded: the program has ended.
+    std::function<void()> onEnded;
+    // The real program activates the desk whenever its window becomes active; a script does it itself.
+    void setActivateOnWindowActivation(bool on) { activateOnWindowActivation_ = on; }
+
+    // File commands.
+    void lblNewFile_Click();
+    void lblOpen_Click();
+    void lblSave_Click();
+    void RensaDesken();
+
+    // Participant panel.
+    void lstDeltagare_Click();
+    void PostTillFalt(const DeltagarPost& post);
+    void FaltTillPost(DeltagarPost& post);
+    void LaggTillListRad(std::int32_t recordNumber);
+    void VisaListKnappar();
+    void VisaEditKnappar();
+    void AddButton_Click();
+    void EditButton_Click();
+    void CancelButton_Click();
+    void OkButton_Click();
+    void DeleteButton_Click();
+    int Form_KeyPress(int keyAscii);
+    int LysTal_KeyPress(int keyAscii);
+
+    // Window chrome.
+    void lblPanD_Click() override;
+    void lblPanSM_Click();
+    void lblInfo_Click();
+    bool ResizeForm(frmMain& FormName, float screenCorr);
+
+    // Start panel.
+    void StartButton_Click();
+    int txtStartTid_KeyPress(int keyAscii);
+    void SparaStartTid();
+
+    // Finish registration.
+    void lstPG_DblClick();
+    void lstMg_Click();
+    int MTid_KeyPress(int keyAscii);
+    void SparaMalTid(int position, double finishTime);
+
+    // Result commands.
+    void lblfrmRes_Click();
+    void lblPanPrint_Click();
+
+    // What the result window needs of the desk.
+    void selectParticipant(int index) override;
+    QString commentsBoxText() const override;
+    void setCommentsBoxText(const QString& text) override;
+    void showDesk() override;
+
+    // Command column and pictures.
+    controls::Label *lblNewFile, *lblOpen, *lblSave, *lblInfo, *lblQuit;
+    controls::Label *lblPanD, *lblPanSM, *lblfrmRes, *lblPanPrint;
+    controls::Picture* Image3;
+    controls::Label* lblLogo;
+    controls::Picture* imgKolumn;
+
+    // Participant panel.
+    controls::Panel* panDeltagare;
+    controls::ListBox* lstDeltagare;
+    controls::TextBox *Namn, *SegelId, *BTyp, *LysTal;
+    controls::MultiLineTextBox* CommentsBox;
+    controls::Button *AddButton, *EditButton, *DeleteButton, *OkButton, *CancelButton;
+    controls::Label *Start, *SlutTid, *TotTid, *KorrTid;
+    std::array<controls::Label*, 2> lblDatum{};
+    controls::Label* lblMotto;
+
+    // Start and finish panel.
+    controls::Panel* panAdmin;
+    controls::Panel *panStart, *panPG, *panMg, *panMal;
+    controls::Button* StartButton;
+    controls::TextBox* txtStartTid;
+    controls::Label* StartMsg;
+    controls::ListBox *lstPG, *lstMg, *lstSortMG;
+    controls::TextBox* MTid;
+    controls::Label *STid, *KTid;
+    controls::Picture* imgAdmin;
+    controls::MultiLineTextBox* txtInfo;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildCommandColumn();
+    void buildParticipantPanel();
+    void buildStartAndFinishPanel();
+    void wireHandlers();
+    void unloadBoth();
+
+    // Shared by start-up and the open command.
+    void openRaceFiles();
+    void closeRaceFiles();
+    race_data::LoadedRace listParticipants(bool trimSegelId);
+    void showStartTime();
+    void restoreFinishQueue();
+    void fillApproachList();
+    void rebuildRanking();
+    void showRaceUnderWayCaption();
+    QString appPath() const;
+    void msg(const QString& text, platform::Buttons buttons = platform::Buttons::OK,
+             platform::Icon icon = platform::Icon::None, const QString& title = {});
+    platform::Answer ask(const QString& text, const QString& title, platform::Buttons buttons,
+                         platform::Icon icon, platform::Answer defaultButton);
+    void flagFinish(int position);
+    void registerClickedFinish(int queueIndex, int position, double finishTime, bool markEntry);
+    void showUpdateError();
+    platform::FileDialogRequest raceFileDialog() const;
+
+    platform::Platform& platform_;
+    race_data::RaceFiles files_;
+    std::unique_ptr<frmResultat> resultat_;
+    QImage background_;
+    bool loaded_ = false;
+    bool activateOnWindowActivation_ = false;
+};
