@@ -8,6 +8,7 @@ class Button : public QPushButton {
     Q_OBJECT
 public:
     explicit Button(const QString& caption = {}, QWidget* parent = nullptr);
+    explicit Button(QWidget* parent) : Button(QString(), parent) {}
     QString caption() const { return text(); }
     std::function<void()> onClick;
 };

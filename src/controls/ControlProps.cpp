@@ -16,9 +16,13 @@ const char* const TwipsProp = "brisrundanTwips";
 const char* const TagProp = "Tag";
 const char* const BackColorProp = "brisrundanBackColor";
 
-QColor fromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor fromBgr(std::uint32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
-int px(double twipsValue) { return static_cast<int>(std::lround(twipsValue / TwipsPerPixel)); }
+int px(double twipsValue) {
+    return static_cast<int>(std::lround(twipsValue / TwipsPerPixel));
+}
 
 // The system colours a control reports before the code gives it one: window background for text
 // boxes and lists, button face for the rest.
@@ -43,8 +47,12 @@ QRectF twips(const QWidget* w) {
                   g.height() * TwipsPerPixel);
 }
 
-QString tag(const QWidget* w) { return w->property(TagProp).toString(); }
-void setTag(QWidget* w, const QString& tag) { w->setProperty(TagProp, tag); }
+QString tag(const QWidget* w) {
+    return w->property(TagProp).toString();
+}
+void setTag(QWidget* w, const QString& tag) {
+    w->setProperty(TagProp, tag);
+}
 
 void setBackColor(QWidget* w, std::uint32_t bgr) {
     w->setProperty(BackColorProp, QVariant::fromValue(static_cast<qulonglong>(bgr)));
@@ -109,8 +117,10 @@ bool isShown(const QWidget* w) {
 bool isUsable(const QWidget* w) {
     if (!isShown(w)) return false;
     for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget())
-        if (!p->testAttribute(Qt::WA_ForceDisabled)) continue;
-        else return false;
+        if (!p->testAttribute(Qt::WA_ForceDisabled))
+            continue;
+        else
+            return false;
     return true;
 }
 

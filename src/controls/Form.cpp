@@ -24,11 +24,15 @@ constexpr int Escape = 27;
 // The character code a key press stands for, or 0 for keys that type nothing (arrows, Tab, shortcuts).
 int charCode(const QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Escape: return Escape;
+    case Qt::Key_Escape:
+        return Escape;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return Enter;
-    case Qt::Key_Backspace: return Backspace;
-    default: break;
+    case Qt::Key_Enter:
+        return Enter;
+    case Qt::Key_Backspace:
+        return Backspace;
+    default:
+        break;
     }
     if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return 0;
     const QString text = event->text();
@@ -63,7 +67,8 @@ int Form::routeKey(QWidget* target, int code) {
     }
     if (keyPreview) code = keyPreview(code);
     if (code == 0) return 0;
-    if (auto* field = dynamic_cast<TextField*>(target); field && field->onKeyPress) code = field->onKeyPress(code);
+    if (auto* field = dynamic_cast<TextField*>(target); field && field->onKeyPress)
+        code = field->onKeyPress(code);
     return code;
 }
 
@@ -84,7 +89,9 @@ bool Form::setFocusTo(QWidget* control) {
     return true;
 }
 
-QWidget* Form::focusedControl() { return focused().data(); }
+QWidget* Form::focusedControl() {
+    return focused().data();
+}
 
 void Form::runLostFocus(QWidget* control) {
     const auto it = focusHandlers_.find(control);
@@ -122,7 +129,8 @@ bool Form::filterKey(QWidget* control, QKeyEvent* event) {
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
     auto* control = qobject_cast<QWidget*>(watched);
-    if (!control || byName_.find(control->objectName()) == byName_.end()) return QWidget::eventFilter(watched, event);
+    if (!control || byName_.find(control->objectName()) == byName_.end())
+        return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) noteFocus(control);
     if (event->type() == QEvent::KeyPress) return filterKey(control, static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);

@@ -19,8 +19,7 @@ public:
     explicit Form(QWidget* parent = nullptr);
 
     // Creates a control of type T under the given container and registers it under name.
-    template <class T, class... Args>
-    T* add(const QString& name, QWidget* container, Args&&... args) {
+    template <class T, class... Args> T* add(const QString& name, QWidget* container, Args&&... args) {
         T* c = new T(std::forward<Args>(args)..., container);
         registerControl(name, c);
         return c;

@@ -9,6 +9,7 @@ class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(const QString& caption = {}, QWidget* parent = nullptr);
+    explicit Label(QWidget* parent) : Label(QString(), parent) {}
     QString caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
     std::function<void()> onClick;

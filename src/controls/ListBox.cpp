@@ -25,12 +25,18 @@ constexpr int InvalidPropertyValue = 380;
 
 ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(sorted) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::clicked, this, [this] {
-        if (onClick) onClick();
-    }, Qt::DirectConnection);
-    connect(this, &QListWidget::doubleClicked, this, [this] {
-        if (onDblClick) onDblClick();
-    }, Qt::DirectConnection);
+    connect(
+        this, &QListWidget::clicked, this,
+        [this] {
+            if (onClick) onClick();
+        },
+        Qt::DirectConnection);
+    connect(
+        this, &QListWidget::doubleClicked, this,
+        [this] {
+            if (onDblClick) onDblClick();
+        },
+        Qt::DirectConnection);
 }
 
 int ListBox::sortedPlace(const QString& text) const {

@@ -13,9 +13,12 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setColumnCount(0);
     header()->setStretchLastSection(false);
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
-        if (onItemClick) onItemClick(indexOfTopLevelItem(item) + 1);
-    }, Qt::DirectConnection);
+    connect(
+        this, &QTreeWidget::itemClicked, this,
+        [this](QTreeWidgetItem* item, int) {
+            if (onItemClick) onItemClick(indexOfTopLevelItem(item) + 1);
+        },
+        Qt::DirectConnection);
 }
 
 void ListView::addColumn(const QString& header, double widthTwips, Qt::Alignment alignment) {
@@ -29,18 +32,23 @@ void ListView::addColumn(const QString& header, double widthTwips, Qt::Alignment
     setColumnWidth(column, static_cast<int>(std::lround(widthTwips / TwipsPerPixel)));
 }
 
-double ListView::columnWidthTwips(int column) const { return widthsTwips_.at(column); }
+double ListView::columnWidthTwips(int column) const {
+    return widthsTwips_.at(column);
+}
 
 void ListView::setColumnWidthTwips(int column, double widthTwips) {
     widthsTwips_.at(column) = widthTwips;
     setColumnWidth(column, static_cast<int>(std::lround(widthTwips / TwipsPerPixel)));
 }
 
-void ListView::ClearRows() { clear(); }
+void ListView::ClearRows() {
+    clear();
+}
 
 int ListView::AddRow(const QString& text) {
     auto* row = new QTreeWidgetItem(this);
-    for (int c = 0; c < columnCount(); ++c) row->setTextAlignment(c, alignments_[c]);
+    for (int c = 0; c < columnCount(); ++c)
+        row->setTextAlignment(c, alignments_[c]);
     row->setText(0, text);
     return topLevelItemCount();
 }
@@ -55,7 +63,7 @@ void ListView::setCell(int row, int column, const QString& text) {
 }
 
 int ListView::SelectedRow() const {
-    const QTreeWidgetItem* item = currentItem();
+    QTreeWidgetItem* item = currentItem();
     return item && item->isSelected() ? indexOfTopLevelItem(item) + 1 : 0;
 }
 

@@ -8,6 +8,7 @@ class Panel : public QGroupBox {
     Q_OBJECT
 public:
     explicit Panel(const QString& caption = {}, QWidget* parent = nullptr);
+    explicit Panel(QWidget* parent) : Panel(QString(), parent) {}
     QString caption() const { return title(); }
     void setCaption(const QString& caption) { setTitle(caption); }
 };

@@ -9,7 +9,9 @@
 
 namespace controls {
 
-Picture::Picture(QWidget* parent) : QLabel(parent) { setScaledContents(true); }
+Picture::Picture(QWidget* parent) : QLabel(parent) {
+    setScaledContents(true);
+}
 
 void Picture::setImage(const QImage& image) {
     image_ = image;
@@ -22,13 +24,17 @@ Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) 
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
+        onClick();
 }
 
 Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (onClick) onClick();
-    }, Qt::DirectConnection);
+    connect(
+        this, &QPushButton::clicked, this,
+        [this] {
+            if (onClick) onClick();
+        },
+        Qt::DirectConnection);
 }
 
 Panel::Panel(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {
@@ -64,7 +70,8 @@ void MultiLineTextBox::receiveChar(int code) {
     if (isReadOnly()) return;
     const QString current = Text();
     if (code == 8)
-        setText(current.endsWith(QStringLiteral("\r\n")) ? current.chopped(2) : current.chopped(current.isEmpty() ? 0 : 1));
+        setText(current.endsWith(QStringLiteral("\r\n")) ? current.chopped(2)
+                                                         : current.chopped(current.isEmpty() ? 0 : 1));
     else if (code == 13)
         setText(current + QStringLiteral("\r\n"));
     else if (code >= 32)

@@ -6,7 +6,7 @@
 #include "ControlProps.h"
 
 using controls::setBackColor;
-using controls::setFont;
+
 using controls::setForeColor;
 using controls::setTwips;
 
@@ -18,8 +18,7 @@ constexpr std::uint32_t DarkBlue = 0x800000;
 constexpr std::uint32_t ButtonGrey = 0xC0C0C0;
 constexpr std::uint32_t CommandColour = 0x5A2A00; // deep navy for the command column
 
-template <class T>
-T* place(T* control, double left, double top, double width, double height) {
+template <class T> T* place(T* control, double left, double top, double width, double height) {
     setTwips(control, left, top, width, height);
     return control;
 }
@@ -27,7 +26,7 @@ T* place(T* control, double left, double top, double width, double height) {
 } // namespace
 
 void frmMain::buildControls() {
-    setFont(this, SansSerif, 8.25, true);
+    controls::setFont(this, SansSerif, 8.25, true);
     setWindowTwips(0, 825, 12000, 7050);
     buildCommandColumn();
     buildParticipantPanel();
@@ -42,8 +41,9 @@ void frmMain::buildCommandColumn() {
     lblLogo->setAlignment(Qt::AlignHCenter);
 
     const auto command = [this](const char* name, const QString& caption, double top) {
-        auto* label = place(add<controls::Label>(QString::fromLatin1(name), this, caption), 180, top, 1800, 300);
-        setFont(label, SansSerif, 9.75, true);
+        auto* label =
+            place(add<controls::Label>(QString::fromLatin1(name), this, caption), 180, top, 1800, 300);
+        controls::setFont(label, SansSerif, 9.75, true);
         setForeColor(label, CommandColour);
         label->setCursor(Qt::PointingHandCursor);
         return label;
@@ -64,19 +64,21 @@ void frmMain::buildCommandColumn() {
 
 void frmMain::buildParticipantPanel() {
     panDeltagare =
-        place(add<controls::Panel>(QStringLiteral("panDeltagare"), this, QStringLiteral("  DeltagarLista")), 2100,
-              240, 9555, 6015);
+        place(add<controls::Panel>(QStringLiteral("panDeltagare"), this, QStringLiteral("  DeltagarLista")),
+              2100, 240, 9555, 6015);
     QWidget* p = panDeltagare;
 
-    lstDeltagare = place(add<controls::ListBox>(QStringLiteral("lstDeltagare"), p, true), 180, 360, 3600, 4920);
+    lstDeltagare =
+        place(add<controls::ListBox>(QStringLiteral("lstDeltagare"), p, true), 180, 360, 3600, 4920);
     lstDeltagare->setToolTip(QStringLiteral("Klicka på en deltagare"));
 
-    const auto caption = [this, p](const char* name, const QString& text, double left, double top, double width) {
+    const auto caption = [this, p](const char* name, const QString& text, double left, double top,
+                                   double width) {
         return place(add<controls::Label>(QString::fromLatin1(name), p, text), left, top, width, 240);
     };
     const auto field = [this, p](const char* name, double top, double width, int maxLength) {
         auto* box = place(add<controls::TextBox>(QString::fromLatin1(name), p), 3960, top, width, 360);
-        setFont(box, SansSerif, 9.75, true);
+        controls::setFont(box, SansSerif, 9.75, true);
         setBackColor(box, FieldColour);
         setForeColor(box, DarkBlue);
         box->setMaxLength(maxLength);
@@ -93,7 +95,7 @@ void frmMain::buildParticipantPanel() {
 
     const auto timeLabel = [this, p](const char* name, double left, double top, double width) {
         auto* label = place(add<controls::Label>(QString::fromLatin1(name), p), left, top, width, 330);
-        setFont(label, SansSerif, 9.75, true);
+        controls::setFont(label, SansSerif, 9.75, true);
         setForeColor(label, DarkBlue);
         return label;
     };
@@ -110,13 +112,14 @@ void frmMain::buildParticipantPanel() {
     KorrTid->setToolTip(QStringLiteral("Seglad Tid  x LysTal"));
 
     caption("lblKommentar", QStringLiteral("Övriga Anteckningar     Väder Vind  mm."), 3960, 3060, 5400);
-    CommentsBox = place(add<controls::MultiLineTextBox>(QStringLiteral("CommentsBox"), p), 3960, 3300, 5400, 1380);
+    CommentsBox =
+        place(add<controls::MultiLineTextBox>(QStringLiteral("CommentsBox"), p), 3960, 3300, 5400, 1380);
     setBackColor(CommentsBox, FieldColour);
     setForeColor(CommentsBox, DarkBlue);
 
     const auto button = [this, p](const char* name, const QString& text, double left, double width) {
         auto* b = place(add<controls::Button>(QString::fromLatin1(name), p, text), left, 4860, width, 420);
-        setFont(b, SansSerif, 9.75, false);
+        controls::setFont(b, SansSerif, 9.75, false);
         setBackColor(b, ButtonGrey);
         return b;
     };
@@ -140,39 +143,43 @@ void frmMain::buildParticipantPanel() {
 }
 
 void frmMain::buildStartAndFinishPanel() {
-    panAdmin = place(add<controls::Panel>(QStringLiteral("panAdmin"), this, QStringLiteral("  Start och Målgång ")),
-                     2100, 240, 9555, 6015);
+    panAdmin =
+        place(add<controls::Panel>(QStringLiteral("panAdmin"), this, QStringLiteral("  Start och Målgång ")),
+              2100, 240, 9555, 6015);
     panAdmin->setVisible(false);
     QWidget* a = panAdmin;
 
     const QString editTip = QStringLiteral("Du kan Editera i TextBoxen. Tryck <Enter> när du är klar.");
-    panStart = place(add<controls::Panel>(QStringLiteral("panStart"), a, QStringLiteral("Startpanel")), 180, 360,
-                     3015, 3000);
+    panStart = place(add<controls::Panel>(QStringLiteral("panStart"), a, QStringLiteral("Startpanel")), 180,
+                     360, 3015, 3000);
     panStart->setToolTip(editTip);
-    StartButton = place(add<controls::Button>(QStringLiteral("StartButton"), panStart,
-                                              QStringLiteral("&Gemensam Star Nu")),
-                        120, 360, 2775, 495);
+    StartButton = place(
+        add<controls::Button>(QStringLiteral("StartButton"), panStart, QStringLiteral("&Gemensam Star Nu")),
+        120, 360, 2775, 495);
     setBackColor(StartButton, ButtonGrey);
-    place(add<controls::Label>(QStringLiteral("lblStart"), panStart, QStringLiteral("Start")), 120, 1020, 900, 240);
-    txtStartTid = place(add<controls::TextBox>(QStringLiteral("txtStartTid"), panStart), 120, 1290, 2775, 345);
+    place(add<controls::Label>(QStringLiteral("lblStart"), panStart, QStringLiteral("Start")), 120, 1020, 900,
+          240);
+    txtStartTid =
+        place(add<controls::TextBox>(QStringLiteral("txtStartTid"), panStart), 120, 1290, 2775, 345);
     txtStartTid->setMaxLength(22);
-    StartMsg = place(add<controls::Label>(QStringLiteral("StartMsg"), panStart,
-                                          QStringLiteral("    Tidtagning Pågår") + QString(47, QLatin1Char(' ')) +
-                                              QStringLiteral("Rör inte Startpanelen")),
-                     120, 1800, 2775, 1080);
+    StartMsg =
+        place(add<controls::Label>(QStringLiteral("StartMsg"), panStart,
+                                   QStringLiteral("    Tidtagning Pågår") + QString(47, QLatin1Char(' ')) +
+                                       QStringLiteral("Rör inte Startpanelen")),
+              120, 1800, 2775, 1080);
     StartMsg->setWordWrap(true);
     StartMsg->setToolTip(editTip);
     setForeColor(StartMsg, 0x0000C0);
     StartMsg->setVisible(false);
 
-    panPG = place(add<controls::Panel>(QStringLiteral("panPG"), a, QStringLiteral("Båtar på väg mot mål")), 3315,
-                  360, 3000, 3000);
+    panPG = place(add<controls::Panel>(QStringLiteral("panPG"), a, QStringLiteral("Båtar på väg mot mål")),
+                  3315, 360, 3000, 3000);
     panPG->setToolTip(QStringLiteral("<Dubbelklicka> Marker båtar på ingång "));
     lstPG = place(add<controls::ListBox>(QStringLiteral("lstPG"), panPG, true), 120, 300, 2760, 2580);
     lstPG->setToolTip(QStringLiteral("Dubbelklicka på deltagare  "));
 
-    panMg = place(add<controls::Panel>(QStringLiteral("panMg"), a, QStringLiteral("Målgång För")), 6435, 360, 2940,
-                  3000);
+    panMg = place(add<controls::Panel>(QStringLiteral("panMg"), a, QStringLiteral("Målgång För")), 6435, 360,
+                  2940, 3000);
     panMg->setToolTip(QStringLiteral("Klicka på båt som går över mållinjen "));
     lstMg = place(add<controls::ListBox>(QStringLiteral("lstMg"), panMg, false), 120, 300, 2700, 2580);
 
@@ -181,13 +188,15 @@ void frmMain::buildStartAndFinishPanel() {
 
     panMal = place(add<controls::Panel>(QStringLiteral("panMal"), a, QString()), 6780, 3540, 2595, 2295);
     panMal->setToolTip(QStringLiteral("Du kan Editera i TextBoxen  <Enter> bekräfta  "));
-    place(add<controls::Label>(QStringLiteral("lblMTid"), panMal, QStringLiteral("Målgång Kl")), 120, 180, 2300, 240);
+    place(add<controls::Label>(QStringLiteral("lblMTid"), panMal, QStringLiteral("Målgång Kl")), 120, 180,
+          2300, 240);
     MTid = place(add<controls::TextBox>(QStringLiteral("MTid"), panMal), 120, 420, 2355, 345);
     MTid->setMaxLength(17);
-    place(add<controls::Label>(QStringLiteral("lblSTid"), panMal, QStringLiteral("Seglad Tid")), 120, 900, 2300, 240);
+    place(add<controls::Label>(QStringLiteral("lblSTid"), panMal, QStringLiteral("Seglad Tid")), 120, 900,
+          2300, 240);
     STid = place(add<controls::Label>(QStringLiteral("STid"), panMal), 120, 1140, 2300, 300);
-    place(add<controls::Label>(QStringLiteral("lblKTid"), panMal, QStringLiteral("Korrigerad Tid")), 120, 1560, 2300,
-          240);
+    place(add<controls::Label>(QStringLiteral("lblKTid"), panMal, QStringLiteral("Korrigerad Tid")), 120,
+          1560, 2300, 240);
     KTid = place(add<controls::Label>(QStringLiteral("KTid"), panMal), 120, 1800, 2300, 300);
 
     imgAdmin = place(add<controls::Picture>(QStringLiteral("imgAdmin"), a), 180, 3540, 6495, 2295);

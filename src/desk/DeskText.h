@@ -8,8 +8,10 @@
 inline QString trimBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
     return text.mid(first, last - first);
 }
 
@@ -24,4 +26,6 @@ inline QString entryText(const QString& namn, const QString& segelId) {
 }
 
 // A fresh flag list with positions 0 to count, all empty.
-inline QStringList freshFlags(int count) { return QStringList(qMax(0, count) + 1, QString()); }
+inline QStringList freshFlags(int count) {
+    return QStringList(qMax(0, count) + 1, QString());
+}

@@ -4,8 +4,7 @@
 #include <utility>
 
 // "Skip and continue": a failing step is skipped and the next one runs.
-template <class Step>
-void skipOnError(Step&& step) {
+template <class Step> void skipOnError(Step&& step) {
     try {
         std::forward<Step>(step)();
     } catch (const std::exception&) {
@@ -13,8 +12,7 @@ void skipOnError(Step&& step) {
 }
 
 // "Error trap": the first failure ends the handler; returns false when it failed.
-template <class Body>
-bool trapErrors(Body&& body) {
+template <class Body> bool trapErrors(Body&& body) {
     try {
         std::forward<Body>(body)();
         return true;

@@ -26,7 +26,8 @@ QString chooseFile(platform::Dialogs& dialogs, const platform::FileDialogRequest
 void copyReplacing(const QString& from, const QString& to) {
     if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath()) return;
     if (!QFileInfo::exists(from)) throw RuntimeError(runtime_error_numbers::FileNotFound);
-    if (QFileInfo::exists(to) && !QFile::remove(to)) throw RuntimeError(runtime_error_numbers::PathFileAccess);
+    if (QFileInfo::exists(to) && !QFile::remove(to))
+        throw RuntimeError(runtime_error_numbers::PathFileAccess);
     if (!QFile::copy(from, to)) throw RuntimeError(runtime_error_numbers::PathFileAccess);
     QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner);
 }
@@ -91,7 +92,8 @@ void frmMain::lblOpen_Click() {
     GemensamStart = race.lastStartTid;
     skipOnError([this, &race] {
         std::unordered_map<std::int32_t, int> positionOfRecord;
-        for (int p = 0; p < lstDeltagare->ListCount(); ++p) positionOfRecord[lstDeltagare->ItemData(p)] = p;
+        for (int p = 0; p < lstDeltagare->ListCount(); ++p)
+            positionOfRecord[lstDeltagare->ItemData(p)] = p;
         for (const race_data::LoadedParticipant& live : race.live)
             if (live.post.MalTid > 0) flagFinish(positionOfRecord.at(live.recordNumber));
     });
@@ -131,9 +133,11 @@ void frmMain::RensaDesken() {
     AktMalTid = 0;
     AktSeglTid = 0;
     AktKorrTid = 0;
-    for (controls::TextField* field : std::initializer_list<controls::TextField*>{Namn, SegelId, BTyp, LysTal, CommentsBox})
+    for (controls::TextField* field :
+         std::initializer_list<controls::TextField*>{Namn, SegelId, BTyp, LysTal, CommentsBox})
         field->setText(QString());
-    for (controls::Label* label : {Start, SlutTid, TotTid, KorrTid, lblDatum[0], lblDatum[1]}) label->setCaption(QString());
+    for (controls::Label* label : {Start, SlutTid, TotTid, KorrTid, lblDatum[0], lblDatum[1]})
+        label->setCaption(QString());
     txtStartTid->setText(QString());
     BatarIMalText.clear();
     lstPG->Clear();

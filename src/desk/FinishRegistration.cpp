@@ -33,7 +33,8 @@ void frmMain::lstPG_DblClick() {
 
 // Flags never shrink, and a position past the end of a list cut short grows the list.
 void frmMain::flagFinish(int position) {
-    while (BatarIMal.size() <= position) BatarIMal.append(QString());
+    while (BatarIMal.size() <= position)
+        BatarIMal.append(QString());
     BatarIMal[position] = QStringLiteral("x");
 }
 
@@ -54,7 +55,8 @@ void frmMain::lstMg_Click() {
         ask(lstMg->List(selected) + QStringLiteral("\r\n\r\n") + Registered +
                 QStringLiteral("\r\n\r\nskall ny tid registreras ?   ") + timing::clockText(n) +
                 QStringLiteral("\r\n\r\nDu kan även Editera i TextBoxen, tryck Nej och Editera"),
-            QStringLiteral("Målgång För"), platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
+            QStringLiteral("Målgång För"), platform::Buttons::YesNo, platform::Icon::Exclamation,
+            platform::Answer::No);
     if (answer != platform::Answer::Yes) return;
     AktMalTid = n;
     MTid->setText(timing::clockText(AktMalTid));
@@ -84,22 +86,21 @@ int frmMain::MTid_KeyPress(int keyAscii) {
     if (selected < 0) return keyAscii;
     const int p = lstMg->ItemData(selected);
     const bool registered = !flagAt(BatarIMal, p).isEmpty();
-    QString datePrefix = timing::formatDate(timing::timeStamp(platform_.clock.now()), QStringLiteral("yyyy-mm-dd "));
+    QString datePrefix =
+        timing::formatDate(timing::timeStamp(platform_.clock.now()), QStringLiteral("yyyy-mm-dd "));
     if (registered)
-        skipOnError([&] {
-            datePrefix = timing::dateText(files_.readRecord(lstDeltagare->ItemData(p)).MalTid);
-        });
+        skipOnError(
+            [&] { datePrefix = timing::dateText(files_.readRecord(lstDeltagare->ItemData(p)).MalTid); });
     const std::optional<double> typed = timing::typedFinishTime(datePrefix, MTid->Text());
     if (!typed) { // a text that does not read as a time changes nothing
         platform_.dialogs.beep();
         return keyAscii;
     }
     if (registered) {
-        const platform::Answer answer =
-            ask(lstMg->List(selected) + QStringLiteral("\r\n\r\n") + Registered +
-                    QStringLiteral("\r\n\r\nskall ny tid registreras ?"),
-                QStringLiteral("Målgång För"), platform::Buttons::YesNo, platform::Icon::Exclamation,
-                platform::Answer::No);
+        const platform::Answer answer = ask(lstMg->List(selected) + QStringLiteral("\r\n\r\n") + Registered +
+                                                QStringLiteral("\r\n\r\nskall ny tid registreras ?"),
+                                            QStringLiteral("Målgång För"), platform::Buttons::YesNo,
+                                            platform::Icon::Exclamation, platform::Answer::No);
         if (answer != platform::Answer::Yes) return keyAscii;
         SlutTid->setCaption(timing::clockText(*typed));
         lblDatum[1]->setCaption(timing::dateText(*typed));

@@ -17,7 +17,8 @@ const QString NoTime = QStringLiteral("--:--:--");
 
 void frmMain::lstDeltagare_Click() {
     DeltagarPost post;
-    skipOnError([this, &post] { post = files_.readRecord(lstDeltagare->ItemData(lstDeltagare->ListIndex())); });
+    skipOnError(
+        [this, &post] { post = files_.readRecord(lstDeltagare->ItemData(lstDeltagare->ListIndex())); });
     PostTillFalt(post);
 }
 
@@ -173,10 +174,11 @@ void frmMain::DeleteButton_Click() {
     lstDeltagare->RemoveItem(p);
     p = std::max(p - 1, 0);
     if (p < lstDeltagare->ListCount()) lstDeltagare->setListIndex(p);
-    const platform::Answer more = ask(QStringLiteral("För att få ordning på nya index bör du starta om\r\n\r\n\r\n\r\n"
-                                                     "Skall du ta bort fler Välj Avbryt"),
-                                      QStringLiteral("Tar bort deltagare"), platform::Buttons::OKCancel,
-                                      platform::Icon::Information, platform::Answer::OK);
+    const platform::Answer more =
+        ask(QStringLiteral("För att få ordning på nya index bör du starta om\r\n\r\n\r\n\r\n"
+                           "Skall du ta bort fler Välj Avbryt"),
+            QStringLiteral("Tar bort deltagare"), platform::Buttons::OKCancel, platform::Icon::Information,
+            platform::Answer::OK);
     if (more == platform::Answer::Cancel) return;
     if (lstDeltagare->ListIndex() >= 0)
         lblOpen_Click();
@@ -194,7 +196,8 @@ int frmMain::Form_KeyPress(int keyAscii) {
 }
 
 int frmMain::LysTal_KeyPress(int keyAscii) {
-    if (keyAscii == 8 || keyAscii == 13 || keyAscii == 44 || (keyAscii >= 48 && keyAscii <= 57)) return keyAscii;
+    if (keyAscii == 8 || keyAscii == 13 || keyAscii == 44 || (keyAscii >= 48 && keyAscii <= 57))
+        return keyAscii;
     if (keyAscii == 46) return 44;
     return 0;
 }

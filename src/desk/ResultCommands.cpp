@@ -9,7 +9,8 @@
 
 void frmMain::lblfrmRes_Click() {
     frmResultat& r = resultat();
-    for (controls::TextBox* box : r.lvwEdit) box->setText(QString());
+    for (controls::TextBox* box : r.lvwEdit)
+        box->setText(QString());
     panDeltagare->setVisible(false);
     panAdmin->setVisible(false);
     txtInfo->setVisible(false);
@@ -22,8 +23,8 @@ void frmMain::lblfrmRes_Click() {
             ranking.push_back({lstSortMG->List(i), lstSortMG->ItemData(i)});
         const results::PanelLookup panel = [this](int k) {
             skipOnError([this, k] { lstDeltagare->setListIndex(k); });
-            return results::PanelTexts{lstDeltagare->List(k), Start->caption(),  SlutTid->caption(),
-                                       TotTid->caption(),      LysTal->Text(),    KorrTid->caption()};
+            return results::PanelTexts{lstDeltagare->List(k), Start->caption(), SlutTid->caption(),
+                                       TotTid->caption(),     LysTal->Text(),   KorrTid->caption()};
         };
         const results::ResultatLista list = results::ByggResultatRader(
             GemensamStart, lblDatum[0]->caption(), controls::tag(r.lvw), ranking, panel, TavlingsNamn);
@@ -31,7 +32,8 @@ void frmMain::lblfrmRes_Click() {
         r.lvw->ClearRows();
         for (const results::ResultatRad& row : list.rows) {
             const int n = r.lvw->AddRow(row[0]);
-            for (int c = 1; c < 7; ++c) r.lvw->setCell(n, c, row[c]);
+            for (int c = 1; c < 7; ++c)
+                r.lvw->setCell(n, c, row[c]);
         }
         r.lvw->setUpdatesEnabled(true);
         r.setWindowTitle(list.caption);
@@ -48,8 +50,9 @@ void frmMain::lblPanPrint_Click() {
     r.show();
     r.raise();
     const platform::Answer go =
-        ask(QStringLiteral("ResultatLista enligt denna ordning\r\nkommer att skrivas ut"), QStringLiteral("Skriv Ut"),
-            platform::Buttons::OKCancel, platform::Icon::Information, platform::Answer::OK);
+        ask(QStringLiteral("ResultatLista enligt denna ordning\r\nkommer att skrivas ut"),
+            QStringLiteral("Skriv Ut"), platform::Buttons::OKCancel, platform::Icon::Information,
+            platform::Answer::OK);
     if (go == platform::Answer::Cancel) return;
     const bool printed = trapErrors([this, &r] {
         std::unique_ptr<platform::PrintJob> job = platform_.printer.openJob();

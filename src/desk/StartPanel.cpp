@@ -7,7 +7,9 @@
 
 namespace {
 
-std::optional<platform::Answer> none() { return std::nullopt; }
+std::optional<platform::Answer> none() {
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -20,8 +22,8 @@ void frmMain::StartButton_Click() {
     std::optional<platform::Answer> answer = none();
     if (controls::ownVisible(StartMsg)) {
         StartMsg->setVisible(false);
-        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"), platform::Buttons::YesNo,
-                     platform::Icon::Exclamation, platform::Answer::No);
+        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"),
+                     platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
     }
     if (answer == platform::Answer::No) {
         StartMsg->setVisible(true);
@@ -46,13 +48,13 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
         return keyAscii;
     }
     if (BatarIMalText.contains(QLatin1Char('x')))
-        msg(QStringLiteral("Du bör inte ändra StartTid\r\nnär det finns båtar som gått i mål"), platform::Buttons::OK,
-            platform::Icon::Exclamation);
+        msg(QStringLiteral("Du bör inte ändra StartTid\r\nnär det finns båtar som gått i mål"),
+            platform::Buttons::OK, platform::Icon::Exclamation);
     std::optional<platform::Answer> answer = none();
     if (controls::ownVisible(StartMsg)) {
         StartMsg->setVisible(false);
-        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"), platform::Buttons::YesNo,
-                     platform::Icon::Exclamation, platform::Answer::No);
+        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"),
+                     platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
     }
     if (answer == platform::Answer::No) {
         StartMsg->setVisible(true);
@@ -60,10 +62,10 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
         return keyAscii;
     }
     if (answer == platform::Answer::Yes && lstMg->ListCount() > 0) {
-        const platform::Answer sure = ask(QStringLiteral("Nu måste du tänka till\r\ndet finns båtar som gått i mål\r\n"
-                                                         "du måste också justera deras tid !"),
-                                          QString(), platform::Buttons::OKCancel, platform::Icon::Exclamation,
-                                          platform::Answer::Cancel);
+        const platform::Answer sure = ask(
+            QStringLiteral("Nu måste du tänka till\r\ndet finns båtar som gått i mål\r\n"
+                           "du måste också justera deras tid !"),
+            QString(), platform::Buttons::OKCancel, platform::Icon::Exclamation, platform::Answer::Cancel);
         setFocusTo(lstPG);
         if (sure == platform::Answer::Cancel) {
             txtStartTid->setText(timing::formatDate(GemensamStart, QStringLiteral("yyyy-mm-dd    hh:mm:ss")));
@@ -98,6 +100,7 @@ void frmMain::SparaStartTid() {
 void frmMain::fillApproachList() {
     std::vector<std::pair<QString, std::int32_t>> entries;
     entries.reserve(lstDeltagare->ListCount());
-    for (int i = 0; i < lstDeltagare->ListCount(); ++i) entries.emplace_back(lstDeltagare->List(i), 0);
+    for (int i = 0; i < lstDeltagare->ListCount(); ++i)
+        entries.emplace_back(lstDeltagare->List(i), 0);
     lstPG->Fill(entries);
 }

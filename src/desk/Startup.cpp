@@ -12,7 +12,8 @@ void frmMain::Form_Load() {
     setWindowTwips(0, 825, 12000, 7050);
     const float screenCorr = static_cast<float>(platform_.screen.widthTwips()) / 12000.0f;
     if (screenCorr > 1.0f) ResizeForm(*this, screenCorr);
-    for (controls::Button* b : {AddButton, EditButton, DeleteButton, OkButton, CancelButton}) b->setVisible(false);
+    for (controls::Button* b : {AddButton, EditButton, DeleteButton, OkButton, CancelButton})
+        b->setVisible(false);
     Aktiverad = false;
     loaded_ = true;
     resultat().setPicture(Image3->image());
@@ -21,11 +22,13 @@ void frmMain::Form_Load() {
 void frmMain::Form_Activate() {
     if (!Aktiverad) {
         const bool opened = trapErrors([this] {
-            const race_data::Installningar s = race_data::LasInstallningar(race_data::settingsPath(appPath()));
+            const race_data::Installningar s =
+                race_data::LasInstallningar(race_data::settingsPath(appPath()));
             DataFil = s.DataFil;
             BatarIMalText = s.BatarIMalText;
             BatarIMal = s.BatarIMal;
-            if (!race_data::FilFinns(DataFil)) DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
+            if (!race_data::FilFinns(DataFil))
+                DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
             TavlingsNamn = race_data::raceName(DataFil);
             panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
             setWindowTitle(QStringLiteral("Brisrundan     ") + TavlingsNamn);

@@ -58,7 +58,8 @@ bool frmMain::ResizeForm(frmMain& FormName, float screenCorr) {
     // Font sizes are read before any is changed: a control without a font of its own takes its
     // container's, which must not be scaled twice.
     std::vector<std::optional<double>> designSizes;
-    for (int i = 0; i < FormName.controlCount(); ++i) designSizes.push_back(controls::fontSize(FormName.controlAt(i)));
+    for (int i = 0; i < FormName.controlCount(); ++i)
+        designSizes.push_back(controls::fontSize(FormName.controlAt(i)));
     for (int i = 0; i < FormName.controlCount(); ++i) {
         QWidget* c = FormName.controlAt(i);
         skipOnError([&] {

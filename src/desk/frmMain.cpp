@@ -39,12 +39,15 @@ void frmMain::wireHandlers() {
 
     // Fields light up while they have the focus.
     constexpr std::uint32_t Field = 0xDEEFEF, FieldFocus = 0xFEF0D3;
-    for (QWidget* box : {static_cast<QWidget*>(Namn), static_cast<QWidget*>(SegelId), static_cast<QWidget*>(BTyp),
-                         static_cast<QWidget*>(LysTal), static_cast<QWidget*>(CommentsBox)})
-        setFocusHandlers(box, [box] { controls::setBackColor(box, FieldFocus); },
-                         [box] { controls::setBackColor(box, Field); });
-    setFocusHandlers(lstDeltagare, [this] { controls::setBackColor(lstDeltagare, 0xC4DDDE); },
-                     [this] { controls::setBackColor(lstDeltagare, 0xC2DFE0); });
+    for (QWidget* box :
+         {static_cast<QWidget*>(Namn), static_cast<QWidget*>(SegelId), static_cast<QWidget*>(BTyp),
+          static_cast<QWidget*>(LysTal), static_cast<QWidget*>(CommentsBox)})
+        setFocusHandlers(
+            box, [box] { controls::setBackColor(box, FieldFocus); },
+            [box] { controls::setBackColor(box, Field); });
+    setFocusHandlers(
+        lstDeltagare, [this] { controls::setBackColor(lstDeltagare, 0xC4DDDE); },
+        [this] { controls::setBackColor(lstDeltagare, 0xC2DFE0); });
 
     StartButton->onClick = [this] { StartButton_Click(); };
     txtStartTid->onKeyPress = [this](int key) { return txtStartTid_KeyPress(key); };
@@ -60,9 +63,13 @@ frmResultat& frmMain::resultat() {
     return *resultat_;
 }
 
-frmResultat* frmMain::resultatIfLoaded() const { return resultat_->isLoaded() ? resultat_.get() : nullptr; }
+frmResultat* frmMain::resultatIfLoaded() const {
+    return resultat_->isLoaded() ? resultat_.get() : nullptr;
+}
 
-QString frmMain::appPath() const { return platform_.app.path(); }
+QString frmMain::appPath() const {
+    return platform_.app.path();
+}
 
 void frmMain::msg(const QString& text, platform::Buttons buttons, platform::Icon icon, const QString& title) {
     platform_.dialogs.messageBox({text, title, buttons, icon, platform::Answer::OK});
@@ -73,9 +80,15 @@ platform::Answer frmMain::ask(const QString& text, const QString& title, platfor
     return platform_.dialogs.messageBox({text, title, buttons, icon, defaultButton});
 }
 
-void frmMain::selectParticipant(int index) { lstDeltagare->setListIndex(index); }
-QString frmMain::commentsBoxText() const { return CommentsBox->Text(); }
-void frmMain::setCommentsBoxText(const QString& text) { CommentsBox->setText(text); }
+void frmMain::selectParticipant(int index) {
+    lstDeltagare->setListIndex(index);
+}
+QString frmMain::commentsBoxText() const {
+    return CommentsBox->Text();
+}
+void frmMain::setCommentsBoxText(const QString& text) {
+    CommentsBox->setText(text);
+}
 
 void frmMain::showDesk() {
     show();
@@ -85,6 +98,7 @@ void frmMain::showDesk() {
 // The real program runs Form_Activate whenever the desk becomes the active window again.
 void frmMain::changeEvent(QEvent* event) {
     controls::Form::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && activateOnWindowActivation_ && loaded_ && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && activateOnWindowActivation_ && loaded_ &&
+        isActiveWindow())
         Form_Activate();
 }

@@ -166,7 +166,7 @@ private:
     void showUpdateError();
     platform::FileDialogRequest raceFileDialog() const;
 
-    platform::Platform& platform_;
+    platform::Platform platform_; // a bundle of references, kept by value
     race_data::RaceFiles files_;
     std::unique_ptr<frmResultat> resultat_;
     QImage background_;

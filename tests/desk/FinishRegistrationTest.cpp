@@ -1,0 +1,155 @@
+// Queuing boats and registering their finishes.
+#include "DeskFixture.h"
+
+#include "ControlProps.h"
+#include "Settings.h"
+#include "frmResultat.h"
+
+namespace {
+
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+} // namespace
+
+class FinishTest : public DeskTest {
+protected:
+    // Anna (LYS 1.00) and Bertil (LYS 1.13), started at 10:00:00 on 5 July 2003.
+    frmMain& started() {
+        writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f},
+                                               {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.13f}});
+        writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
+        clock(2003, 7, 5, 10, 0, 0);
+        frmMain& d = load();
+        d.StartButton_Click();
+        d.lblPanSM_Click();
+        return d;
+    }
+    void queue(frmMain& d, int position) {
+        d.lstPG->setListIndex(position);
+        d.lstPG_DblClick();
+    }
+    void click(frmMain& d, int queueIndex) { d.lstMg->setListIndex(queueIndex); }
+};
+
+TEST_F(FinishTest, FirstClickRegistersTheFinishAtThatSecond) {
+    frmMain& d = started();
+    queue(d, 0);
+    clock(2003, 7, 5, 14, 5, 9);
+    click(d, 0);
+    EXPECT_EQ(d.MTid->text(), QStringLiteral("07-05  14:05:09"));
+    EXPECT_EQ(d.lstMg->List(0), QStringLiteral("¤Anna , S123"));
+    EXPECT_EQ(d.STid->caption(), QStringLiteral("4:05:09"));
+    EXPECT_EQ(d.KTid->caption(), QStringLiteral("4:05:09"));
+    const DeltagarPost saved = record(QStringLiteral("Höst.dat"), 1);
+    EXPECT_EQ(saved.MalTid, july5(14, 5, 9));
+    EXPECT_EQ(saved.StartTid, july5(10, 0, 0));
+    EXPECT_EQ(d.BatarIMal.value(0), QStringLiteral("x"));
+    EXPECT_EQ(d.BatarIMalText, QStringLiteral("x*"));
+    EXPECT_FALSE(d.StartButton->isEnabled());
+    EXPECT_EQ(controls::tag(d.resultat().lvw), QStringLiteral("2003-07-05"));
+    ASSERT_EQ(events(QStringLiteral("sound")).size(), 1u);
+    EXPECT_TRUE(events(QStringLiteral("sound"))[0]
+                    .value(QStringLiteral("path"))
+                    .toString()
+                    .endsWith(QStringLiteral("Gun.wav")));
+    EXPECT_EQ(race_data::LasInstallningar(race_data::settingsPath(dir.path())).BatarIMalText,
+              QStringLiteral("x*"));
+}
+
+TEST_F(FinishTest, SecondClickAsksAndYesTakesTheTimeOfTheClick) {
+    frmMain& d = started();
+    queue(d, 0);
+    clock(2003, 7, 5, 14, 5, 9);
+    click(d, 0);
+    clock(2003, 7, 5, 14, 5, 29);
+    click(d, 0); // No is the default
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 9));
+    EXPECT_EQ(d.MTid->text(), QStringLiteral("14:05:09"));
+    EXPECT_EQ(messageTexts().value(0),
+              QStringLiteral("¤Anna , S123\r\n\r\när redan noterad för målgång\r\n\r\n"
+                             "skall ny tid registreras ?   14:05:29\r\n\r\n"
+                             "Du kan även Editera i TextBoxen, tryck Nej och Editera"));
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    click(d, 0);
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 29));
+    EXPECT_EQ(d.lstMg->List(0), QStringLiteral("¤Anna , S123"));
+    EXPECT_EQ(events(QStringLiteral("sound")).size(), 2u);
+}
+
+TEST_F(FinishTest, TypedTimesForFinishedAndWaitingBoats) {
+    frmMain& d = started();
+    queue(d, 0);
+    queue(d, 1);
+    clock(2003, 7, 5, 14, 5, 9);
+    click(d, 0);
+    // Anna has finished: a typed time keeps her finish date after a question.
+    clock(2003, 7, 6, 9, 0, 0);
+    d.MTid->setText(QStringLiteral("14:5"));
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    d.typeChar(d.MTid, 13);
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 0));
+    EXPECT_EQ(messageTexts().size(), 1);
+    // Bertil waits: today's date and the typed time, no question, no sound, no mark.
+    d.lstMg->setListIndex(1);
+    d.MTid->setText(QStringLiteral("11:00:00"));
+    d.typeChar(d.MTid, 13);
+    const DeltagarPost bertil = record(QStringLiteral("Höst.dat"), 2);
+    EXPECT_EQ(bertil.MalTid, 37808.0 + 11.0 / 24);
+    EXPECT_NEAR(bertil.KorrigeradTid, 1.13 * (1 + 1.0 / 24), 1e-7);
+    EXPECT_EQ(d.lstMg->List(1), QStringLiteral("Bertil , S2"));
+    EXPECT_EQ(events(QStringLiteral("sound")).size(), 1u);
+    EXPECT_EQ(messageTexts().size(), 1);
+    EXPECT_EQ(events(QStringLiteral("beep")).size(), 2u);
+}
+
+TEST_F(FinishTest, UnreadableTypedTimeChangesNothing) {
+    frmMain& d = started();
+    queue(d, 0);
+    click(d, 0);
+    const DeltagarPost before = record(QStringLiteral("Höst.dat"), 1);
+    d.MTid->setText(QStringLiteral("kvart över"));
+    d.typeChar(d.MTid, 13);
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, before.MalTid);
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(FinishTest, WaitingBoatRanksFirstAndQueueingTwiceChangesNothing) {
+    frmMain& d = started();
+    queue(d, 0);
+    queue(d, 0);
+    clock(2003, 7, 5, 14, 5, 9);
+    click(d, 0);
+    EXPECT_EQ(entries(d.lstSortMG), QStringList{QStringLiteral("00040509")});
+    queue(d, 0); // finished: not queued again
+    queue(d, 1);
+    EXPECT_EQ(d.lstMg->ListCount(), 2);
+    clock(2003, 7, 5, 14, 6, 0);
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    click(d, 0);
+    EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00000000"), QStringLiteral("00040600")}));
+    EXPECT_EQ(d.lstSortMG->ItemData(0), 1);
+}
+
+TEST_F(FinishTest, RestartKeepsOnlyFinishedBoatsInTheQueue) {
+    frmMain& d = started();
+    queue(d, 1);
+    queue(d, 0);
+    clock(2003, 7, 5, 14, 5, 9);
+    click(d, 1); // Anna
+    frmMain& again = restart();
+    EXPECT_EQ(entries(again.lstMg), QStringList{QStringLiteral("¤Anna , S123")});
+    EXPECT_EQ(entries(again.lstSortMG), QStringList{QStringLiteral("00040509")});
+    EXPECT_FALSE(again.StartButton->isEnabled());
+}
+
+TEST_F(FinishTest, FlagOtherThanXLetsTheBoatQueueButCountsAsRegistered) {
+    frmMain& d = started();
+    d.BatarIMal[0] = QStringLiteral("NC");
+    queue(d, 0);
+    ASSERT_EQ(d.lstMg->ListCount(), 1);
+    click(d, 0);
+    EXPECT_EQ(messageTexts().size(), 1); // the second-click question
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, 0.0);
+}

@@ -1,0 +1,201 @@
+// Adding, editing, saving and removing participants.
+#include "DeskFixture.h"
+
+#include "ControlProps.h"
+#include "RaceFiles.h"
+
+#include <QFile>
+
+namespace {
+
+const std::vector<Boat> fiveWithThirdDeleted = {
+    {QStringLiteral("Anna"), QStringLiteral("S1")},
+    {QStringLiteral("Bertil"), QStringLiteral("S2")},
+    {QStringLiteral("Borta"), QStringLiteral("S3"), 1.0f, 0, 0, -1},
+    {QStringLiteral("David"), QStringLiteral("S4")},
+    {QStringLiteral("Erik"), QStringLiteral("S5")},
+};
+
+QString fileText(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromLatin1(f.readAll());
+}
+
+} // namespace
+
+class ParticipantTest : public DeskTest {
+protected:
+    frmMain& open(const std::vector<Boat>& boats) {
+        writeRace(QStringLiteral("Vår.dat"), boats);
+        writeSettings(path(QStringLiteral("Vår.dat")), QStringLiteral("NC"));
+        return load();
+    }
+    void add(frmMain& d, const QString& namn, const QString& segel, const QString& lys,
+             const QString& comment = {}) {
+        d.AddButton_Click();
+        d.Namn->setText(namn);
+        d.SegelId->setText(segel);
+        d.LysTal->setText(lys);
+        d.CommentsBox->setText(comment);
+        d.OkButton_Click();
+    }
+};
+
+TEST_F(ParticipantTest, NewParticipantIsAppendedAfterTheDeletedRecord) {
+    frmMain& d = open(fiveWithThirdDeleted);
+    EXPECT_EQ(d.lstDeltagare->ItemData(2), 4);
+    add(d, QStringLiteral("Ö"), QStringLiteral("S-12"), QStringLiteral("1,05"), QStringLiteral(" Blåsigt "));
+    EXPECT_EQ(recordCount(QStringLiteral("Vår.dat")), 6);
+    const int at = d.lstDeltagare->ListIndex();
+    EXPECT_EQ(d.lstDeltagare->List(at), QStringLiteral("Ö , S-12"));
+    EXPECT_EQ(at, 4); // Swedish order puts Ö last
+    EXPECT_EQ(d.lstDeltagare->ItemData(at), 6);
+    const DeltagarPost saved = record(QStringLiteral("Vår.dat"), 6);
+    EXPECT_FLOAT_EQ(saved.LysTal, 1.05f);
+    EXPECT_EQ(saved.KommentarLen, 7);
+    EXPECT_EQ(d.CommentsBox->Text(), QStringLiteral("Blåsigt"));
+    EXPECT_FALSE(controls::ownVisible(d.OkButton));
+    EXPECT_TRUE(controls::ownVisible(d.AddButton));
+    EXPECT_EQ(d.AntalDeltagare, 5);
+}
+
+TEST_F(ParticipantTest, EditingANameResortsAndKeepsTheRecordNumber) {
+    frmMain& d = open(fiveWithThirdDeleted);
+    d.lstDeltagare->setListIndex(0); // Anna, record 1
+    d.EditButton_Click();
+    d.Namn->setText(QStringLiteral("Örjan"));
+    d.OkButton_Click();
+    const int at = d.lstDeltagare->ListIndex();
+    EXPECT_EQ(at, 3);
+    EXPECT_EQ(d.lstDeltagare->ItemData(at), 1);
+    EXPECT_EQ(d.lstDeltagare->List(0), QStringLiteral("Bertil , S2"));
+    EXPECT_EQ(d.Namn->Text(), QStringLiteral("Örjan"));
+    EXPECT_EQ(recordCount(QStringLiteral("Vår.dat")), 5);
+}
+
+TEST_F(ParticipantTest, EverySaveAppendsTheCommentAndPointsAtTheLastCopy) {
+    frmMain& d = open({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    d.CommentsBox->setText(QStringLiteral("Reva"));
+    d.EditButton_Click();
+    d.OkButton_Click();
+    d.EditButton_Click();
+    d.OkButton_Click();
+    EXPECT_EQ(fileText(path(QStringLiteral("Vår.cmt"))), QStringLiteral("RevaReva"));
+    EXPECT_EQ(record(QStringLiteral("Vår.dat"), 1).KommentarPos, 5);
+    EXPECT_EQ(d.CommentsBox->Text(), QStringLiteral("Reva"));
+}
+
+TEST_F(ParticipantTest, LongNameIsListedWholeButStoredCut) {
+    frmMain& d = open({});
+    add(d, QStringLiteral("Abcdefghijklmnopqrstuvwxy"), QStringLiteral("S1"), QStringLiteral("1"));
+    EXPECT_EQ(d.lstDeltagare->List(0), QStringLiteral("Abcdefghijklmnopqrstuvwxy , S1"));
+    EXPECT_EQ(record(QStringLiteral("Vår.dat"), 1).Namn, QStringLiteral("Abcdefghijklmnopqrst"));
+}
+
+TEST_F(ParticipantTest, EmptyNameIsRefusedAndTheEditGoesOn) {
+    frmMain& d = open({});
+    d.AddButton_Click();
+    d.OkButton_Click();
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Namn får inte vara tomt")});
+    EXPECT_TRUE(controls::ownVisible(d.OkButton));
+    EXPECT_EQ(recordCount(QStringLiteral("Vår.dat")), 0);
+    EXPECT_EQ(controls::Form::focusedControl(), d.Namn);
+}
+
+TEST_F(ParticipantTest, SavingIntoTheReadOnlyExampleShowsTheUpdateError) {
+    copyExample();
+    frmMain& d = load();
+    const DeltagarPost before = record(QStringLiteral("Exempel.dat"), 1);
+    d.txtStartTid->setText(QStringLiteral("2003-07-05    10:00:00"));
+    d.lstPG->AddItem(QStringLiteral("x"));
+    d.lstDeltagare->setListIndex(0);
+    d.EditButton_Click();
+    d.Namn->setText(QStringLiteral("Ändrad"));
+    d.OkButton_Click();
+    EXPECT_EQ(messageTexts(),
+              QStringList{QStringLiteral("Fel vid UppDatering\r\n\r\nFilen är förmodligen "
+                                         "Skrivskyddad\r\n\r\nLösning : <Spara Som> nytt namn "
+                                         "Öppna utforska")});
+    EXPECT_EQ(events(QStringLiteral("msgbox"))[0].value(QStringLiteral("icon")).toString(),
+              QStringLiteral("critical"));
+    EXPECT_EQ(d.txtStartTid->text(), QString());
+    EXPECT_EQ(d.lstPG->ListCount(), 0);
+    EXPECT_EQ(record(QStringLiteral("Exempel.dat"), 1).Namn, before.Namn);
+}
+
+TEST_F(ParticipantTest, LysTalKeysTurnPointIntoCommaAndDropLetters) {
+    frmMain& d = open({});
+    d.AddButton_Click();
+    for (const QChar c : QStringLiteral("1.0a5"))
+        d.typeChar(d.LysTal, c.unicode());
+    EXPECT_EQ(d.LysTal->Text(), QStringLiteral("1,05"));
+    d.typeChar(d.LysTal, 8);
+    EXPECT_EQ(d.LysTal->Text(), QStringLiteral("1,0"));
+}
+
+TEST_F(ParticipantTest, PrintableKeyInBrowseStateStartsAnEdit) {
+    frmMain& d = open({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    d.typeChar(d.Namn, 8);
+    EXPECT_TRUE(messageTexts().isEmpty());
+    d.typeChar(d.Namn, 'x');
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Du vill Editera Tryck Ok när du är klar")});
+    EXPECT_TRUE(controls::ownVisible(d.OkButton));
+    EXPECT_TRUE(d.EditLage);
+    EXPECT_EQ(d.Namn->Text(), QStringLiteral("Annax"));
+    d.typeChar(d.Namn, 27); // Esc presses Ångra
+    EXPECT_EQ(d.Namn->Text(), QStringLiteral("Anna"));
+    EXPECT_FALSE(controls::ownVisible(d.OkButton));
+}
+
+TEST_F(ParticipantTest, RemovingSelectsTheNeighbourAndReopensOnOk) {
+    frmMain& d = open(fiveWithThirdDeleted);
+    d.lstDeltagare->setListIndex(0);
+    scripted.dialogs.queueAnswer(platform::Answer::OK);
+    scripted.dialogs.queueAnswer(platform::Answer::Cancel);
+    d.DeleteButton_Click();
+    EXPECT_EQ(record(QStringLiteral("Vår.dat"), 1).Borttagen, -1);
+    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
+    EXPECT_EQ(d.lstDeltagare->List(0), QStringLiteral("Bertil , S2"));
+    EXPECT_EQ(messageTexts()[1],
+              QStringLiteral("För att få ordning på nya index bör du starta om\r\n\r\n\r\n\r\n"
+                             "Skall du ta bort fler Välj Avbryt"));
+}
+
+TEST_F(ParticipantTest, RemovingTheOnlyEntryLeavesNothingSelectedAndOkOnlyBeeps) {
+    frmMain& d = open({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    scripted.dialogs.queueAnswer(platform::Answer::OK);
+    scripted.dialogs.queueAnswer(platform::Answer::OK);
+    d.DeleteButton_Click();
+    EXPECT_EQ(d.lstDeltagare->ListCount(), 0);
+    EXPECT_EQ(events(QStringLiteral("beep")).size(), 1u);
+    EXPECT_TRUE(events(QStringLiteral("filedialog")).empty());
+}
+
+TEST_F(ParticipantTest, CancelledRemovalChangesNothing) {
+    frmMain& d = open({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    d.DeleteButton_Click(); // Cancel is the default
+    EXPECT_EQ(d.lstDeltagare->ListCount(), 1);
+    EXPECT_EQ(record(QStringLiteral("Vår.dat"), 1).Borttagen, 0);
+}
+
+TEST_F(ParticipantTest, CancelAfterNewOnAnEmptyListShowsNobody) {
+    frmMain& d = open({});
+    d.AddButton_Click();
+    d.Namn->setText(QStringLiteral("Halvfärdig"));
+    d.CancelButton_Click();
+    EXPECT_EQ(d.Namn->Text(), QString());
+    EXPECT_EQ(d.LysTal->Text(), QStringLiteral("0,00"));
+    EXPECT_TRUE(controls::ownVisible(d.AddButton));
+}
+
+TEST_F(ParticipantTest, FocusColoursFollowTheFocus) {
+    frmMain& d = open({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    d.setFocusTo(d.Namn);
+    EXPECT_EQ(*controls::backColor(d.Namn), 0xFEF0D3u);
+    d.setFocusTo(d.lstDeltagare);
+    EXPECT_EQ(*controls::backColor(d.Namn), 0xDEEFEFu);
+    EXPECT_EQ(*controls::backColor(d.lstDeltagare), 0xC4DDDEu);
+    d.setFocusTo(d.BTyp);
+    EXPECT_EQ(*controls::backColor(d.lstDeltagare), 0xC2DFE0u);
+}

@@ -1,0 +1,127 @@
+// Giving and changing the common start.
+#include "DeskFixture.h"
+
+#include "ControlProps.h"
+
+namespace {
+
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+std::vector<Boat> boats(int n) {
+    std::vector<Boat> list;
+    for (int i = 0; i < n; ++i)
+        list.push_back(
+            {QStringLiteral("Båt %1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("SWE %1").arg(i)});
+    return list;
+}
+
+} // namespace
+
+class StartTest : public DeskTest {
+protected:
+    frmMain& race(int n) {
+        writeRace(QStringLiteral("Höst.dat"), boats(n));
+        writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
+        clock(2003, 7, 5, 10, 0, 0);
+        return load();
+    }
+};
+
+TEST_F(StartTest, StartOnTheExampleIsRefused) {
+    copyExample();
+    frmMain& d = load();
+    d.StartButton_Click();
+    EXPECT_EQ(messageTexts(),
+              QStringList{QStringLiteral("Du kan inte göra Start på denna\r\nExempelfil den är "
+                                         "skrivskyddad.\r\n\r\nTa kopia, byt namn (Spara Som...)\r\n"
+                                         "Öppna den nya och provkör som Test")});
+    EXPECT_EQ(d.GemensamStart, 0.0);
+    EXPECT_EQ(d.lstPG->ListCount(), 0);
+}
+
+TEST_F(StartTest, FirstStartSavesEveryBoatAndFillsTheApproachList) {
+    frmMain& d = race(12);
+    d.lblPanSM_Click();
+    d.StartButton_Click();
+    EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
+    EXPECT_EQ(d.BatarIMalText, QString(11, QLatin1Char('*')));
+    EXPECT_EQ(entries(d.lstPG), entries(d.lstDeltagare));
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_EQ(record(QStringLiteral("Höst.dat"), n).StartTid, july5(10, 0, 0)) << n;
+    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
+    EXPECT_EQ(d.txtStartTid->text(), QStringLiteral("2003-07-05    10:00:00"));
+    EXPECT_EQ(d.lblDatum[0]->caption(), QStringLiteral("2003-07-05"));
+    EXPECT_TRUE(controls::ownVisible(d.StartMsg));
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Brisrundan     Höst     Start Lördag 5 Juli 2003"));
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(StartTest, AnsweringNoKeepsTheStart) {
+    frmMain& d = race(3);
+    d.StartButton_Click();
+    clock(2003, 7, 5, 10, 5, 0);
+    d.StartButton_Click(); // No is the default
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Vill du ha ny StartTid ?")});
+    EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).StartTid, july5(10, 0, 0));
+    EXPECT_TRUE(controls::ownVisible(d.StartMsg));
+}
+
+TEST_F(StartTest, TypedStartBeforeAnyStartNeedsNoQuestion) {
+    frmMain& d = race(2);
+    d.txtStartTid->setText(QStringLiteral("2003-07-05    10:15:00"));
+    d.typeChar(d.txtStartTid, 13);
+    EXPECT_TRUE(messageTexts().isEmpty());
+    EXPECT_EQ(d.GemensamStart, july5(10, 15, 0));
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 2).StartTid, july5(10, 15, 0));
+    EXPECT_EQ(d.lstPG->ListCount(), 2);
+}
+
+TEST_F(StartTest, UnreadableStartTextChangesNothing) {
+    frmMain& d = race(2);
+    d.StartButton_Click();
+    d.txtStartTid->setText(QStringLiteral("i morgon bitti"));
+    d.typeChar(d.txtStartTid, 13);
+    EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).StartTid, july5(10, 0, 0));
+    EXPECT_TRUE(controls::ownVisible(d.StartMsg));
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(StartTest, ChangingTheStartAfterFinishesWarnsInOrderAndCancelRestoresTheText) {
+    frmMain& d = race(3);
+    d.StartButton_Click();
+    for (int p : {0, 1}) {
+        d.lstPG->setListIndex(p);
+        d.lstPG_DblClick();
+    }
+    clock(2003, 7, 5, 12, 0, 0);
+    d.lstMg->setListIndex(0);
+    d.lstMg->setListIndex(1);
+    const double finished = record(QStringLiteral("Höst.dat"), 1).SeglTid;
+
+    d.txtStartTid->setText(QStringLiteral("2003-07-05    10:30:00"));
+    scripted.dialogs.queueAnswer(platform::Answer::OK);
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    scripted.dialogs.queueAnswer(platform::Answer::Cancel);
+    d.typeChar(d.txtStartTid, 13);
+    EXPECT_EQ(messageTexts(),
+              (QStringList{QStringLiteral("Du bör inte ändra StartTid\r\nnär det finns båtar som gått i mål"),
+                           QStringLiteral("Vill du ha ny StartTid ?"),
+                           QStringLiteral("Nu måste du tänka till\r\ndet finns båtar som gått i mål\r\n"
+                                          "du måste också justera deras tid !")}));
+    EXPECT_EQ(d.txtStartTid->text(), QStringLiteral("2003-07-05    10:00:00"));
+    EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
+
+    d.txtStartTid->setText(QStringLiteral("2003-07-05    10:30:00"));
+    scripted.dialogs.queueAnswer(platform::Answer::OK);
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    scripted.dialogs.queueAnswer(platform::Answer::OK);
+    d.typeChar(d.txtStartTid, 13);
+    EXPECT_EQ(d.GemensamStart, july5(10, 30, 0));
+    const DeltagarPost after = record(QStringLiteral("Höst.dat"), 1);
+    EXPECT_EQ(after.StartTid, july5(10, 30, 0));
+    EXPECT_EQ(after.SeglTid, finished); // finished boats keep their times until timed again
+}

@@ -1,0 +1,162 @@
+// Start-up: reopening the last race, restoring a race under way, falling back to the example, shutdown.
+#include "DeskFixture.h"
+
+#include "ControlProps.h"
+#include "Settings.h"
+#include "frmResultat.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// 2003-07-05 (a Saturday) at the given time of day, as a day count.
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+const std::vector<Boat> fourBoats = {
+    {QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0), 4.0 / 24},
+    {QStringLiteral("Bertil"), QStringLiteral("S2")},
+    {QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0), 3.0 / 24},
+    {QStringLiteral("David"), QStringLiteral("S4")},
+};
+
+} // namespace
+
+TEST_F(DeskTest, FirstRunOpensTheExampleRaceAndWritesNothing) {
+    copyExample();
+    frmMain& d = load();
+    EXPECT_EQ(d.DataFil, dir.path() + QDir::separator() + QStringLiteral("Exempel.dat"));
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Brisrundan     Exempel"));
+    EXPECT_EQ(d.panAdmin->caption(), QStringLiteral("  Start och Målgång  Exempel"));
+    EXPECT_EQ(d.panDeltagare->caption(), QStringLiteral("  DeltagarLista 12  båtar"));
+    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
+    EXPECT_FALSE(d.Namn->Text().isEmpty());
+    EXPECT_EQ(d.BatarIMal, QStringList(13, QString()));
+    EXPECT_EQ(d.lstPG->ListCount(), 0);
+    EXPECT_TRUE(d.StartButton->isEnabled());
+    EXPECT_TRUE(d.Aktiverad);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Vindo.ini"))));
+}
+
+TEST_F(DeskTest, RaceUnderWayIsRestoredFromFlagsAndRecords) {
+    writeRace(QStringLiteral("Höst.dat"), fourBoats, july5(10, 0, 0));
+    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("x**x"));
+    frmMain& d = load();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Brisrundan     Höst     Start Lördag 5 Juli 2003"));
+    EXPECT_EQ(d.txtStartTid->text(), QStringLiteral("2003-07-05    10:00:00"));
+    EXPECT_EQ(d.lblDatum[0]->caption(), QStringLiteral("2003-07-05"));
+    EXPECT_EQ(entries(d.lstPG), entries(d.lstDeltagare));
+    EXPECT_EQ(entries(d.lstMg), (QStringList{QStringLiteral("¤Anna , S1"), QStringLiteral("¤Cecilia , S3")}));
+    EXPECT_EQ(d.lstMg->ItemData(0), 0);
+    EXPECT_EQ(d.lstMg->ItemData(1), 2);
+    // Cecilia's corrected 3:00:00 ranks before Anna's 4:00:00.
+    EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00030000"), QStringLiteral("00040000")}));
+    EXPECT_EQ(d.lstSortMG->ItemData(0), 2);
+    EXPECT_FALSE(d.StartButton->isEnabled());
+    EXPECT_TRUE(controls::ownVisible(d.StartMsg));
+    EXPECT_TRUE(controls::ownVisible(d.panAdmin));
+    EXPECT_FALSE(controls::ownVisible(d.panDeltagare));
+    EXPECT_EQ(controls::tag(d.resultat().lvw), QStringLiteral("2003-07-05"));
+}
+
+TEST_F(DeskTest, FlagListsShortOrStrangeFlagOnlyTheirOwnPositions) {
+    struct Case {
+        QString flags;
+        QStringList queue;
+        bool startEnabled;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("x"), {QStringLiteral("¤Anna , S1")}, false},
+        {QStringLiteral("NC"), {}, true},
+        {QStringLiteral("*X*xx"), {}, false},
+    };
+    for (const Case& c : cases) {
+        writeRace(QStringLiteral("Höst.dat"), fourBoats, july5(10, 0, 0));
+        writeSettings(path(QStringLiteral("Höst.dat")), c.flags);
+        frmMain& d = restart();
+        EXPECT_EQ(entries(d.lstMg), c.queue) << c.flags.toStdString();
+        EXPECT_EQ(d.StartButton->isEnabled(), c.startEnabled) << c.flags.toStdString();
+    }
+}
+
+TEST_F(DeskTest, RaceWithoutStartShowsOnlyTheParticipants) {
+    writeRace(QStringLiteral("Vår.dat"), fourBoats);
+    writeSettings(path(QStringLiteral("Vår.dat")), QStringLiteral("x*x"));
+    frmMain& d = load();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Brisrundan     Vår"));
+    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
+    EXPECT_EQ(d.lstPG->ListCount() + d.lstMg->ListCount() + d.lstSortMG->ListCount(), 0);
+    EXPECT_TRUE(d.StartButton->isEnabled());
+    EXPECT_EQ(d.Start->caption(), QStringLiteral("--:--:--"));
+}
+
+TEST_F(DeskTest, EmptyRaceFileListsNobody) {
+    writeRace(QStringLiteral("Tom.dat"), {});
+    writeSettings(path(QStringLiteral("Tom.dat")), QStringLiteral("NC"));
+    frmMain& d = load();
+    EXPECT_EQ(d.panDeltagare->caption(), QStringLiteral("  DeltagarLista 0  båtar"));
+    EXPECT_EQ(d.lstDeltagare->ListIndex(), -1);
+    EXPECT_EQ(d.GemensamStart, 0.0);
+}
+
+TEST_F(DeskTest, DeletedLastRecordStillGivesTheStart) {
+    std::vector<Boat> boats = fourBoats;
+    boats.back().borttagen = -1;
+    writeRace(QStringLiteral("Höst.dat"), boats, july5(10, 0, 0));
+    writeSettings(path(QStringLiteral("Höst.dat")), QString());
+    frmMain& d = load();
+    EXPECT_EQ(d.AntalDeltagare, 3);
+    EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
+}
+
+TEST_F(DeskTest, GarbageStartTimesDoNotStopTheDesk) {
+    for (const double start :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -1e300, 1e300}) {
+        writeRace(QStringLiteral("Trasig.dat"), fourBoats, start);
+        writeSettings(path(QStringLiteral("Trasig.dat")), QStringLiteral("x*x"));
+        frmMain& d = restart();
+        EXPECT_EQ(d.AntalDeltagare, 4);
+        EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
+    }
+}
+
+TEST_F(DeskTest, LastRaceGoneFallsBackToTheExample) {
+    copyExample();
+    writeSettings(path(QStringLiteral("Borta.dat")), QStringLiteral("x"));
+    frmMain& d = load();
+    EXPECT_EQ(d.TavlingsNamn, QStringLiteral("Exempel"));
+}
+
+TEST_F(DeskTest, RaceFileThatCannotBeOpenedEndsTheProgramWithAMessage) {
+    QDir(dir.path()).mkdir(QStringLiteral("Exempel.dat")); // a folder where the example should be
+    bool ended = false;
+    platform::Platform pf = scripted.platform();
+    desk = std::make_unique<frmMain>(pf);
+    desk->onEnded = [&ended] { ended = true; };
+    desk->Form_Load();
+    desk->show();
+    desk->Form_Activate();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(desk->isLoaded());
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].startsWith(QStringLiteral("Tävlingsfilen kan inte öppnas")));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Vindo.ini"))));
+}
+
+TEST_F(DeskTest, ShutdownSavesLastRaceAndFlags) {
+    writeRace(QStringLiteral("Höst.dat"), fourBoats, july5(10, 0, 0));
+    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("x**x"));
+    frmMain& d = load();
+    bool ended = false;
+    d.onEnded = [&ended] { ended = true; };
+    d.lblQuit_Click();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(d.resultatIfLoaded());
+    const race_data::Installningar s = race_data::LasInstallningar(race_data::settingsPath(dir.path()));
+    EXPECT_EQ(s.DataFil, path(QStringLiteral("Höst.dat")));
+    EXPECT_EQ(s.BatarIMalText, QStringLiteral("x**x"));
+}
