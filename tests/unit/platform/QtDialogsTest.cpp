@@ -1,0 +1,134 @@
+#include "QtDialogs.h"
+#include "QtSound.h"
+#include "QtSystem.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+// Acts on the modal dialog of type W as soon as it is on show; the dialog's own event loop runs the
+// timer.
+template <class W> void whenShown(std::function<void(W*)> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* widget = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!widget || !widget->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(widget);
+    });
+    timer->start(5);
+}
+
+void press(QWidget* widget, Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST(QtDialogsTest, EnterTakesTheDefaultButtonAndEscTheRefusingOne) {
+    // Also: no title shows the application's, and the desk's "<Enter>" is plain text.
+    struct Case {
+        Buttons buttons;
+        Answer defaultButton;
+        Qt::Key key;
+        Answer expected;
+    };
+    const Case cases[] = {
+        {Buttons::OKCancel, Answer::Cancel, Qt::Key_Return, Answer::Cancel},
+        {Buttons::OKCancel, Answer::OK, Qt::Key_Escape, Answer::Cancel},
+        {Buttons::YesNo, Answer::Yes, Qt::Key_Return, Answer::Yes},
+        {Buttons::YesNo, Answer::Yes, Qt::Key_Escape, Answer::No},
+        {Buttons::OK, Answer::OK, Qt::Key_Escape, Answer::OK},
+    };
+    QtDialogs dialogs;
+    for (const Case& c : cases) {
+        QString shown;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            shown =
+                box->windowTitle() + "|" + box->text() + (box->textFormat() == Qt::PlainText ? "|plain" : "");
+            press(box, c.key);
+        });
+        EXPECT_EQ(dialogs.messageBox({"Tryck <Enter>\r\nnu", "", c.buttons, Icon::None, c.defaultButton}),
+                  c.expected);
+        EXPECT_EQ(shown, "Brisrundan|Tryck <Enter>\nnu|plain");
+    }
+}
+
+TEST(QtDialogsTest, FiltersBecomeQtNameFilters) {
+    EXPECT_EQ(qtNameFilters("DATA FILE *.dat|*.dat"), QStringList{"DATA FILE *.dat (*.dat)"});
+    EXPECT_EQ(qtNameFilters("Lopp|*.dat;*.cmt|Alla|*.*"), QStringList({"Lopp (*.dat *.cmt)", "Alla (*.*)"}));
+}
+
+TEST(QtDialogsTest, ANewFileIsOnlyChosenWhenItsCreationIsConfirmed) {
+    QTemporaryDir dir;
+    const FileDialogRequest request{
+        false, "Skriv i nya filens namn", "DATA FILE *.dat|*.dat", dir.path(), "dat", 8192, "", true};
+    QStringList filters;
+    QString question;
+    auto chooseNy = [](QFileDialog* dialog) {
+        dialog->selectFile("Ny");
+        static_cast<QDialog*>(dialog)->accept();
+    };
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        filters = dialog->nameFilters();
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            // No leaves the person in the dialog, to choose again and confirm.
+            whenShown<QFileDialog>([&](QFileDialog* again) {
+                whenShown<QMessageBox>([](QMessageBox* box) { press(box, Qt::Key_Return); });
+                chooseNy(again);
+            });
+            press(box, Qt::Key_Escape);
+        });
+        chooseNy(dialog);
+    });
+    const std::optional<QString> chosen = QtDialogs().fileDialog(request);
+
+    EXPECT_EQ(filters, QStringList{"DATA FILE *.dat (*.dat)"});
+    EXPECT_TRUE(question.contains("Filen finns inte.")) << question.toStdString();
+    EXPECT_EQ(chosen, QDir::toNativeSeparators(dir.filePath("Ny.dat")));
+}
+
+TEST(QtDialogsTest, ACancelledFileDialogChoosesNothing) {
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    FileDialogRequest request;
+    request.save = true;
+    EXPECT_EQ(QtDialogs().fileDialog(request), std::nullopt);
+}
+
+TEST(QtSystemTest, TheClockReadsWholeSeconds) {
+    EXPECT_EQ(QtClock().now().time().msec(), 0);
+}
+
+TEST(QtSystemTest, SoundsPlayWithoutAnAudioDeviceAndMissingFilesAreSilent) {
+    QTemporaryDir dir;
+    QFile wav(dir.filePath("Gun.wav"));
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+    // A mono 8 kHz 8-bit wave of 8 silent samples.
+    const unsigned char bytes[] = {'R', 'I', 'F',  'F',  44, 0,   0,   0,   'W', 'A', 'V', 'E',  'f',
+                                   'm', 't', ' ',  16,   0,  0,   0,   1,   0,   1,   0,   0x40, 0x1F,
+                                   0,   0,   0x40, 0x1F, 0,  0,   1,   0,   8,   0,   'd', 'a',  't',
+                                   'a', 8,   0,    0,    0,  128, 128, 128, 128, 128, 128, 128,  128};
+    wav.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+    wav.close();
+
+    QtSound sound;
+    sound.play(dir.filePath("Saknas.wav"));
+    sound.play(wav.fileName());
+    sound.play(wav.fileName());
+    SUCCEED();
+}
+
+} // namespace
