@@ -42,9 +42,9 @@ public:
     QString dataFil() const;
     QString kommentarFil() const;
 
-    // All of these throw RuntimeError 52 while the files are closed.
-    int recordCount() const;                          // file length / 93, rounded to nearest
-    DeltagarPost readRecord(int n) const;             // past the end: an all-zero record
+    // All of these throw RuntimeError 52 while the files are closed; a record number below 1 throws 63.
+    int recordCount() const;                           // file length / 93, rounded to nearest
+    DeltagarPost readRecord(int n) const;              // past the end: an all-zero record
     void writeRecord(int n, const DeltagarPost& post); // past the end extends the file
     std::int32_t commentFileLength() const;
     // Writes the text at the end of the comment file; returns its 1-based position.

@@ -7,7 +7,8 @@
 class RuntimeError : public std::runtime_error {
 public:
     explicit RuntimeError(int number, const std::string& what = {})
-        : std::runtime_error(what.empty() ? "runtime error " + std::to_string(number) : what), number_(number) {}
+        : std::runtime_error(what.empty() ? "runtime error " + std::to_string(number) : what),
+          number_(number) {}
     int number() const { return number_; }
 
 private:

@@ -21,6 +21,7 @@ struct Installningar {
 };
 
 QString settingsPath(const QString& appPath); // appPath + separator + "Vindo.ini"
+// Never fails. An empty "Båtar i Mål" value gives no flags at all; "NC" gives the one item "NC".
 Installningar LasInstallningar(const QString& iniPath);
 // Writes "Last" = dataFil and "Båtar i Mål" = the flags joined by "*". Failures are not reported.
 void SparaInstallningar(const QString& iniPath, const QString& dataFil, const QStringList& batarIMal);

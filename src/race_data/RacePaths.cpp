@@ -1,0 +1,34 @@
+// The names that follow from a race file's path.
+#include "RaceFiles.h"
+
+#include <QFile>
+
+namespace race_data {
+
+QString commentFileName(const QString& dataFil) {
+    // The search starts at character (length - 4), counted from 1, and runs forward; a short path
+    // starts at its first character.
+    const qsizetype from = std::max<qsizetype>(dataFil.size() - 5, 0);
+    const qsizetype dot = dataFil.indexOf(u'.', from);
+    if (dot < 0) return dataFil + QStringLiteral(".cmt");
+    return dataFil.left(dot + 1) + QStringLiteral("cmt");
+}
+
+QString raceName(const QString& dataFil) {
+#ifdef Q_OS_WIN
+    const qsizetype slash = std::max(dataFil.lastIndexOf(u'\\'), dataFil.lastIndexOf(u'/'));
+#else
+    const qsizetype slash = dataFil.lastIndexOf(u'/');
+#endif
+    QString name = dataFil.mid(slash + 1);
+    name.chop(4);
+    return name;
+}
+
+bool FilFinns(const QString& path) {
+    if (path.isEmpty()) return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+} // namespace race_data

@@ -1,0 +1,25 @@
+#include "Cp1252.h"
+
+#include <gtest/gtest.h>
+
+TEST(Cp1252, EncodesTheWholeHighTable) {
+    const QString text = QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ åäöÅÄÖé");
+    const QByteArray expected = QByteArray::fromHex("8082838485868788898a8b8c8e9192939495969798999a9b9c9e9f"
+                                                    "20e5e4f6c5c4d6e9");
+    EXPECT_EQ(cp1252::encode(text).toHex(), expected.toHex());
+    EXPECT_EQ(cp1252::decode(expected), text);
+}
+
+TEST(Cp1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
+    EXPECT_EQ(cp1252::encode(QStringLiteral("Łódź 😀 ☃")), QByteArray("?\xF3"
+                                                                     "d? ? ?"));
+}
+
+TEST(Cp1252, EveryByteSurvivesDecodeAndEncode) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = cp1252::decode(all);
+    EXPECT_EQ(text.size(), 256);
+    EXPECT_EQ(cp1252::encode(text), all);
+}
