@@ -1,6 +1,7 @@
 #pragma once
 // Race times as plain values: a date-time is a double counting days since 1899-12-30 00:00 local time
 // (the fraction is the time of day); a duration is the same double used as a day count; 0 = not set.
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -26,6 +27,7 @@ CalendarTime fromOleDate(DateTime d);
 
 // The time stamp of a start or finish from a clock reading: whole seconds, nothing finer kept.
 DateTime timeStamp(const CalendarTime& clockReading);
+DateTime timeStamp(const QDateTime& clockReading); // an invalid reading gives 0
 
 Duration sailedTime(DateTime finish, DateTime start);
 
@@ -49,7 +51,8 @@ QString TidSkillnad(DateTime later, DateTime earlier);
 QString formatDate(DateTime d, const QString& pattern);
 QString clockText(DateTime d); // "hh:mm:ss"
 QString dateText(DateTime d);  // "yyyy-mm-dd"
-// Every word given a capital first letter and the rest lower case ("lördag 5 juli 2003" -> "Lördag 5 Juli 2003").
+// Every word given a capital first letter and the rest lower case ("lördag 5 juli 2003" -> "Lördag 5 Juli
+// 2003").
 QString properCase(const QString& text);
 // "dddd d mmmm yyyy" with proper case, as the window captions show a start date.
 QString captionDate(DateTime d);

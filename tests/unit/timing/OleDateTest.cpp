@@ -1,0 +1,50 @@
+#include "RaceTime.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using timing::CalendarTime;
+using timing::fromOleDate;
+using timing::toOleDate;
+
+TEST(OleDate, KnownDaysAndTimes) {
+    EXPECT_EQ(toOleDate({1899, 12, 30, 0, 0, 0}), 0.0);
+    EXPECT_EQ(toOleDate({1900, 3, 1, 0, 0, 0}), 61.0);
+    EXPECT_EQ(toOleDate({2000, 1, 1, 0, 0, 0}), 36526.0);
+    EXPECT_DOUBLE_EQ(toOleDate({2003, 7, 5, 10, 0, 0}), 37807.416666666664);
+    EXPECT_EQ(toOleDate({1899, 12, 30, 12, 0, 0}), 0.5);
+}
+
+TEST(OleDate, BeforeTheEpochTheDayCountsBackAndTheTimeForward) {
+    EXPECT_EQ(toOleDate({1899, 12, 29, 6, 0, 0}), -1.25);
+    EXPECT_EQ(fromOleDate(-1.25), (CalendarTime{1899, 12, 29, 6, 0, 0}));
+    EXPECT_EQ(fromOleDate(-0.25), (CalendarTime{1899, 12, 30, 6, 0, 0}));
+}
+
+TEST(OleDate, CalendarTimesRoundTrip) {
+    const CalendarTime times[] = {
+        {2003, 7, 5, 14, 5, 9}, {2004, 2, 29, 23, 59, 59},  {1900, 2, 28, 0, 0, 1},  {1600, 3, 1, 12, 0, 0},
+        {100, 1, 1, 0, 0, 0},   {9999, 12, 31, 23, 59, 59}, {1899, 12, 31, 0, 0, 0}, {1850, 6, 15, 8, 30, 0}};
+    for (const CalendarTime& t : times)
+        EXPECT_EQ(fromOleDate(toOleDate(t)), t) << t.year << "-" << t.month;
+}
+
+TEST(OleDate, FromOleDateRoundsToTheSecondWithDayCarry) {
+    const double day = toOleDate({2003, 7, 5, 0, 0, 0});
+    EXPECT_EQ(fromOleDate(day + 86399.6 / 86400), (CalendarTime{2003, 7, 6, 0, 0, 0}));
+    EXPECT_EQ(fromOleDate(day + 3600.4 / 86400), (CalendarTime{2003, 7, 5, 1, 0, 0}));
+    EXPECT_EQ(fromOleDate(-1 - 86399.7 / 86400), (CalendarTime{1899, 12, 30, 0, 0, 0}));
+}
+
+TEST(OleDate, OutOfRangeValuesReadAsNotSet) {
+    for (double d : {std::nan(""), std::numeric_limits<double>::infinity(), 1e300, -1e300, 3e6})
+        EXPECT_EQ(fromOleDate(d), CalendarTime{}) << d;
+}
+
+TEST(TimeStamp, DropsTheFractionOfASecond) {
+    const QDateTime reading(QDate(2003, 7, 5), QTime(14, 5, 9, 999));
+    EXPECT_EQ(timing::timeStamp(reading), toOleDate({2003, 7, 5, 14, 5, 9}));
+    EXPECT_EQ(timing::timeStamp(QDateTime()), 0.0);
+}

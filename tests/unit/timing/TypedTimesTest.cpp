@@ -1,0 +1,40 @@
+#include "RaceTime.h"
+
+#include <gtest/gtest.h>
+
+using timing::toOleDate;
+using timing::typedFinishTime;
+using timing::typedStartTime;
+
+TEST(TypedFinishTime, KeepsTheDateInFrontAndTakesTheTypedTimeOfDay) {
+    const double at1405 = toOleDate({2003, 7, 5, 14, 5, 0});
+    EXPECT_EQ(typedFinishTime("2003-07-05", "14:5"), at1405);
+    EXPECT_EQ(typedFinishTime("2003-07-05 ", "14:05"), at1405);
+    EXPECT_EQ(typedFinishTime("2003-07-05", "07-05  14:05:09"), at1405 + 9.0 / 86400);
+    EXPECT_EQ(typedFinishTime("2003-07-05", "2003-07-06 14:05:00"), at1405);
+    EXPECT_EQ(typedFinishTime("2003-07-05", " 9:30 "), toOleDate({2003, 7, 5, 9, 30, 0}));
+    EXPECT_EQ(typedFinishTime("2003-07-05", "2003-07-06"), toOleDate({2003, 7, 5, 0, 0, 0}));
+}
+
+TEST(TypedFinishTime, UnreadableTextGivesNoValue) {
+    for (const char* typed : {"", "   ", "abc", "25:00", "14:61", "14:05:60", "14", "14:05:09:01", "14:5x",
+                              "13-45 10:00", "02-30 10:00", "1405", "10:00 2003-07-05", "-1:00"})
+        EXPECT_FALSE(typedFinishTime("2003-07-05", QString::fromLatin1(typed))) << typed;
+    EXPECT_FALSE(typedFinishTime("kalle", "14:05"));
+}
+
+TEST(TypedStartTime, DateAndTimeWithAnyRunOfSpaces) {
+    const double start = toOleDate({2003, 7, 5, 9, 30, 0});
+    EXPECT_EQ(typedStartTime("2003-07-05    09:30:00"), start);
+    EXPECT_EQ(typedStartTime("2003-07-05    9:30"), start);
+    EXPECT_EQ(typedStartTime("2003-07-05 9:30"), start);
+    EXPECT_EQ(typedStartTime(" 2003-7-5\t9:30:00 "), start);
+    EXPECT_EQ(typedStartTime("9:30"), 9.5 / 24);
+    EXPECT_EQ(typedStartTime("2003-07-05"), toOleDate({2003, 7, 5, 0, 0, 0}));
+}
+
+TEST(TypedStartTime, UnreadableTextGivesNoValue) {
+    for (const char* typed : {"", "x", "07-05 10:00", "2003-02-29 10:00", "2003-07-05 25:00",
+                              "03-07-05 10:00", "2003-07-05 10:00 x", "0099-12-31 10:00", "2003/07/05 10:00"})
+        EXPECT_FALSE(typedStartTime(QString::fromLatin1(typed))) << typed;
+}
