@@ -76,7 +76,8 @@ void frmMain::buildParticipantPanel() {
                                    double width) {
         return place(add<controls::Label>(QString::fromLatin1(name), p, text), left, top, width, 240);
     };
-    const auto field = [this, p](const char* name, double top, double width, int maxLength) {
+    // Only the boat type box limits what can be typed; longer names are cut when stored.
+    const auto field = [this, p](const char* name, double top, double width, int maxLength = 32767) {
         auto* box = place(add<controls::TextBox>(QString::fromLatin1(name), p), 3960, top, width, 360);
         controls::setFont(box, SansSerif, 9.75, true);
         setBackColor(box, FieldColour);
@@ -85,13 +86,13 @@ void frmMain::buildParticipantPanel() {
         return box;
     };
     caption("lblNamn", QStringLiteral("Namn"), 3960, 360, 2000);
-    Namn = field("Namn", 600, 2900, 20);
+    Namn = field("Namn", 600, 2900);
     caption("lblSegelId", QStringLiteral("Segel Id"), 3960, 1020, 2000);
-    SegelId = field("SegelId", 1260, 1500, 10);
+    SegelId = field("SegelId", 1260, 1500);
     caption("lblBTyp", QStringLiteral("BåtTyp"), 3960, 1680, 2000);
     BTyp = field("BTyp", 1920, 2200, 15);
     caption("lblLysTal", QStringLiteral("LysTal"), 3960, 2340, 2000);
-    LysTal = field("LysTal", 2580, 900, 8);
+    LysTal = field("LysTal", 2580, 900);
 
     const auto timeLabel = [this, p](const char* name, double left, double top, double width) {
         auto* label = place(add<controls::Label>(QString::fromLatin1(name), p), left, top, width, 330);

@@ -73,10 +73,10 @@ TEST_F(DeskTest, DeskScalesToWideScreensOnly) {
     for (const Case& c : cases) {
         scripted.screen.set(c.screen);
         frmMain& d = restart();
-        EXPECT_DOUBLE_EQ(controls::twips(&d).width(), 12000 * c.size) << c.screen;
-        EXPECT_NEAR(controls::twips(d.Namn).width(), 2900 * c.size, 1e-3) << c.screen;
-        EXPECT_NEAR(controls::twips(d.panAdmin).left(), 2100 * c.size, 1e-3) << c.screen;
-        EXPECT_NEAR(controls::twips(d.MTid).top(), 420 * c.size, 1e-3) << c.screen;
+        EXPECT_NEAR(controls::twips(&d).width(), 12000 * c.size, 0.01) << c.screen;
+        EXPECT_NEAR(controls::twips(d.Namn).width(), 2900 * c.size, 0.01) << c.screen;
+        EXPECT_NEAR(controls::twips(d.panAdmin).left(), 2100 * c.size, 0.01) << c.screen;
+        EXPECT_NEAR(controls::twips(d.MTid).top(), 420 * c.size, 0.01) << c.screen;
         EXPECT_EQ(*controls::fontSize(d.Namn), c.field) << c.screen;
         EXPECT_EQ(*controls::fontSize(d.CommentsBox), c.window) << c.screen;
         EXPECT_FALSE(controls::fontSize(d.Image3).has_value());
