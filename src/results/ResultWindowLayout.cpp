@@ -1,0 +1,93 @@
+// The result window's controls and their design values: what a freshly loaded window looks like.
+#include "ControlProps.h"
+#include "frmResultat.h"
+
+#include <QPalette>
+
+namespace {
+
+const QString FontFamily = QStringLiteral("MS Sans Serif");
+const QString DesignHeading =
+    QStringLiteral("Rubrik till utskriften skriver du här.  Tryck <Enter> när du är klar");
+
+// Calm colours (0xBBGGRR): a pale sea blue behind everything, white editing fields, navy text.
+constexpr std::uint32_t WindowColor = 0xF4EDE6;
+constexpr std::uint32_t FieldColor = 0xFFFFFF;
+constexpr std::uint32_t EditorColor = 0xEEF8FC;
+constexpr std::uint32_t TextColor = 0x502810;
+
+struct Column {
+    const char* header;
+    double width;
+    Qt::Alignment alignment;
+    double boxLeft;
+    double boxWidth;
+};
+
+const std::array<Column, 7> Columns{{
+    {"Namn", 3200, Qt::AlignLeft | Qt::AlignVCenter, 60, 3195},
+    {"Start", 1000, Qt::AlignCenter, 3240, 1005},
+    {"Mål", 1000, Qt::AlignCenter, 4290, 1005},
+    {"SeglTid", 1400, Qt::AlignCenter, 5340, 1395},
+    {"LysTal", 800, Qt::AlignCenter, 6780, 795},
+    {"KorrTid", 1400, Qt::AlignCenter, 7620, 1395},
+    {"Plac.", 800, Qt::AlignCenter, 9060, 795},
+}};
+constexpr double EditorTop = 5820;
+constexpr double EditorHeight = 285;
+
+} // namespace
+
+void frmResultat::buildControls() {
+    controls::setBackColor(this, WindowColor);
+    controls::setForeColor(this, TextColor);
+
+    lblKlubbNamn = add<controls::Label>(QStringLiteral("lblKlubbNamn"), this, QString());
+
+    txtRubrik = add<controls::TextBox>(QStringLiteral("txtRubrik"), this);
+    controls::setBackColor(txtRubrik, FieldColor);
+
+    lvw = add<controls::ListView>(QStringLiteral("lvw"), this);
+    lvw->setToolTip(QStringLiteral("Klicka på ett namn om du vill Editera en rad "));
+    controls::setBackColor(lvw, FieldColor);
+    for (const Column& c : Columns)
+        lvw->addColumn(QString::fromUtf8(c.header), c.width, c.alignment);
+
+    for (std::size_t i = 0; i < lvwEdit.size(); ++i) {
+        auto* box = add<controls::TextBox>(QStringLiteral("lvwEdit(%1)").arg(i), this);
+        if (i > 0) box->setAlignment(Qt::AlignCenter);
+        controls::setBackColor(box, EditorColor);
+        lvwEdit[i] = box;
+    }
+    lvwEdit[0]->setToolTip(QStringLiteral("Du kan Editera i alla TextBoxar <Enter> "));
+}
+
+void frmResultat::resetToDesign() {
+    hide();
+    setWindowTitle(QStringLiteral("ResultatLista"));
+    setWindowTwips(1950, 1170, 10020, 6645);
+    setPicture(QImage());
+
+    lblKlubbNamn->setCaption(QStringLiteral("V å r   B å t k l u b b"));
+    controls::setTwips(lblKlubbNamn, 3270, 360, 2955, 360);
+    controls::setFont(lblKlubbNamn, FontFamily, 13.5, true, true);
+
+    txtRubrik->setText(DesignHeading);
+    // Show the heading from its start; a person reads it before pressing Enter.
+    txtRubrik->setCursorPosition(0);
+    controls::setTwips(txtRubrik, 60, 1200, 8415, 345);
+    controls::setFont(txtRubrik, FontFamily, 12, true);
+
+    lvw->ClearRows();
+    controls::setTag(lvw, QString());
+    controls::setTwips(lvw, 60, 1620, 9795, 4155);
+    controls::setFont(lvw, FontFamily, 8.25, true);
+    for (std::size_t c = 0; c < Columns.size(); ++c)
+        lvw->setColumnWidthTwips(static_cast<int>(c), Columns[c].width);
+
+    for (std::size_t i = 0; i < lvwEdit.size(); ++i) {
+        lvwEdit[i]->setText(QString());
+        controls::setTwips(lvwEdit[i], Columns[i].boxLeft, EditorTop, Columns[i].boxWidth, EditorHeight);
+        controls::setFont(lvwEdit[i], FontFamily, 8.25, true);
+    }
+}

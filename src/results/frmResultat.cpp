@@ -1,0 +1,126 @@
+#include "frmResultat.h"
+
+#include "ControlProps.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int Enter = 13;
+constexpr float DesignWidthTwips = 12000.0f;
+
+// Runs one step of a handler that goes on after a failing step.
+template <class Step> void skipOnFailure(Step&& step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+frmResultat::frmResultat(platform::Platform& platform, ResultDesk& desk) : platform_(platform), desk_(desk) {
+    buildControls();
+    resetToDesign();
+    onUnload = [this] { Form_Unload(); };
+    lvw->onItemClick = [this](int row) { skipOnFailure([&] { lvw_ItemClick(row); }); };
+    for (std::size_t i = 0; i < lvwEdit.size(); ++i) {
+        lvwEdit[i]->onKeyPress = [this, index = static_cast<int>(i)](int keyAscii) {
+            int result = keyAscii;
+            skipOnFailure([&] { result = lvwEdit_KeyPress(index, keyAscii); });
+            return result;
+        };
+    }
+    txtRubrik->onKeyPress = [this](int keyAscii) { return txtRubrik_KeyPress(keyAscii); };
+}
+
+void frmResultat::ensureLoaded() {
+    if (loaded_) return;
+    resetToDesign();
+    loaded_ = true;
+    Form_Load();
+}
+
+void frmResultat::unload() {
+    resetToDesign();
+    loaded_ = false;
+}
+
+void frmResultat::setPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void frmResultat::Form_Load() {
+    skipOnFailure([&] { setWindowTwips(1950, 1170, 10020, 6645); });
+    float screenCorr = 1.0f;
+    skipOnFailure([&] { screenCorr = static_cast<float>(platform_.screen.widthTwips()) / DesignWidthTwips; });
+    if (screenCorr > 1.0f) skipOnFailure([&] { ResizeForm(*this, screenCorr); });
+}
+
+bool frmResultat::ResizeForm(frmResultat& FormName, float screenCorr) {
+    const double k = screenCorr;
+    const QRectF window = controls::twips(&FormName);
+    FormName.setWindowTwips(window.left() * k, window.top() * k, window.width() * k, window.height() * k);
+    for (int i = 0; i < FormName.controlCount(); ++i) {
+        skipOnFailure([&] {
+            QWidget* c = FormName.controlAt(i);
+            const QRectF r = controls::twips(c);
+            controls::setTwips(c, r.left() * k, r.top() * k, r.width() * k, r.height() * k);
+        });
+    }
+    // The list, the club name and the heading get fixed sizes; the other fonts keep theirs.
+    skipOnFailure([&] { controls::setFontSize(FormName.lvw, 10); });
+    skipOnFailure([&] { controls::setFontSize(FormName.lblKlubbNamn, 18); });
+    skipOnFailure([&] { controls::setFontSize(FormName.txtRubrik, 14); });
+    for (int c = 0; c < FormName.lvw->columnCount(); ++c)
+        skipOnFailure([&] { FormName.lvw->setColumnWidthTwips(c, FormName.lvw->columnWidthTwips(c) * k); });
+    return true;
+}
+
+void frmResultat::lvw_ItemClick(int row) {
+    if (row < 1 || row > lvw->RowCount()) return;
+    for (std::size_t c = 0; c < lvwEdit.size(); ++c)
+        lvwEdit[c]->setText(lvw->Cell(row, static_cast<int>(c)));
+    lvw->setSelectedRow(row);
+}
+
+int frmResultat::lvwEdit_KeyPress(int /*index*/, int keyAscii) {
+    if (keyAscii != Enter) return keyAscii;
+    // The row written is the selected one, which need not be the row last copied into the boxes.
+    const int row = lvw->SelectedRow();
+    if (row == 0) return keyAscii;
+    for (std::size_t c = 0; c < lvwEdit.size(); ++c)
+        lvw->setCell(row, static_cast<int>(c), lvwEdit[c]->text());
+    return keyAscii;
+}
+
+int frmResultat::txtRubrik_KeyPress(int keyAscii) {
+    if (keyAscii != Enter) return keyAscii;
+    skipOnFailure([&] { desk_.selectParticipant(0); });
+    skipOnFailure([&] {
+        desk_.setCommentsBoxText(desk_.commentsBoxText() + QStringLiteral("\r\nUtskrift Rubrik :\r\n") +
+                                 txtRubrik->text());
+    });
+    skipOnFailure([&] {
+        platform::MessageBoxRequest box;
+        box.text = QStringLiteral("Nu kan du Spara rubriken genom att Editera");
+        box.title = platform_.app.title();
+        platform_.dialogs.messageBox(box);
+    });
+    skipOnFailure([&] { desk_.showDesk(); });
+    skipOnFailure([&] { desk_.lblPanD_Click(); });
+    return keyAscii;
+}
+
+void frmResultat::Form_Unload() {
+    skipOnFailure([&] { desk_.lblPanD_Click(); });
+    skipOnFailure([&] { unload(); });
+}
+
+void frmResultat::paintEvent(QPaintEvent* event) {
+    controls::Form::paintEvent(event);
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), picture_);
+}
