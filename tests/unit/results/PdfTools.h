@@ -1,0 +1,55 @@
+#pragma once
+// Reading printed PDFs back with poppler's pdfinfo and pdftotext, and a result list to print.
+#include "ResultList.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+
+inline bool haveTool(const QString& name) {
+    return !QStandardPaths::findExecutable(name).isEmpty();
+}
+
+inline QString runTool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+inline int pdfPageCount(const QString& pdf) {
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(runTool("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The non-blank lines of one page (1-based), in reading order.
+inline QStringList pdfPageLines(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    QStringList lines =
+        runTool("pdftotext", {"-layout", "-f", n, "-l", n, pdf, "-"}).split('\n', Qt::SkipEmptyParts);
+    lines.removeIf([](const QString& l) { return l.trimmed().isEmpty(); });
+    return lines;
+}
+
+// Title row, empty row, then boats "Båt 003" ... with their times and places.
+inline results::ResultatRad sampleRow(int r) {
+    if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-21", "", "", "", ""};
+    if (r == 2) return {};
+    return {QStringLiteral("Båt %1").arg(r, 3, 10, QLatin1Char('0')),
+            "11:00:00",
+            "13:10:00",
+            "2:10:00",
+            "1,05",
+            "2:16:30",
+            QString::number(r - 2)};
+}
+
+// The page (1-based) whose lines contain text, or 0.
+inline int pageHolding(const std::vector<QStringList>& pages, const QString& text) {
+    for (std::size_t p = 0; p < pages.size(); ++p)
+        for (const QString& line : pages[p])
+            if (line.contains(text)) return static_cast<int>(p) + 1;
+    return 0;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Readable QString values in test failure messages.
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

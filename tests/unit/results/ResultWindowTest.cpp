@@ -1,0 +1,228 @@
+#include "ControlProps.h"
+#include "FakePlatform.h"
+#include "PrintResultWindow.h"
+#include "RecordingPrintJob.h"
+#include "frmResultat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FakeDesk : ResultDesk {
+    QStringList calls;
+    QString comments = QStringLiteral("Kommentar");
+    bool failSelect = false;
+    void selectParticipant(int index) override {
+        calls << QStringLiteral("select %1").arg(index);
+        if (failSelect) throw RuntimeError(381);
+    }
+    QString commentsBoxText() const override { return comments; }
+    void setCommentsBoxText(const QString& text) override {
+        calls << "setComments";
+        comments = text;
+    }
+    void showDesk() override { calls << "showDesk"; }
+    void lblPanD_Click() override { calls << "lblPanD_Click"; }
+};
+
+const QString DesignHeading = "Rubrik till utskriften skriver du här.  Tryck <Enter> när du är klar";
+
+struct Design {
+    const char* name;
+    QRectF rect;
+};
+const Design DesignRects[] = {
+    {"lblKlubbNamn", {3270, 360, 2955, 360}}, {"txtRubrik", {60, 1200, 8415, 345}},
+    {"lvw", {60, 1620, 9795, 4155}},          {"lvwEdit(0)", {60, 5820, 3195, 285}},
+    {"lvwEdit(1)", {3240, 5820, 1005, 285}},  {"lvwEdit(2)", {4290, 5820, 1005, 285}},
+    {"lvwEdit(3)", {5340, 5820, 1395, 285}},  {"lvwEdit(4)", {6780, 5820, 795, 285}},
+    {"lvwEdit(5)", {7620, 5820, 1395, 285}},  {"lvwEdit(6)", {9060, 5820, 795, 285}},
+};
+const double DesignColumns[] = {3200, 1000, 1000, 1400, 800, 1400, 800};
+
+void expectRect(const QRectF& actual, const QRectF& expected, const char* what) {
+    EXPECT_NEAR(actual.left(), expected.left(), 0.01) << what;
+    EXPECT_NEAR(actual.top(), expected.top(), 0.01) << what;
+    EXPECT_NEAR(actual.width(), expected.width(), 0.01) << what;
+    EXPECT_NEAR(actual.height(), expected.height(), 0.01) << what;
+}
+
+QRectF scaled(const QRectF& r, double k) {
+    return {r.left() * k, r.top() * k, r.width() * k, r.height() * k};
+}
+
+class ResultWindow : public ::testing::Test {
+protected:
+    frmResultat& load(int screenTwips = 12000) {
+        fake.screen.width = screenTwips;
+        window = std::make_unique<frmResultat>(plat, desk);
+        window->ensureLoaded();
+        return *window;
+    }
+    void fill(int rows) {
+        for (int r = 1; r <= rows; ++r) {
+            window->lvw->AddRow(QStringLiteral("Båt %1").arg(r));
+            for (int c = 1; c < 7; ++c)
+                window->lvw->setCell(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
+        }
+    }
+    QStringList row(int r) const {
+        QStringList cells;
+        for (int c = 0; c < 7; ++c)
+            cells << window->lvw->Cell(r, c);
+        return cells;
+    }
+
+    FakePlatform fake;
+    platform::Platform plat = fake.platform();
+    FakeDesk desk;
+    std::unique_ptr<frmResultat> window;
+};
+
+} // namespace
+
+TEST_F(ResultWindow, LoadsHiddenWithDesignValuesOnTheDesignScreen) {
+    frmResultat& w = load(12000);
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_TRUE(w.isHidden());
+    EXPECT_EQ(w.windowTitle(), "ResultatLista");
+    expectRect(controls::twips(&w), {1950, 1170, 10020, 6645}, "window");
+    for (const Design& d : DesignRects) {
+        ASSERT_NE(w.control(d.name), nullptr) << d.name;
+        expectRect(controls::twips(w.control(d.name)), d.rect, d.name);
+    }
+    for (int c = 0; c < 7; ++c)
+        EXPECT_DOUBLE_EQ(w.lvw->columnWidthTwips(c), DesignColumns[c]);
+    EXPECT_EQ(w.control("lvwEdit(3)"), w.lvwEdit[3]);
+    EXPECT_EQ(*controls::fontSize(w.lvw), 8.25);
+    EXPECT_EQ(*controls::fontSize(w.lblKlubbNamn), 13.5);
+    EXPECT_EQ(*controls::fontSize(w.txtRubrik), 12);
+    EXPECT_EQ(w.txtRubrik->text(), DesignHeading);
+    EXPECT_EQ(w.lblKlubbNamn->caption(), "V å r   B å t k l u b b");
+}
+
+TEST_F(ResultWindow, WiderScreenScalesEveryPlaceSizeAndColumnAndSetsThreeFonts) {
+    frmResultat& w = load(15360);
+    expectRect(controls::twips(&w), scaled({1950, 1170, 10020, 6645}, 1.28), "window");
+    for (const Design& d : DesignRects)
+        expectRect(controls::twips(w.control(d.name)), scaled(d.rect, 1.28), d.name);
+    for (int c = 0; c < 7; ++c)
+        EXPECT_NEAR(w.lvw->columnWidthTwips(c), DesignColumns[c] * 1.28, 0.01) << c;
+    EXPECT_EQ(*controls::fontSize(w.lvw), 10);
+    EXPECT_EQ(*controls::fontSize(w.lblKlubbNamn), 18);
+    EXPECT_EQ(*controls::fontSize(w.txtRubrik), 14);
+    EXPECT_EQ(*controls::fontSize(w.lvwEdit[0]), 8.25);
+
+    // Loaded again after an unload, it starts from its design values and is scaled only once.
+    w.unload();
+    w.ensureLoaded();
+    expectRect(controls::twips(w.lvw), scaled({60, 1620, 9795, 4155}, 1.28), "lvw reloaded");
+    EXPECT_NEAR(w.lvw->columnWidthTwips(0), 3200 * 1.28, 0.01);
+}
+
+TEST_F(ResultWindow, RowEditorWritesAllBoxesIntoTheSelectedRow) {
+    frmResultat& w = load();
+    fill(5);
+    controls::setTag(w.lvw, "2006-05-21");
+    w.lvw->onItemClick(4);
+    EXPECT_EQ(controls::tag(w.lvw), "2006-05-21");
+    EXPECT_EQ(w.lvwEdit[0]->text(), "Båt 4");
+    EXPECT_EQ(w.lvwEdit[6]->text(), "4.6");
+    w.lvwEdit[6]->setText("1");
+    w.typeChar(w.lvwEdit[3], 13);
+    EXPECT_EQ(row(4), (QStringList{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1"}));
+    EXPECT_EQ(row(3)[6], "3.6");
+    EXPECT_EQ(w.lvw->SelectedRow(), 4);
+
+    // Other keys only type.
+    w.typeChar(w.lvwEdit[0], 'x');
+    EXPECT_EQ(row(4)[0], "Båt 4");
+}
+
+TEST_F(ResultWindow, EnterWithoutSelectedRowChangesNothing) {
+    frmResultat& w = load();
+    fill(3);
+    for (auto* box : w.lvwEdit)
+        box->setText("ny");
+    w.typeChar(w.lvwEdit[0], 13);
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(row(r)[0], QStringLiteral("Båt %1").arg(r));
+}
+
+TEST_F(ResultWindow, PrintingPrintsEditsAndLeavesTheLastRowForTheEditor) {
+    frmResultat& w = load();
+    fill(5);
+    w.lvw->onItemClick(3);
+    w.lvwEdit[0]->setText("Ändrad");
+    w.typeChar(w.lvwEdit[0], 13);
+
+    RecordingPrintJob job;
+    results::printResultWindow(job, w);
+    EXPECT_TRUE(job.ops.contains("Print <13>Ändrad<41>3.1<51>3.2<63>3.3<76>3.4<87>3.5<105>3.6"));
+    EXPECT_TRUE(job.ops.contains("Print V å r   B å t k l u b b"));
+    EXPECT_TRUE(job.ops.contains("Print " + DesignHeading));
+    EXPECT_EQ(w.lvw->SelectedRow(), 5);
+
+    // The boxes still hold row 3, but Enter now writes them into row 5.
+    w.typeChar(w.lvwEdit[2], 13);
+    EXPECT_EQ(row(5)[0], "Ändrad");
+    EXPECT_EQ(row(5)[6], "3.6");
+}
+
+TEST_F(ResultWindow, EnterInTheHeadingAppendsItToTheFirstParticipantsComment) {
+    frmResultat& w = load();
+    fill(3);
+    w.txtRubrik->setText("Brisrundan 2006");
+    w.typeChar(w.txtRubrik, 'a');
+    EXPECT_TRUE(desk.calls.isEmpty());
+    w.txtRubrik->setText("Brisrundan 2006");
+    w.typeChar(w.txtRubrik, 13);
+
+    EXPECT_EQ(desk.calls, (QStringList{"select 0", "setComments", "showDesk", "lblPanD_Click"}));
+    EXPECT_EQ(desk.comments, "Kommentar\r\nUtskrift Rubrik :\r\nBrisrundan 2006");
+    ASSERT_EQ(fake.dialogs.boxes.size(), 1u);
+    const platform::MessageBoxRequest& box = fake.dialogs.boxes[0];
+    EXPECT_EQ(box.text, "Nu kan du Spara rubriken genom att Editera");
+    EXPECT_EQ(box.title, "Brisrundan");
+    EXPECT_EQ(box.buttons, platform::Buttons::OK);
+    EXPECT_EQ(box.icon, platform::Icon::None);
+    // The window keeps what it holds.
+    EXPECT_TRUE(w.isLoaded());
+    EXPECT_EQ(w.txtRubrik->text(), "Brisrundan 2006");
+    EXPECT_EQ(w.lvw->RowCount(), 3);
+}
+
+TEST_F(ResultWindow, HeadingGoesOnWhenSelectingTheFirstParticipantFails) {
+    frmResultat& w = load();
+    desk.failSelect = true;
+    desk.comments.clear();
+    w.txtRubrik->setText("H");
+    w.typeChar(w.txtRubrik, 13);
+    EXPECT_EQ(desk.comments, "\r\nUtskrift Rubrik :\r\nH");
+    EXPECT_EQ(fake.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(desk.calls.last(), "lblPanD_Click");
+}
+
+TEST_F(ResultWindow, ClosingLosesRowsHeadingCaptionPictureAndTag) {
+    frmResultat& w = load();
+    fill(4);
+    controls::setTag(w.lvw, "2006-05-21");
+    w.txtRubrik->setText("H");
+    w.lvwEdit[0]->setText("Båt 1");
+    w.setWindowTitle("ResultatLista  Fil  Regatta");
+    w.setPicture(QImage(76, 76, QImage::Format_RGB32));
+    w.show();
+
+    w.close();
+    EXPECT_EQ(desk.calls, QStringList{"lblPanD_Click"});
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_TRUE(w.isHidden());
+
+    w.ensureLoaded();
+    EXPECT_EQ(controls::tag(w.lvw), "");
+    EXPECT_EQ(w.txtRubrik->text(), DesignHeading);
+    EXPECT_EQ(w.lvw->RowCount(), 0);
+    EXPECT_EQ(w.lvwEdit[0]->text(), "");
+    EXPECT_EQ(w.windowTitle(), "ResultatLista");
+    EXPECT_TRUE(w.picture().isNull());
+}

@@ -1,0 +1,161 @@
+// A result list through the real print spooler: CUPS with a cups-pdf queue as the default printer,
+// printed the way the desk prints, through the default-printer port. Only on CI, as root, since it
+// installs and starts system services.
+#include "PdfTools.h"
+#include "PrintResultList.h"
+#include "QtPrinterPort.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QThread>
+#include <gtest/gtest.h>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool runningAsRoot() {
+#ifdef Q_OS_UNIX
+    return geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+const QString Queue = QStringLiteral("BrisrundanPDF");
+
+int run(const QString& program, const QStringList& args, QString* output = nullptr, int timeoutMs = 150000) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return -1;
+    }
+    if (output) *output = QString::fromUtf8(p.readAll());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+bool cupsPdfPresent() {
+    return haveTool("lpadmin") && haveTool("cupsd") && QFile::exists("/usr/lib/cups/backend/cups-pdf");
+}
+
+bool schedulerRunning() {
+    QString out;
+    run("lpstat", {"-r"}, &out);
+    return out.contains("scheduler is running");
+}
+
+QString cupsPdfPpd() {
+    for (const QString& f : QDir("/usr/share/ppd/cups-pdf").entryList({"*opt.ppd"}, QDir::Files))
+        return QDir("/usr/share/ppd/cups-pdf").filePath(f);
+    return {};
+}
+
+// Where cups-pdf writes a job of ours: its Out setting (with ${HOME} as root's home) and the
+// anonymous folder.
+QStringList outputFolders() {
+    QStringList folders{"/root/PDF", "/var/spool/cups-pdf/ANONYMOUS"};
+    QFile conf("/etc/cups/cups-pdf.conf");
+    if (conf.open(QIODevice::ReadOnly)) {
+        for (const QString& line : QString::fromUtf8(conf.readAll()).split('\n')) {
+            const QStringList parts = line.trimmed().split(QRegularExpression("\\s+"));
+            if (parts.size() == 2 && (parts[0] == "Out" || parts[0] == "AnonDirName"))
+                folders << QString(parts[1]).replace("${HOME}", QDir::homePath());
+        }
+    }
+    folders.removeDuplicates();
+    return folders;
+}
+
+// The PDFs there with their modification times: cups-pdf names its file after the job, so a new job
+// may well overwrite an old file.
+QMap<QString, QDateTime> pdfsIn(const QStringList& folders) {
+    QMap<QString, QDateTime> found;
+    for (const QString& f : folders)
+        for (const QFileInfo& info : QDir(f).entryInfoList({"*.pdf"}, QDir::Files))
+            found.insert(info.filePath(), info.lastModified());
+    return found;
+}
+
+// Waits for a new or rewritten PDF whose size has stopped growing and that poppler can read.
+QString waitForNewPdf(const QStringList& folders, const QMap<QString, QDateTime>& before, int seconds) {
+    QDeadlineTimer deadline(seconds * 1000);
+    while (!deadline.hasExpired()) {
+        const QMap<QString, QDateTime> now = pdfsIn(folders);
+        for (auto it = now.begin(); it != now.end(); ++it) {
+            const QString& f = it.key();
+            if (before.value(f) == it.value()) continue;
+            const qint64 size = QFileInfo(f).size();
+            QThread::msleep(500);
+            if (size > 0 && size == QFileInfo(f).size() && pdfPageCount(f) > 0) return f;
+        }
+        QThread::msleep(500);
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(SpoolerPrint, ResultListReachesTheDefaultPrinterThroughCups) {
+    if (qEnvironmentVariable("CI") != "true" || !runningAsRoot())
+        GTEST_SKIP() << "runs only on CI (CI=true) as root: it installs CUPS and cups-pdf, starts the "
+                        "scheduler and changes the system's default printer";
+    if (!cupsPdfPresent()) {
+        QString out;
+        if (run("apt-get", {"install", "-y", "cups", "printer-driver-cups-pdf"}, &out) != 0) {
+            run("apt-get", {"update"});
+            ASSERT_EQ(run("apt-get", {"install", "-y", "cups", "printer-driver-cups-pdf"}, &out), 0)
+                << out.toStdString();
+        }
+    }
+    ASSERT_TRUE(cupsPdfPresent()) << "CUPS or the cups-pdf backend is still missing after installing";
+    if (!schedulerRunning()) {
+        ASSERT_EQ(run("cupsd", {}), 0) << "cupsd did not start";
+        QDeadlineTimer started(20000);
+        while (!schedulerRunning() && !started.hasExpired())
+            QThread::msleep(200);
+    }
+    ASSERT_TRUE(schedulerRunning()) << "the CUPS scheduler is not running";
+
+    const QString ppd = cupsPdfPpd();
+    QStringList add{"-p", Queue, "-v", "cups-pdf:/", "-E"};
+    add << (ppd.isEmpty() ? QStringList{"-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"} : QStringList{"-P", ppd});
+    QString out;
+    ASSERT_EQ(run("lpadmin", add, &out), 0) << out.toStdString();
+    ASSERT_EQ(run("lpadmin", {"-d", Queue}, &out), 0) << out.toStdString();
+    ASSERT_EQ(run("lpoptions", {"-d", Queue}, &out), 0) << out.toStdString();
+
+    const QStringList folders = outputFolders();
+    const QMap<QString, QDateTime> before = pdfsIn(folders);
+    {
+        platform::QtPrinterPort port;
+        std::unique_ptr<platform::PrintJob> job = port.openJob();
+        results::printResultList(*job, QImage(76, 76, QImage::Format_RGB32), "V å r   B å t k l u b b",
+                                 "Brisrundan 2006", 65, sampleRow, [](int) {});
+    }
+
+    const QString pdf = waitForNewPdf(folders, before, 60);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf within 60 s in " << folders.join(", ").toStdString();
+    const int pages = pdfPageCount(pdf);
+    // cups-pdf rebuilds the job through Ghostscript with Type 3 fonts whose text does not read back,
+    // so the lines are counted: club name, heading, header, the title row and 63 boats (row 2 is
+    // blank). Rows 61..65 stand alone on the last page, after the break that follows row 60, and the
+    // closing page break adds no empty page.
+    ASSERT_GE(pages, 2);
+    qsizetype lines = 0;
+    for (int p = 1; p <= pages; ++p) {
+        const qsizetype onPage = pdfPageLines(pdf, p).size();
+        EXPECT_GT(onPage, 0) << "page " << p << " is empty";
+        lines += onPage;
+    }
+    EXPECT_EQ(lines, 3 + 1 + 63);
+    EXPECT_EQ(pdfPageLines(pdf, pages).size(), 5);
+    if (!HasFailure()) QFile::remove(pdf);
+}
