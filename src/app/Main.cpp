@@ -1,0 +1,20 @@
+// brisrundan: the race desk at the finish line.
+#include "QtPlatform.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The program ends when both of its windows are unloaded, not when the last one is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::QtPlatform qt;
+    platform::Platform platform = qt.platform();
+    frmMain desk(platform);
+    desk.onEnded = [] { QApplication::quit(); };
+    desk.setActivateOnWindowActivation(true);
+    desk.Form_Load();
+    desk.show();
+    return QApplication::exec();
+}

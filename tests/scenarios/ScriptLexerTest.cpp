@@ -1,0 +1,53 @@
+#include "ScriptLexer.h"
+
+#include <gtest/gtest.h>
+
+using script::LexError;
+using script::splitLine;
+using script::Word;
+
+namespace {
+
+Word plain(const char* text) {
+    return {QString::fromUtf8(text), false};
+}
+Word quoted(const char* text) {
+    return {QString::fromUtf8(text), true};
+}
+
+TEST(ScriptLexer, SplitsWordsAndQuotedArguments) {
+    const struct {
+        const char* line;
+        std::vector<Word> words;
+    } cases[] = {
+        {"", {}},
+        {"   \t ", {}},
+        {"# a comment \"unterminated", {}},
+        {"   # indented comment", {}},
+        {"load\r", {plain("load")}},
+        {"clock\t2003-07-05  09:59:58", {plain("clock"), plain("2003-07-05"), plain("09:59:58")}},
+        {"type Namn \"Anna Öberg\"", {plain("type"), plain("Namn"), quoted("Anna Öberg")}},
+        {"set LysTal \"\"", {plain("set"), plain("LysTal"), quoted("")}},
+        {"select lblDatum(1) 0 # not a comment",
+         {plain("select"), plain("lblDatum(1)"), plain("0"), plain("#"), plain("not"), plain("a"),
+          plain("comment")}},
+        {"file cancel", {plain("file"), plain("cancel")}},
+        {"file \"cancel\"", {plain("file"), quoted("cancel")}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(splitLine(QString::fromUtf8(c.line)), c.words) << c.line;
+}
+
+TEST(ScriptLexer, DecodesEscapesInQuotedArguments) {
+    const auto words = splitLine(QStringLiteral(R"(type MTid "a\"b\\c\rd\ne\tf")"));
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[2].text, QStringLiteral("a\"b\\c\rd\ne\tf"));
+}
+
+TEST(ScriptLexer, RejectsMalformedQuotes) {
+    for (const char* line : {R"(type Namn "Anna)", R"(type Namn "x\q")", R"(type Namn "x\)",
+                             R"(type Namn "a"b)", R"(type Namn a"b")"})
+        EXPECT_THROW(splitLine(QString::fromUtf8(line)), LexError) << line;
+}
+
+} // namespace
