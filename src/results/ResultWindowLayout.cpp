@@ -2,7 +2,6 @@
 #include "ControlProps.h"
 #include "frmResultat.h"
 
-#include <QPalette>
 
 namespace {
 
