@@ -2,7 +2,6 @@
 #include "ControlProps.h"
 #include "frmResultat.h"
 
-
 namespace {
 
 const QString FontFamily = QStringLiteral("MS Sans Serif");
