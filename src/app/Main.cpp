@@ -16,5 +16,9 @@ int main(int argc, char** argv) {
     desk.setActivateOnWindowActivation(true);
     desk.Form_Load();
     desk.show();
+    // The first activation loads the race at once: a desktop without a window manager may never
+    // report the window as active.
+    desk.Form_Activate();
+    if (!desk.isLoaded()) return 1;
     return QApplication::exec();
 }

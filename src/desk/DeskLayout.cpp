@@ -186,6 +186,8 @@ void frmMain::buildStartAndFinishPanel() {
 
     lstSortMG = place(add<controls::ListBox>(QStringLiteral("lstSortMG"), a, true), 3315, 3540, 1200, 600);
     lstSortMG->setVisible(false);
+    // Boats with equal corrected times keep the order of the finish queue.
+    lstSortMG->setEqualTextsKeepAddingOrder(true);
 
     panMal = place(add<controls::Panel>(QStringLiteral("panMal"), a, QString()), 6780, 3540, 2595, 2295);
     panMal->setToolTip(QStringLiteral("Du kan Editera i TextBoxen  <Enter> bekräfta  "));

@@ -98,9 +98,10 @@ int frmResultat::lvwEdit_KeyPress(int /*index*/, int keyAscii) {
 int frmResultat::txtRubrik_KeyPress(int keyAscii) {
     if (keyAscii != Enter) return keyAscii;
     skipOnFailure([&] { desk_.selectParticipant(0); });
+    QString withHeading;
     skipOnFailure([&] {
-        desk_.setCommentsBoxText(desk_.commentsBoxText() + QStringLiteral("\r\nUtskrift Rubrik :\r\n") +
-                                 txtRubrik->text());
+        withHeading = desk_.commentsBoxText() + QStringLiteral("\r\nUtskrift Rubrik :\r\n") + txtRubrik->text();
+        desk_.setCommentsBoxText(withHeading);
     });
     skipOnFailure([&] {
         platform::MessageBoxRequest box;
@@ -110,6 +111,9 @@ int frmResultat::txtRubrik_KeyPress(int keyAscii) {
     });
     skipOnFailure([&] { desk_.showDesk(); });
     skipOnFailure([&] { desk_.lblPanD_Click(); });
+    // Showing the participant panel reads the first participant afresh from the race file; the heading
+    // stays in the comment box so that the operator can save it.
+    skipOnFailure([&] { desk_.setCommentsBoxText(withHeading); });
     return keyAscii;
 }
 

@@ -1,0 +1,118 @@
+// "ResultatLista" built from the ranking, and the print command's messages.
+#include "DeskFixture.h"
+
+#include "ControlProps.h"
+#include "frmResultat.h"
+
+namespace {
+
+double july5(int h, int m, int s) { return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0; }
+
+QStringList row(const controls::ListView* lvw, int r) {
+    QStringList cells;
+    for (int c = 0; c < 7; ++c) cells << lvw->Cell(r, c);
+    return cells;
+}
+
+} // namespace
+
+class ResultTest : public DeskTest {
+protected:
+    // Three finished boats and one still sailing, started 10:00:00 on 5 July 2003.
+    frmMain& finishedRace() {
+        writeRace(QStringLiteral("Höst.dat"),
+                  {{QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0), 4.0 / 24},
+                   {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.0f, july5(13, 0, 0), 3.0 / 24},
+                   {QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0), 3.0 / 24},
+                   {QStringLiteral("David"), QStringLiteral("S4")}},
+                  july5(10, 0, 0));
+        writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("x*x*x*"));
+        return load();
+    }
+};
+
+TEST_F(ResultTest, ThreeBoatsGiveFiveRowsInRankingOrder) {
+    frmMain& d = finishedRace();
+    d.lblfrmRes_Click();
+    frmResultat& r = d.resultat();
+    ASSERT_EQ(r.lvw->RowCount(), 5);
+    EXPECT_EQ(row(r.lvw, 1), (QStringList{QStringLiteral("Tävling 2003-07-05  mellan"), QStringLiteral("jul-05"),
+                                          QStringLiteral("jul-05"), QString(), QString(), QString(), QString()}));
+    EXPECT_EQ(row(r.lvw, 2), QStringList(7, QString()));
+    // Equal corrected times get places 1 and 2, in queue order.
+    EXPECT_EQ(row(r.lvw, 3), (QStringList{QStringLiteral("Bertil , S2"), QStringLiteral("10:00:00"),
+                                          QStringLiteral("13:00:00"), QStringLiteral("3:00:00"), QStringLiteral("1,00"),
+                                          QStringLiteral("3:00:00"), QStringLiteral("1")}));
+    EXPECT_EQ(r.lvw->Cell(4, 0), QStringLiteral("Cecilia , S3"));
+    EXPECT_EQ(r.lvw->Cell(4, 6), QStringLiteral("2"));
+    EXPECT_EQ(r.lvw->Cell(5, 0), QStringLiteral("Anna , S1"));
+    EXPECT_EQ(r.lvw->Cell(5, 6), QStringLiteral("3"));
+    EXPECT_EQ(r.windowTitle(), QStringLiteral("ResultatLista  Fil  Höst      Lördag 5 Juli 2003"));
+    EXPECT_TRUE(controls::ownVisible(&r));
+    EXPECT_FALSE(controls::ownVisible(d.panDeltagare));
+    EXPECT_FALSE(controls::ownVisible(d.panAdmin));
+    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
+}
+
+TEST_F(ResultTest, RebuildingDiscardsEditsAndNoStartKeepsTheRows) {
+    frmMain& d = finishedRace();
+    d.lblfrmRes_Click();
+    frmResultat& r = d.resultat();
+    r.lvw->setCell(4, 6, QStringLiteral("1"));
+    d.lblfrmRes_Click();
+    EXPECT_EQ(r.lvw->Cell(4, 6), QStringLiteral("2"));
+
+    d.GemensamStart = 0;
+    r.lvw->setCell(4, 6, QStringLiteral("9"));
+    d.lblfrmRes_Click();
+    EXPECT_EQ(r.lvw->Cell(4, 6), QStringLiteral("9"));
+    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
+}
+
+TEST_F(ResultTest, ClosingTheResultWindowLosesTheFinishDate) {
+    frmMain& d = finishedRace();
+    d.lblfrmRes_Click();
+    d.resultat().onUnload();
+    EXPECT_FALSE(d.resultatIfLoaded());
+    EXPECT_TRUE(controls::ownVisible(d.panDeltagare));
+    d.lblfrmRes_Click();
+    EXPECT_EQ(d.resultat().lvw->Cell(1, 2), QString());
+}
+
+TEST_F(ResultTest, PrintNeedsTheResultWindowAndReportsPrinterFailure) {
+    frmMain& d = finishedRace();
+    d.lblPanPrint_Click();
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Du måste välja ResultatLista först")});
+
+    d.lblfrmRes_Click();
+    scripted.dialogs.queueAnswer(platform::Answer::Cancel);
+    d.lblPanPrint_Click();
+    EXPECT_TRUE(events(QStringLiteral("printer")).empty());
+
+    scripted.printer.setNone();
+    d.lblPanPrint_Click();
+    EXPECT_EQ(messageTexts().last(), QStringLiteral("Fel i Printer.Printer rutin"));
+
+    scripted.printer.setLog();
+    d.lblPanPrint_Click();
+    const std::vector<QJsonObject> ops = events(QStringLiteral("printer"));
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops.back().value(QStringLiteral("op")).toString(), QStringLiteral("EndDoc"));
+    EXPECT_EQ(d.resultat().lvw->SelectedRow(), 5);
+}
+
+TEST_F(ResultTest, HeadingGoesIntoTheFirstCommentAndHidesTheWindow) {
+    frmMain& d = finishedRace();
+    d.lblfrmRes_Click();
+    frmResultat& r = d.resultat();
+    r.txtRubrik->setText(QStringLiteral("Höstrundan 2003"));
+    r.typeChar(r.txtRubrik, 13);
+    EXPECT_EQ(d.CommentsBox->Text(), QStringLiteral("\r\nUtskrift Rubrik :\r\nHöstrundan 2003"));
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Nu kan du Spara rubriken genom att Editera")});
+    EXPECT_FALSE(controls::ownVisible(&r));
+    EXPECT_TRUE(controls::ownVisible(d.panDeltagare));
+    d.lblPanPrint_Click();
+    EXPECT_EQ(messageTexts().last(), QStringLiteral("Du måste välja ResultatLista först"));
+    d.lblfrmRes_Click();
+    EXPECT_EQ(r.txtRubrik->text(), QStringLiteral("Höstrundan 2003"));
+}
