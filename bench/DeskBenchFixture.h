@@ -1,0 +1,64 @@
+#pragma once
+// A race desk offscreen on the scripted platform, over real files in a temporary folder.
+#include "DeltagarPost.h"
+#include "RaceFiles.h"
+#include "ScriptedPlatform.h"
+#include "Settings.h"
+#include "frmMain.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+class BenchDesk {
+public:
+    BenchDesk() : scripted_(log_, dir_.path()) {}
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString folder() const { return dir_.path(); }
+
+    // A race of n boats started at 10:00; the first `finished` of them have a finish and a flag.
+    void writeRace(int n, int finished) {
+        const double start = 37807.0 + 10.0 / 24;
+        race_data::RaceFiles files;
+        files.open(path(QStringLiteral("Stor.dat")));
+        QStringList flags;
+        for (int i = 0; i < n; ++i) {
+            DeltagarPost post;
+            post.Namn = QStringLiteral("Båt %1").arg(i, 4, 10, QLatin1Char('0'));
+            post.SegelId = QStringLiteral("SWE %1").arg(i);
+            post.BTyp = QStringLiteral("Folkbåt");
+            post.LysTal = 0.8f + static_cast<float>(i % 60) / 100.0f;
+            post.StartTid = start;
+            if (i < finished) {
+                post.MalTid = start + (3.0 + i / 1000.0) / 24;
+                post.SeglTid = post.MalTid - start;
+                post.KorrigeradTid = post.SeglTid * post.LysTal;
+            }
+            files.writeRecord(i + 1, post);
+            flags << (i < finished ? QStringLiteral("x") : QString());
+        }
+        files.close();
+        // The names sort in record order, so flag i belongs to record i + 1.
+        race_data::SparaInstallningar(race_data::settingsPath(dir_.path()), path(QStringLiteral("Stor.dat")),
+                                      flags);
+    }
+
+    frmMain& load() {
+        platform::Platform pf = scripted_.platform();
+        desk_ = std::make_unique<frmMain>(pf);
+        desk_->Form_Load();
+        desk_->show();
+        desk_->Form_Activate();
+        log_.events.clear();
+        return *desk_;
+    }
+
+    platform::ScriptedPlatform& scripted() { return scripted_; }
+    void clearLog() { log_.events.clear(); }
+
+private:
+    QTemporaryDir dir_;
+    platform::MemoryEventLog log_;
+    platform::ScriptedPlatform scripted_;
+    std::unique_ptr<frmMain> desk_;
+};

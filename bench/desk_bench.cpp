@@ -1,0 +1,114 @@
+// Start-up, opening, saving, the common start and a finish registration on races of 1000 boats.
+#include "DeskBenchFixture.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_StartupExample(benchmark::State& state) {
+    BenchDesk bench;
+    for (const char* name : {"Exempel.dat", "Exempel.cmt"})
+        QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + QString::fromLatin1(name),
+                    bench.path(QString::fromLatin1(name)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench.load().AntalDeltagare);
+}
+BENCHMARK(BM_StartupExample)->Unit(benchmark::kMillisecond);
+
+void BM_Startup1000With127Finished(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 127);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench.load().lstMg->ListCount());
+}
+BENCHMARK(BM_Startup1000With127Finished)->Unit(benchmark::kMillisecond);
+
+void BM_Open1000(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 127);
+    frmMain& d = bench.load();
+    for (auto _ : state) {
+        bench.scripted().dialogs.queueFile(bench.path(QStringLiteral("Stor.dat")));
+        d.lblOpen_Click();
+        bench.clearLog();
+    }
+}
+BENCHMARK(BM_Open1000)->Unit(benchmark::kMillisecond);
+
+void BM_SaveParticipant1001(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 0);
+    frmMain& d = bench.load();
+    for (auto _ : state) {
+        d.AddButton_Click();
+        d.Namn->setText(QStringLiteral("Ny båt"));
+        d.SegelId->setText(QStringLiteral("SWE 1001"));
+        d.LysTal->setText(QStringLiteral("1,05"));
+        d.OkButton_Click();
+    }
+}
+BENCHMARK(BM_SaveParticipant1001)->Unit(benchmark::kMillisecond);
+
+void BM_CommonStart1000(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 0);
+    frmMain& d = bench.load();
+    bench.scripted().dialogs.queueAnswer(platform::Answer::Yes);
+    for (auto _ : state) {
+        state.PauseTiming();
+        d.StartMsg->setVisible(false); // each round gives the first start, no question
+        state.ResumeTiming();
+        d.StartButton_Click();
+    }
+}
+BENCHMARK(BM_CommonStart1000)->Unit(benchmark::kMillisecond);
+
+// The registration of boat 1000 with 999 boats already in the queue (each with a finish).
+void BM_FinishRegistration1000(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 999);
+    frmMain& d = bench.load();
+    d.lstPG->setListIndex(999);
+    d.lstPG_DblClick();
+    const int last = d.lstMg->ListCount() - 1;
+    const QString entry = d.lstMg->List(last);
+    for (auto _ : state) {
+        state.PauseTiming();
+        d.BatarIMal[999] = QString();
+        d.lstMg->setList(last, entry);
+        bench.clearLog();
+        state.ResumeTiming();
+        d.lstMg->setListIndex(last);
+    }
+    state.counters["queue"] = d.lstMg->ListCount();
+}
+BENCHMARK(BM_FinishRegistration1000)->Unit(benchmark::kMillisecond);
+
+// The disk flush of a registration alone: the settings file replaced and both race files synced.
+void BM_RegistrationFlush(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 999);
+    race_data::RaceFiles files;
+    files.open(bench.path(QStringLiteral("Stor.dat")));
+    QStringList flags(1000, QStringLiteral("x"));
+    for (auto _ : state) {
+        files.writeRecord(1000, files.readRecord(1000));
+        files.appendComment(QStringLiteral("Vind 5 m/s"));
+        race_data::SparaInstallningar(race_data::settingsPath(bench.folder()),
+                                      bench.path(QStringLiteral("Stor.dat")), flags);
+        files.sync();
+    }
+}
+BENCHMARK(BM_RegistrationFlush)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
