@@ -109,11 +109,7 @@ void frmMain::lblOpen_Click() {
         restoreFinishQueue();
         lblPanSM_Click();
     }
-    VisaListKnappar();
-    skipOnError([this] {
-        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
-    });
-    setFocusTo(lstDeltagare);
+    showLoadedRace();
 }
 
 void frmMain::lblSave_Click() {

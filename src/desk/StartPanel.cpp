@@ -5,13 +5,13 @@
 #include "ErrorStyles.h"
 #include "RaceTime.h"
 
-namespace {
-
-std::optional<platform::Answer> none() {
-    return std::nullopt;
+// While a start is shown, the operator is asked before it is replaced; no answer when there is none.
+std::optional<platform::Answer> frmMain::askNewStart() {
+    if (!controls::ownVisible(StartMsg)) return std::nullopt;
+    StartMsg->setVisible(false);
+    return ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"),
+               platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
 }
-
-} // namespace
 
 void frmMain::StartButton_Click() {
     if (TavlingsNamn == QLatin1String("Exempel")) {
@@ -19,12 +19,7 @@ void frmMain::StartButton_Click() {
                            "Ta kopia, byt namn (Spara Som...)\r\nÖppna den nya och provkör som Test"));
         return;
     }
-    std::optional<platform::Answer> answer = none();
-    if (controls::ownVisible(StartMsg)) {
-        StartMsg->setVisible(false);
-        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"),
-                     platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
-    }
+    const std::optional<platform::Answer> answer = askNewStart();
     if (answer == platform::Answer::No) {
         StartMsg->setVisible(true);
         return;
@@ -50,12 +45,7 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
     if (BatarIMalText.contains(QLatin1Char('x')))
         msg(QStringLiteral("Du bör inte ändra StartTid\r\nnär det finns båtar som gått i mål"),
             platform::Buttons::OK, platform::Icon::Exclamation);
-    std::optional<platform::Answer> answer = none();
-    if (controls::ownVisible(StartMsg)) {
-        StartMsg->setVisible(false);
-        answer = ask(QStringLiteral("Vill du ha ny StartTid ?"), QStringLiteral("StartTid"),
-                     platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
-    }
+    const std::optional<platform::Answer> answer = askNewStart();
     if (answer == platform::Answer::No) {
         StartMsg->setVisible(true);
         setFocusTo(lstPG);

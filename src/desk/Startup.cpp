@@ -60,13 +60,18 @@ void frmMain::Form_Activate() {
             restoreFinishQueue();
             lblPanSM_Click();
         }
-        VisaListKnappar();
-        skipOnError([this] {
-            if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
-        });
-        setFocusTo(lstDeltagare);
+        showLoadedRace();
     }
     Aktiverad = true;
+}
+
+// The browse buttons, the first participant shown and the focus on the list, once a race is loaded.
+void frmMain::showLoadedRace() {
+    VisaListKnappar();
+    skipOnError([this] {
+        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
+    });
+    setFocusTo(lstDeltagare);
 }
 
 void frmMain::Form_Unload() {

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class frmResultat;
 struct DeltagarPost;
@@ -152,6 +153,8 @@ private:
     void closeRaceFiles();
     race_data::LoadedRace listParticipants(bool trimSegelId);
     void showStartTime();
+    void showLoadedRace();
+    std::optional<platform::Answer> askNewStart();
     void restoreFinishQueue();
     void fillApproachList();
     void rebuildRanking();
