@@ -4,13 +4,15 @@
 #include <QString>
 #include <QStringList>
 
-// Removes leading and trailing blanks only, as the desk trims record fields and comments.
+// Removes leading and trailing blanks only, as the desk trims record fields and comments. NUL bytes
+// count as blanks: a record read past the end of a damaged file is all zero bytes.
 inline QString trimBlanks(const QString& text) {
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c.isNull(); };
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
+    while (first < last && blank(text[first]))
         ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
+    while (last > first && blank(text[last - 1]))
         --last;
     return text.mid(first, last - first);
 }
