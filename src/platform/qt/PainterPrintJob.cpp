@@ -43,6 +43,12 @@ double averageCharWidth(const QFontMetricsF& m) {
 } // namespace
 
 PainterPrintJob::PainterPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+    // Where MS Sans Serif is missing, a narrow sans keeps the 107-column table on the page: the tab
+    // columns are measured in the font's average character width.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Nimbus Sans Narrow"),
+                                QStringLiteral("Liberation Sans Narrow"),
+                                QStringLiteral("DejaVu Sans Condensed")});
     if (!painter_.begin(printer_.get())) throw printerError("the printer could not be opened");
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     font_.setFamily(QStringLiteral("MS Sans Serif"));
