@@ -117,10 +117,7 @@ bool isShown(const QWidget* w) {
 bool isUsable(const QWidget* w) {
     if (!isShown(w)) return false;
     for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget())
-        if (!p->testAttribute(Qt::WA_ForceDisabled))
-            continue;
-        else
-            return false;
+        if (p->testAttribute(Qt::WA_ForceDisabled)) return false;
     return true;
 }
 
