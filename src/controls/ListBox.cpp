@@ -1,23 +1,13 @@
 #include "ListBox.h"
 
 #include "RuntimeError.h"
+#include "SwedishOrder.h"
 
-#include <QCollator>
 #include <QKeyEvent>
-#include <QLocale>
 #include <algorithm>
 
 namespace controls {
 namespace {
-
-const QCollator& swedishCollator() {
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::Swedish, QLocale::Sweden)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator;
-}
 
 constexpr int InvalidPropertyValue = 380;
 
@@ -40,13 +30,12 @@ ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(so
 }
 
 int ListBox::sortedPlace(const QString& text) const {
-    const QCollator& c = swedishCollator();
     const int limit = keepAddingOrder_ ? 0 : -1;
     int lo = 0;
     int hi = count();
     while (lo < hi) {
         const int mid = (lo + hi) / 2;
-        if (c.compare(item(mid)->text(), text) <= limit)
+        if (base::compareSwedish(item(mid)->text(), text) <= limit)
             lo = mid + 1;
         else
             hi = mid;
@@ -66,8 +55,9 @@ int ListBox::AddItem(const QString& text) {
 void ListBox::Fill(const std::vector<std::pair<QString, std::int32_t>>& entries) {
     std::vector<std::pair<QString, std::int32_t>> ordered = entries;
     if (sorted_) {
-        const QCollator& c = swedishCollator();
-        const auto before = [&c](const auto& a, const auto& b) { return c.compare(a.first, b.first) < 0; };
+        const auto before = [](const auto& a, const auto& b) {
+            return base::compareSwedish(a.first, b.first) < 0;
+        };
         std::stable_sort(ordered.begin(), ordered.end(), before);
         // Adding one by one puts a later entry before the equal ones already there.
         if (!keepAddingOrder_)
