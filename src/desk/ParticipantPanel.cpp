@@ -131,7 +131,7 @@ void frmMain::OkButton_Click() {
         BatarIMal = freshFlags(AntalDeltagare);
     }
     const int added = LaggTillListRad(recordNumber, replacing);
-    syncFlags(); // marks belong to records, so they follow a boat that moved in the list
+    saveMovedFlags(); // marks belong to records, so they follow a boat that moved in the list
     DeltagarPost post;
     FaltTillPost(post);
     try {

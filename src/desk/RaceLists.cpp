@@ -4,6 +4,7 @@
 
 #include "DeskText.h"
 #include "ErrorStyles.h"
+#include "Settings.h"
 
 std::vector<int> frmMain::listOrder() const {
     std::vector<int> records;
@@ -26,7 +27,9 @@ void frmMain::selectParticipantRecord(int record) {
 
 // The flag list of the settings file follows the participant list's order. It grows only to hold a
 // mark past its end (a list cut short); items past the last participant are spare and kept empty.
-void frmMain::syncFlags() {
+// Returns whether any item changed.
+bool frmMain::syncFlags() {
+    const QStringList before = BatarIMal;
     const QStringList marks = race_.marksByPosition(listOrder());
     for (qsizetype p = 0; p < marks.size(); ++p) {
         if (p >= BatarIMal.size() && marks[p].isEmpty()) continue;
@@ -36,6 +39,13 @@ void frmMain::syncFlags() {
     }
     for (qsizetype p = marks.size(); p < BatarIMal.size(); ++p)
         BatarIMal[p].clear();
+    return BatarIMal != before;
+}
+
+// When boats move in the list, their flags move too, and the settings file must say so at once: a
+// restart would otherwise give a finish to the boat that took another's place.
+void frmMain::saveMovedFlags() {
+    if (syncFlags()) race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
 }
 
 void frmMain::fillApproachList() {
@@ -62,6 +72,7 @@ void frmMain::showQueueAndRanking() {
 // entry's position before the save, -1 for a new participant. Returns the entry's position.
 int frmMain::showSavedEntry(int record, const QString& entry, int replacing) {
     if (replacing >= 0 && lstDeltagare->List(replacing) == entry) return replacing;
+    race_.setEntry(record, entry);
     if (replacing >= 0) lstDeltagare->RemoveItem(replacing);
     const int placed = lstDeltagare->AddItem(entry);
     lstDeltagare->setItemData(placed, record);
@@ -84,5 +95,5 @@ void frmMain::showDeletedEntry(int record, int position, int queueIndex) {
             lstSortMG->RemoveItem(i);
             break;
         }
-    syncFlags();
+    saveMovedFlags();
 }

@@ -165,7 +165,8 @@ private:
     void showRankingMoves(const std::vector<race::Ranking::Move>& moves);
     int showSavedEntry(int record, const QString& entry, int replacing);
     void showDeletedEntry(int record, int position, int queueIndex);
-    void syncFlags();
+    bool syncFlags();
+    void saveMovedFlags();
     std::vector<int> listOrder() const;
     int listPosition(int record) const;
     void selectParticipantRecord(int record);

@@ -48,6 +48,8 @@ public:
     int recordCount() const { return files_.recordCount(); }
     std::vector<int> liveRecords() const;
     QString entry(int n) const;
+    // The boat's list entry after an edit; its queue entry shows it from now on.
+    void setEntry(int n, const QString& entry) { entries_[n] = entry; }
     QString comment(int n) const; // empty when it cannot be read
     double lastStartTid() const { return lastStartTid_; }
     std::int32_t nextCommentPosition() const { return files_.commentFileLength() + 1; }
