@@ -16,6 +16,13 @@ namespace {
 
 constexpr int EntryFields = 4;
 
+// UTF-8 without its byte order mark (the decoder drops it), or Windows-1252 when not valid UTF-8.
+QString decodeEntryText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? cp1252::decode(bytes) : text;
+}
+
 QChar separatorOf(QStringView text) {
     const auto lineEnd =
         std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
@@ -95,13 +102,6 @@ private:
 };
 
 } // namespace
-
-QString decodeEntryText(const QByteArray& bytes) {
-    // The decoder drops a leading byte order mark.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? cp1252::decode(bytes) : text;
-}
 
 EntryList parseEntryList(const QByteArray& bytes, const QStringList& sailIdsInRace) {
     const QString text = decodeEntryText(bytes);

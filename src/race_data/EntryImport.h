@@ -46,7 +46,4 @@ constexpr float HighestLysTal = 2.50f;
 // regardless of case; an empty sail id is never a duplicate. Only accepted lines claim their sail id.
 EntryList parseEntryList(const QByteArray& bytes, const QStringList& sailIdsInRace);
 
-// The text of a file: UTF-8 without its byte order mark, or Windows-1252 when not valid UTF-8.
-QString decodeEntryText(const QByteArray& bytes);
-
 } // namespace race_data

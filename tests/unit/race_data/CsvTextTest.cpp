@@ -33,27 +33,6 @@ TEST(CsvText, WrittenFieldsReadBackUnchanged) {
     EXPECT_EQ(read[1].fields, QStringList{QStringLiteral("nästa")});
 }
 
-TEST(CsvText, EveryLineEndCountsOnceAndBlankLinesAreRecords) {
-    const std::vector<csv::Record> read = csv::records(u"a\rb\nc\r\n\r\nd", u';');
-    ASSERT_EQ(read.size(), 5u);
-    const int lines[] = {1, 2, 3, 4, 5};
-    const char* texts[] = {"a", "b", "c", "", "d"};
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        EXPECT_EQ(read[i].line, lines[i]);
-        EXPECT_EQ(read[i].fields, QStringList{QString::fromUtf8(texts[i])});
-    }
-}
-
-TEST(CsvText, AQuoteNeverClosedGivesUpOnlyItsOwnLine) {
-    const std::vector<csv::Record> read = csv::records(u"ok;1\n\"trasig;2\nnästa;3\n", u';');
-    ASSERT_EQ(read.size(), 3u);
-    EXPECT_TRUE(read[1].unclosedQuote);
-    EXPECT_EQ(read[1].line, 2);
-    EXPECT_FALSE(read[2].unclosedQuote);
-    EXPECT_EQ(read[2].line, 3);
-    EXPECT_EQ(read[2].fields, (QStringList{QStringLiteral("nästa"), QStringLiteral("3")}));
-}
-
 TEST(CsvText, AQuoteOpensAFieldOnlyAtItsStart) {
     const std::vector<csv::Record> read = csv::records(u"  \"a;b\" ;x\"y\"", u';');
     ASSERT_EQ(read.size(), 1u);

@@ -1,11 +1,10 @@
 #include "FinishJournal.h"
+#include "FileSizeLimit.h"
 #include "RuntimeError.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace race_data;
 
@@ -18,26 +17,6 @@ constexpr double at(int h, int m, int s) {
 }
 
 const QByteArray Header = "Tidpunkt;Händelse;Post;Namn;SegelId;Gammal tid;Ny tid\r\n";
-
-// Lowers the process's file-size limit for the scope, with SIGXFSZ ignored so a write past it fails.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 
 } // namespace
 
