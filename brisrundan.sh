@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 what=${1:-start}
 packages=(cmake g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev
-          poppler-utils cups printer-driver-cups-pdf cups-client)
+          poppler-utils tidy cups printer-driver-cups-pdf cups-client)
 
 install_missing() {
     local missing=()

@@ -18,6 +18,7 @@ private:
 namespace runtime_error_numbers {
 constexpr int BadFileNumber = 52;
 constexpr int FileNotFound = 53;
+constexpr int BadFileName = 64;
 constexpr int PathFileAccess = 75;
 constexpr int DeviceIO = 57;
 } // namespace runtime_error_numbers

@@ -8,8 +8,11 @@
 
 namespace race_data {
 
-// The comment file of a race file: search for "." from position (length - 4), keep the path up to and
-// including it and append "cmt". Without such a dot, ".cmt" is appended to the whole path.
+// A file that travels with a race file: search for "." from position (length - 4), keep the path up to
+// and including it and append the extension. Without such a dot, "." and the extension are appended to
+// the whole path.
+QString sideFileName(const QString& dataFil, const QString& extension);
+// The comment file of a race file: its side file "cmt".
 QString commentFileName(const QString& dataFil);
 // The race name: the last path part without its last 4 characters.
 QString raceName(const QString& dataFil);
