@@ -1,10 +1,12 @@
-// brisrundan: the race desk at the finish line.
+// brisrundan: the race desk at the finish line; with --export, the result list of a race file.
+#include "CommandLineExport.h"
 #include "QtPlatform.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (cli::isExportCommand(argc, argv)) return cli::runExportCommand(argc, argv);
     QApplication app(argc, argv);
     // The program ends when both of its windows are unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -53,20 +53,18 @@ int ListBox::AddItem(const QString& text) {
 }
 
 void ListBox::Fill(const std::vector<std::pair<QString, std::int32_t>>& entries) {
-    std::vector<std::pair<QString, std::int32_t>> ordered = entries;
-    if (sorted_) {
-        const auto before = [](const auto& a, const auto& b) {
-            return base::compareSwedish(a.first, b.first) < 0;
-        };
-        std::stable_sort(ordered.begin(), ordered.end(), before);
-        // Adding one by one puts a later entry before the equal ones already there.
-        if (!keepAddingOrder_)
-            for (auto run = ordered.begin(); run != ordered.end();) {
-                auto end = std::find_if(run, ordered.end(), [&](const auto& e) { return before(*run, e); });
-                std::reverse(run, end);
-                run = end;
-            }
+    if (!sorted_) {
+        FillInOrder(entries);
+        return;
     }
+    QStringList texts;
+    texts.reserve(qsizetype(entries.size()));
+    for (const auto& e : entries)
+        texts.append(e.first);
+    std::vector<std::pair<QString, std::int32_t>> ordered;
+    ordered.reserve(entries.size());
+    for (const std::size_t i : base::sortedListOrder(texts, keepAddingOrder_))
+        ordered.push_back(entries[i]);
     FillInOrder(ordered);
 }
 

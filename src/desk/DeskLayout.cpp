@@ -57,8 +57,10 @@ void frmMain::buildCommandColumn() {
     lblPanSM = command("lblPanSM", QStringLiteral("Start o Målgång"), 3900);
     lblfrmRes = command("lblfrmRes", QStringLiteral("ResultatLista"), 4260);
     lblPanPrint = command("lblPanPrint", QStringLiteral("Skriv Ut"), 4620);
+    lblExport = command("lblExport", QStringLiteral("Exportera"), 4980);
+    lblImport = command("lblImport", QStringLiteral("Importera"), 5340);
 
-    imgKolumn = place(add<controls::Picture>(QStringLiteral("imgKolumn"), this), 480, 5220, 1140, 1140);
+    imgKolumn = place(add<controls::Picture>(QStringLiteral("imgKolumn"), this), 480, 5880, 1140, 1140);
     imgKolumn->setImage(QImage(QStringLiteral(":/pictures/Logo.png")));
 }
 

@@ -16,5 +16,10 @@ inline QStringList freshFlags(int count) {
     return QStringList(qMax(0, count) + 1, QString());
 }
 
+// The participant panel's caption once a race is listed.
+inline QString participantListCaption(int count) {
+    return QStringLiteral("  DeltagarLista ") + QString::number(count) + QStringLiteral("  båtar");
+}
+
 using race::entryText;
 using race::trimBlanks;

@@ -82,10 +82,7 @@ void frmMain::lblOpen_Click() {
     if (!opened) return;
 
     skipOnError([this] { RensaDesken(); });
-    skipOnError([this] {
-        panDeltagare->setCaption(QStringLiteral("  DeltagarLista ") + QString::number(AntalDeltagare) +
-                                 QStringLiteral("  båtar"));
-    });
+    skipOnError([this] { panDeltagare->setCaption(participantListCaption(AntalDeltagare)); });
     BatarIMal = freshFlags(AntalDeltagare);
     GemensamStart = race_.lastStartTid();
     race_.markFinishedRecords();

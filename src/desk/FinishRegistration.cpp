@@ -5,6 +5,7 @@
 #include "ControlProps.h"
 #include "DeskText.h"
 #include "ErrorStyles.h"
+#include "FinishJournal.h"
 #include "RaceTime.h"
 #include "Settings.h"
 #include "frmResultat.h"
@@ -58,10 +59,13 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
         race_.markQueued(race_.queueIndexOf(record));
         lstMg->setList(queueIndex, QStringLiteral("¤") + lstMg->List(queueIndex));
     }
+    const double oldTime = race_.record(record).MalTid;
     SparaMalTid(record, finishTime);
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
     StartButton->setEnabled(false);
+    journalFinish(markEntry ? race_data::JournalEvent::Mal : race_data::JournalEvent::NyTid, record, oldTime,
+                  finishTime);
 }
 
 int frmMain::MTid_KeyPress(int keyAscii) {
@@ -88,9 +92,11 @@ int frmMain::MTid_KeyPress(int keyAscii) {
         lblDatum[1]->setCaption(timing::dateText(*typed));
     }
     AktMalTid = *typed;
+    const double oldTime = race_.record(record).MalTid;
     SparaMalTid(record, AktMalTid);
     // The finish is in the settings at once: a typed time survives an abrupt end like a click.
     race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+    journalFinish(race_data::JournalEvent::InskrivenTid, record, oldTime, *typed);
     platform_.dialogs.beep();
     return keyAscii;
 }

@@ -24,11 +24,13 @@ void frmMain::StartButton_Click() {
         StartMsg->setVisible(true);
         return;
     }
+    const double oldStart = GemensamStart;
     GemensamStart = timing::timeStamp(platform_.clock.now());
     BatarIMalText = QString(std::max(AntalDeltagare - 1, 0), QLatin1Char('*'));
     showStartTime();
     fillApproachList();
     SparaStartTid();
+    journalStart(oldStart);
     skipOnError([this] {
         if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
     });
@@ -63,11 +65,13 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
             return keyAscii;
         }
     }
+    const double oldStart = GemensamStart;
     GemensamStart = *typed;
     lblDatum[0]->setCaption(txtStartTid->Text().left(10));
     StartMsg->setVisible(true);
     fillApproachList();
     SparaStartTid();
+    journalStart(oldStart);
     skipOnError([this] {
         if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
     });

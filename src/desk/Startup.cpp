@@ -47,10 +47,7 @@ void frmMain::Form_Activate() {
             unloadBoth();
             return;
         }
-        skipOnError([this] {
-            panDeltagare->setCaption(QStringLiteral("  DeltagarLista ") + QString::number(AntalDeltagare) +
-                                     QStringLiteral("  båtar"));
-        });
+        skipOnError([this] { panDeltagare->setCaption(participantListCaption(AntalDeltagare)); });
         BatarIMal = freshFlags(AntalDeltagare);
         if (GemensamStart > 0) {
             skipOnError([this] { showStartTime(); });

@@ -27,6 +27,8 @@ void frmMain::wireHandlers() {
     lblPanSM->onClick = [this] { lblPanSM_Click(); };
     lblfrmRes->onClick = [this] { lblfrmRes_Click(); };
     lblPanPrint->onClick = [this] { lblPanPrint_Click(); };
+    lblExport->onClick = [this] { lblExport_Click(); };
+    lblImport->onClick = [this] { lblImport_Click(); };
 
     lstDeltagare->onClick = [this] { lstDeltagare_Click(); };
     AddButton->onClick = [this] { AddButton_Click(); };

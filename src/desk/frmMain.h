@@ -23,6 +23,10 @@
 
 class frmResultat;
 struct DeltagarPost;
+namespace race_data {
+enum class JournalEvent;
+struct EntryList;
+} // namespace race_data
 
 class frmMain : public controls::Form, public ResultDesk {
     Q_OBJECT
@@ -105,6 +109,10 @@ public:
     void lblfrmRes_Click();
     void lblPanPrint_Click();
 
+    // Exchange commands: the result list out to a file, an entry list in.
+    void lblExport_Click();
+    void lblImport_Click();
+
     // What the result window needs of the desk.
     void selectParticipant(int index) override;
     QString commentsBoxText() const override;
@@ -113,7 +121,7 @@ public:
 
     // Command column and pictures.
     controls::Label *lblNewFile, *lblOpen, *lblSave, *lblInfo, *lblQuit;
-    controls::Label *lblPanD, *lblPanSM, *lblfrmRes, *lblPanPrint;
+    controls::Label *lblPanD, *lblPanSM, *lblfrmRes, *lblPanPrint, *lblExport, *lblImport;
     controls::Picture* Image3;
     controls::Label* lblLogo;
     controls::Picture* imgKolumn;
@@ -177,6 +185,10 @@ private:
     platform::Answer ask(const QString& text, const QString& title, platform::Buttons buttons,
                          platform::Icon icon, platform::Answer defaultButton);
     void registerFinishAt(int queueIndex, int record, double finishTime, bool markEntry);
+    // The race's journal gets a line; a journal that cannot be written is passed over.
+    void journalFinish(race_data::JournalEvent event, int record, double oldTime, double newTime);
+    void journalStart(double oldStart);
+    void addImportedEntries(const race_data::EntryList& list);
     void showUpdateError();
     void resetAfterRefusedSave();
     platform::FileDialogRequest raceFileDialog() const;

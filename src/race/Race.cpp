@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "RaceTime.h"
 #include "ShownTexts.h"
+#include "SwedishOrder.h"
 
 #include <algorithm>
 
@@ -46,6 +47,19 @@ std::vector<int> Race::liveRecords() const {
     return live;
 }
 
+std::vector<int> Race::listedRecords() const {
+    const std::vector<int> live = liveRecords();
+    QStringList texts;
+    texts.reserve(qsizetype(live.size()));
+    for (const int n : live)
+        texts.append(entry(n));
+    std::vector<int> listed;
+    listed.reserve(live.size());
+    for (const std::size_t i : base::sortedListOrder(texts))
+        listed.push_back(live[i]);
+    return listed;
+}
+
 QString Race::entry(int n) const {
     const auto found = entries_.find(n);
     return found == entries_.end() ? QString() : found->second;
@@ -75,6 +89,24 @@ void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, con
     if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));
     records_[std::size_t(n) - 1] = post;
     if (commentFailure) throw *commentFailure;
+}
+
+int Race::addParticipant(const QString& Namn, const QString& SegelId, const QString& BTyp, float LysTal) {
+    const int n = recordCount() + 1;
+    DeltagarPost post;
+    post.Namn = Namn;
+    post.SegelId = SegelId;
+    post.BTyp = BTyp;
+    post.LysTal = LysTal;
+    post.StartTid = start_;
+    post.KommentarPos = nextCommentPosition();
+    try {
+        saveParticipant(n, post, QString(), entryText(Namn, SegelId));
+    } catch (const RuntimeError&) {
+        if (std::size_t(n) > records_.size()) entries_.erase(n);
+        throw;
+    }
+    return n;
 }
 
 int Race::deleteParticipant(int n, DeltagarPost post) {

@@ -47,6 +47,8 @@ public:
     const DeltagarPost& record(int n) const;
     int recordCount() const { return files_.recordCount(); }
     std::vector<int> liveRecords() const;
+    // The live records in the order a fresh load lists them in the participant list.
+    std::vector<int> listedRecords() const;
     QString entry(int n) const;
     // The boat's list entry after an edit; its queue entry shows it from now on.
     void setEntry(int n, const QString& entry) { entries_[n] = entry; }
@@ -58,6 +60,10 @@ public:
     // record never points at bytes a later comment will fill. When the comment cannot be written the
     // record is still written, without a comment, and the failure is thrown afterwards.
     void saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry);
+    // A new participant appended as the participant panel saves one: the texts and LYS number given,
+    // the race's start, no times, an empty comment. Returns its record number; throws RuntimeError
+    // when the record cannot be written, and the race is then as before.
+    int addParticipant(const QString& Namn, const QString& SegelId, const QString& BTyp, float LysTal);
     // Writes the record with its deletion mark; the boat leaves the marks, the queue and the ranking.
     // Returns the queue position it left, or -1.
     int deleteParticipant(int n, DeltagarPost post);

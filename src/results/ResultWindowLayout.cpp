@@ -1,12 +1,11 @@
 // The result window's controls and their design values: what a freshly loaded window looks like.
 #include "ControlProps.h"
+#include "ResultWindowTexts.h"
 #include "frmResultat.h"
 
 namespace {
 
 const QString FontFamily = QStringLiteral("MS Sans Serif");
-const QString DesignHeading =
-    QStringLiteral("Rubrik till utskriften skriver du här.  Tryck <Enter> när du är klar");
 
 // Calm colours (0xBBGGRR): a pale sea blue behind everything, white editing fields, navy text.
 constexpr std::uint32_t WindowColor = 0xF4EDE6;
@@ -66,11 +65,11 @@ void frmResultat::resetToDesign() {
     setWindowTwips(1950, 1170, 10020, 6645);
     setPicture(QImage());
 
-    lblKlubbNamn->setCaption(QStringLiteral("V å r   B å t k l u b b"));
+    lblKlubbNamn->setCaption(results::designClubName());
     controls::setTwips(lblKlubbNamn, 3270, 360, 2955, 360);
     controls::setFont(lblKlubbNamn, FontFamily, 13.5, true, true);
 
-    txtRubrik->setText(DesignHeading);
+    txtRubrik->setText(results::designHeading());
     // Show the heading from its start; a person reads it before pressing Enter.
     txtRubrik->setCursorPosition(0);
     controls::setTwips(txtRubrik, 60, 1200, 8415, 345);

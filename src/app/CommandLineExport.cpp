@@ -1,0 +1,86 @@
+#include "CommandLineExport.h"
+
+#include "RaceFiles.h"
+#include "RaceResultList.h"
+#include "RaceTime.h"
+#include "ResultWindowTexts.h"
+#include "ShownTexts.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace cli {
+
+namespace {
+
+// Qt's own notes (a missing runtime folder, an offscreen platform) would break the promise of a
+// silent success; only its critical messages are let through.
+void keepQuietNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs((qFormatLogMessage(type, context, text) + QLatin1Char('\n')).toUtf8().constData(), stderr);
+}
+
+int fail(const QString& line) {
+    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    return 1;
+}
+
+} // namespace
+
+bool isExportCommand(int argc, char** argv) {
+    return argc > 1 && std::strcmp(argv[1], "--export") == 0;
+}
+
+results::ResultExport startupResultList(race::Race& race, const QString& TavlingsNamn,
+                                        timing::DateTime written) {
+    results::ResultExport list;
+    list.clubName = results::designClubName();
+    list.heading = results::designHeading();
+    list.written = written;
+    list.picture = QImage(QStringLiteral(":/pictures/Logo.png"));
+    race.startRef() = race.lastStartTid(); // the race's start, as a load reads it
+    if (!(race.start() > 0)) return list;  // without a start the window shows no rows
+    // As start-up restores a race under way: the finished boats queued in list order and ranked, and
+    // the finish date of the boat last queued handed to the result list.
+    race.markFinishedRecords();
+    race.restoreQueue(race.listedRecords());
+    const QString lastFinishDate =
+        race.queue().empty()
+            ? QString()
+            : race::shownTexts(race.record(race.queue().back().record), race.start()).finishDate;
+    list.rows =
+        results::raceResultList(race, timing::dateText(race.start()), lastFinishDate, TavlingsNamn).rows;
+    return list;
+}
+
+int runExportCommand(int argc, char** argv) {
+    // No window is shown, and a machine without a display must do as well as one with.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepQuietNotes);
+    const QGuiApplication gui(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 4)
+        return fail(QStringLiteral("Användning: brisrundan --export UT.html|UT.csv|UT.pdf TÄVLING.dat"));
+    const QString& out = args[2];
+    const QString& raceFile = args[3];
+    if (!results::exportFormatOf(out))
+        return fail(QStringLiteral("Okänd filtyp: %1 (välj .html, .csv eller .pdf)").arg(out));
+    race::Race race;
+    try {
+        if (!race_data::FilFinns(raceFile)) throw RuntimeError(runtime_error_numbers::FileNotFound);
+        race.open(raceFile, true);
+    } catch (const RuntimeError&) {
+        return fail(QStringLiteral("Tävlingsfilen kan inte läsas: %1").arg(raceFile));
+    }
+    try {
+        results::exportResultList(out, startupResultList(race, race_data::raceName(raceFile),
+                                                         timing::timeStamp(QDateTime::currentDateTime())));
+    } catch (const std::exception& e) {
+        return fail(QString::fromUtf8(e.what()));
+    }
+    return 0;
+}
+
+} // namespace cli

@@ -1,0 +1,116 @@
+// brisrundan --export run as the real program: the file it writes, and each way it refuses.
+#include "DeskFixture.h"
+
+#include "frmResultat.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Finished {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+// Without a display and without a platform chosen, as a script on a server runs it.
+Finished exportCommand(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(BRISRUNDAN_EXE), QStringList{QStringLiteral("--export")} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+} // namespace
+
+class CommandLineExportTest : public DeskTest {
+protected:
+    // Bertil and Cecilia tie, Anna is slower, David still sails; started 10:00:00 on 5 July 2003.
+    void writeFinishedRace() {
+        writeRace(QStringLiteral("Höst.dat"),
+                  {{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0), 3.0 / 24},
+                   {QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0), 4.0 / 24},
+                   {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.0f, july5(13, 0, 0), 3.0 / 24},
+                   {QStringLiteral("David"), QStringLiteral("S4")}},
+                  july5(10, 0, 0));
+    }
+};
+
+TEST_F(CommandLineExportTest, WritesWhatResultatListaShowsAfterAFreshStart) {
+    writeFinishedRace();
+    writeSettings(path(QStringLiteral("Höst.dat")), QString());
+    frmMain& d = load();
+    d.lblfrmRes_Click();
+    scripted.dialogs.queueFile(path(QStringLiteral("desk.csv")));
+    d.lblExport_Click();
+    const QByteArray fromDesk = contents(path(QStringLiteral("desk.csv")));
+    ASSERT_TRUE(fromDesk.contains("Bertil , S2;10:00:00;13:00:00;3:00:00;1,00;3:00:00;1\r\n"));
+
+    for (const char* format : {"csv", "html", "pdf"}) {
+        SCOPED_TRACE(format);
+        const QString out = path(QStringLiteral("ut.") + QString::fromLatin1(format));
+        const Finished run = exportCommand({out, path(QStringLiteral("Höst.dat"))});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out + run.err, QByteArray());
+        const QByteArray written = contents(out);
+        if (QByteArrayView(format) == "csv") {
+            EXPECT_EQ(written, fromDesk);
+        } else if (QByteArrayView(format) == "html") {
+            EXPECT_TRUE(written.contains("<td>Cecilia , S3</td>"));
+            EXPECT_TRUE(written.contains("V å r   B å t k l u b b"));
+            EXPECT_FALSE(written.contains("David"));
+        } else {
+            EXPECT_TRUE(written.startsWith("%PDF-"));
+        }
+    }
+}
+
+TEST_F(CommandLineExportTest, RefusesWithOneSwedishLineAndWritesNothing) {
+    writeFinishedRace();
+    const QString race = path(QStringLiteral("Höst.dat"));
+    const struct {
+        const char* what;
+        QStringList args;
+        QString says;
+    } cases[] = {
+        {"missing race file",
+         {path(QStringLiteral("ut.csv")), path(QStringLiteral("Vår.dat"))},
+         QStringLiteral("Tävlingsfilen kan inte läsas")},
+        {"race file is a folder",
+         {path(QStringLiteral("ut.csv")), dir.path()},
+         QStringLiteral("Tävlingsfilen kan inte läsas")},
+        {"unknown extension", {path(QStringLiteral("ut.txt")), race}, QStringLiteral("Okänd filtyp")},
+        {"output folder missing",
+         {path(QStringLiteral("saknas/ut.csv")), race},
+         QStringLiteral("saknas/ut.csv")},
+        {"no race file named", {path(QStringLiteral("ut.csv"))}, QStringLiteral("Användning")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Finished run = exportCommand(c.args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, QByteArray());
+        const QString err = QString::fromUtf8(run.err);
+        EXPECT_TRUE(err.contains(c.says)) << err.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), 1);
+        EXPECT_TRUE(err.endsWith(QLatin1Char('\n')));
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("ut.csv"))));
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("ut.txt"))));
+    }
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Vår.dat"))));
+}

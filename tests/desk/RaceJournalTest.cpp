@@ -1,0 +1,78 @@
+// The race's journal: one line per finish registration and start change, and a journal that cannot be
+// written never stops a registration.
+#include "DeskFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+} // namespace
+
+class JournalTest : public DeskTest {
+protected:
+    frmMain& raceWithAnna() {
+        writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f},
+                                               {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.13f}});
+        writeSettings(path(QStringLiteral("Höst.dat")), QString());
+        clock(2003, 7, 5, 10, 0, 0);
+        return load();
+    }
+    void queueAndClick(frmMain& d) {
+        d.lstPG->setListIndex(0);
+        d.lstPG_DblClick();
+        d.lstMg->setListIndex(0);
+    }
+    QStringList journal() const {
+        QFile f(path(QStringLiteral("Höst.log")));
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
+    }
+};
+
+TEST_F(JournalTest, EveryKindOfRegistrationAndStartChangeGetsItsLine) {
+    frmMain& d = raceWithAnna();
+    d.StartButton_Click();
+    d.lblPanSM_Click();
+    clock(2003, 7, 5, 14, 5, 9);
+    queueAndClick(d);
+    clock(2003, 7, 5, 14, 5, 29);
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    d.lstMg->setListIndex(0);
+    clock(2003, 7, 5, 14, 10, 0);
+    d.MTid->setText(QStringLiteral("14:06:00"));
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    d.MTid_KeyPress(13);
+    d.txtStartTid->setText(QStringLiteral("2003-07-05    09:59:00"));
+    for (const platform::Answer a : {platform::Answer::OK, platform::Answer::Yes, platform::Answer::OK})
+        scripted.dialogs.queueAnswer(a);
+    d.txtStartTid_KeyPress(13);
+    EXPECT_EQ(
+        journal(),
+        (QStringList{
+            QStringLiteral("Tidpunkt;Händelse;Post;Namn;SegelId;Gammal tid;Ny tid"),
+            QStringLiteral("2003-07-05 10:00:00;start;;;;;2003-07-05 10:00:00"),
+            QStringLiteral("2003-07-05 14:05:09;mål;1;Anna;S123;;2003-07-05 14:05:09"),
+            QStringLiteral("2003-07-05 14:05:29;ny tid;1;Anna;S123;2003-07-05 14:05:09;2003-07-05 14:05:29"),
+            QStringLiteral(
+                "2003-07-05 14:10:00;inskriven tid;1;Anna;S123;2003-07-05 14:05:29;2003-07-05 14:06:00"),
+            QStringLiteral("2003-07-05 14:10:00;start;;;;2003-07-05 10:00:00;2003-07-05 09:59:00"),
+            QString()}));
+}
+
+TEST_F(JournalTest, AJournalThatCannotBeWrittenDoesNotStopTheRegistration) {
+    frmMain& d = raceWithAnna();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Höst.log"))); // a folder where the journal goes
+    d.StartButton_Click();
+    d.lblPanSM_Click();
+    clock(2003, 7, 5, 14, 5, 9);
+    queueAndClick(d);
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 9));
+    EXPECT_EQ(d.lstMg->List(0), QStringLiteral("¤Anna , S123"));
+    EXPECT_EQ(d.BatarIMal.value(0), QStringLiteral("x"));
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
