@@ -42,6 +42,13 @@ QString deskInfoText() {
         QStringLiteral("ResultatLista visar resultatet i ordning efter korrigerad tid. Rader kan rättas "
                        "för hand och en rubrik skrivas in innan du väljer Skriv Ut."),
         QString(),
+        QStringLiteral("Exportera sparar ResultatListan som den visas: webbsida (.html), kalkylblad (.csv) "
+                       "eller PDF. Importera läser en deltagarlista (.csv eller .txt) med Namn, SegelId, "
+                       "BTyp och LysTal och lägger till båtarna när du svarat OK."),
+        QString(),
+        QStringLiteral("Varje målgång och varje ändrad StartTid skrivs i tävlingens logg (.log) bredvid "
+                       "tävlingsfilen, till hjälp för juryn."),
+        QString(),
         QStringLiteral("Du kommer ur denna info med  <Esc> eller att trycka Hjälp igen."),
     };
     return lines.join(QStringLiteral("\r\n"));
