@@ -2,27 +2,13 @@
 #include "FileFailure.h"
 #include "FileFaults.h"
 #include "RaceFiles.h"
-#include "RuntimeError.h"
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QTemporaryDir>
-#include <functional>
-#include <gtest/gtest.h>
-#include <optional>
 
 using race_data::RaceFiles;
 
 namespace {
-
-std::optional<RuntimeError> failureOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const RuntimeError& e) {
-        return e;
-    }
-    return std::nullopt;
-}
 
 DeltagarPost boat(const QString& namn) {
     DeltagarPost p;
@@ -31,13 +17,7 @@ DeltagarPost boat(const QString& namn) {
     return p;
 }
 
-class WriteFaultsTest : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QString dat = dir.filePath(QStringLiteral("Höst.dat"));
-    QString cmt = dir.filePath(QStringLiteral("Höst.cmt"));
-    RaceFiles files;
-};
+class WriteFaultsTest : public RaceFolderTest {};
 
 } // namespace
 
@@ -96,17 +76,17 @@ TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
     struct Case {
         const char* name;
         std::function<void()> fault;
-        QString vanished; // relative to the folder the race was opened in
+        QString vanished;
     };
     const Case cases[] = {
-        {"race file deleted", [this] { QFile::remove(dat); }, QStringLiteral("Höst.dat")},
-        {"comment file deleted", [this] { QFile::remove(cmt); }, QStringLiteral("Höst.cmt")},
+        {"race file deleted", [this] { QFile::remove(dat); }, dat},
+        {"comment file deleted", [this] { QFile::remove(cmt); }, cmt},
         {"race file replaced",
          [this] {
              writeBytes(dat + ".ny", "ersatt");
              std::rename(QFile::encodeName(dat + ".ny").constData(), QFile::encodeName(dat).constData());
          },
-         QStringLiteral("Höst.dat")},
+         dat},
     };
     for (const Case& c : cases) {
         QFile::remove(dat);
@@ -115,14 +95,13 @@ TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
         files.writeRecord(1, boat("Ett"));
         EXPECT_TRUE(files.stillAtPath()) << c.name;
         c.fault();
-        const QString expected = dir.filePath(c.vanished);
-        EXPECT_EQ(files.vanishedFile(), expected) << c.name;
+        EXPECT_EQ(files.vanishedFile(), c.vanished) << c.name;
         for (const auto& write : std::initializer_list<std::function<void()>>{
                  [&] { files.writeRecord(2, boat("Två")); }, [&] { files.appendComment("text"); }}) {
             const std::optional<RuntimeError> error = failureOf(write);
             ASSERT_TRUE(error) << c.name;
             EXPECT_EQ(base::fileFailureLine(*error),
-                      QStringLiteral("Fil: %1 – Filen finns inte längre").arg(expected))
+                      QStringLiteral("Fil: %1 – Filen finns inte längre").arg(c.vanished))
                 << c.name;
         }
         EXPECT_EQ(files.recordCount(), 1) << c.name;
