@@ -54,12 +54,6 @@ TEST(ScreenFit, BothWindowsFitTodaysScreensAndFourByThreeKeepsTheWidthFactor) {
     }
 }
 
-TEST(ScreenFit, AnUnlimitedHeightLeavesTheWidthFactor) {
-    EXPECT_FLOAT_EQ(screenCorrFor(1920 * px, UnlimitedHeightTwips, DeskBottom), 2.4f);
-    EXPECT_FLOAT_EQ(screenCorrFor(DesignWidthTwips, UnlimitedHeightTwips, DeskBottom), 1.0f);
-    EXPECT_DOUBLE_EQ(topOnScreen(2808, 15948, UnlimitedHeightTwips), 2808);
-}
-
 TEST(ScreenFit, AWindowMovesUpOnlyAsFarAsNeededAndNeverAboveTheScreen) {
     struct Move {
         double top, height;
