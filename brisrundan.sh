@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 what=${1:-start}
 desk_packages=(cmake g++ qt6-base-dev qt6-multimedia-dev)
-test_packages=(libgtest-dev libbenchmark-dev poppler-utils cups printer-driver-cups-pdf cups-client)
+test_packages=(libgtest-dev libbenchmark-dev poppler-utils tidy cups printer-driver-cups-pdf cups-client)
 package_packages=(dpkg-dev file)
 
 # Installs whichever of the given packages are missing, showing one line per package set up; apt's whole

@@ -1,8 +1,7 @@
 // The print job of a 1000-row result list drawn into a PDF: what "Skriv Ut" costs on a large race.
+#include "PdfPrintJob.h"
 #include "PrintResultList.h"
-#include "QtPrinterPort.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -37,13 +36,3 @@ void PrintThousandRowsToPdf(benchmark::State& state) {
 BENCHMARK(PrintThousandRowsToPdf)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

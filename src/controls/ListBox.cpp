@@ -67,15 +67,26 @@ void ListBox::Fill(const std::vector<std::pair<QString, std::int32_t>>& entries)
                 run = end;
             }
     }
+    FillInOrder(ordered);
+}
+
+void ListBox::FillInOrder(const std::vector<std::pair<QString, std::int32_t>>& entries) {
     setUpdatesEnabled(false);
     clear();
-    for (const auto& [text, data] : ordered) {
+    for (const auto& [text, data] : entries) {
         auto* entry = new QListWidgetItem(text);
         entry->setData(Qt::UserRole, data);
         addItem(entry);
     }
     setUpdatesEnabled(true);
     newIndex_ = -1;
+}
+
+void ListBox::InsertAt(int index, const QString& text, std::int32_t itemData) {
+    if (index < 0 || index > count()) throw RuntimeError(5, "Invalid procedure call");
+    auto* entry = new QListWidgetItem(text);
+    entry->setData(Qt::UserRole, itemData);
+    insertItem(index, entry);
 }
 
 void ListBox::RemoveItem(int index) {
@@ -128,7 +139,7 @@ void ListBox::setListIndex(int index) {
 void ListBox::keyPressEvent(QKeyEvent* event) {
     const int before = ListIndex();
     QListWidget::keyPressEvent(event);
-    if (ListIndex() != before && ListIndex() >= 0 && onClick) onClick();
+    if (clickOnKeys_ && ListIndex() != before && ListIndex() >= 0 && onClick) onClick();
 }
 
 } // namespace controls

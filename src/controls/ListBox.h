@@ -36,6 +36,13 @@ public:
     void setEqualTextsKeepAddingOrder(bool on) { keepAddingOrder_ = on; }
     // Empties the list and adds the entries as repeated AddItem calls would place them, in one pass.
     void Fill(const std::vector<std::pair<QString, std::int32_t>>& entries);
+    // Empties the list and shows the entries in the order given: the caller keeps them in order.
+    void FillInOrder(const std::vector<std::pair<QString, std::int32_t>>& entries);
+    // Puts one entry at the place the caller has worked out (0 to ListCount()).
+    void InsertAt(int index, const QString& text, std::int32_t itemData);
+    // Whether moving the highlight with the arrow keys runs the click handler (it does by default).
+    // A list whose click registers something takes real clicks only.
+    void setClickOnKeys(bool on) { clickOnKeys_ = on; }
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;
@@ -47,6 +54,7 @@ private:
     int sortedPlace(const QString& text) const;
     bool sorted_;
     bool keepAddingOrder_ = false;
+    bool clickOnKeys_ = true;
     int newIndex_ = -1;
 };
 

@@ -183,6 +183,8 @@ void frmMain::buildStartAndFinishPanel() {
                   2940, 3000);
     panMg->setToolTip(QStringLiteral("Klicka på båt som går över mållinjen "));
     lstMg = place(add<controls::ListBox>(QStringLiteral("lstMg"), panMg, false), 120, 300, 2700, 2580);
+    // A finish is registered by a click only; the arrow keys just move the highlight.
+    lstMg->setClickOnKeys(false);
 
     lstSortMG = place(add<controls::ListBox>(QStringLiteral("lstSortMG"), a, true), 3315, 3540, 1200, 600);
     lstSortMG->setVisible(false);

@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <unordered_map>
 
 namespace {
 
@@ -57,7 +56,7 @@ void frmMain::lblNewFile_Click() {
         lstDeltagare->Clear();
         AntalDeltagare = 0;
         GemensamStart = 0;
-        openRaceFiles();
+        openRaceFiles(true);
         VisaListKnappar();
         RensaDesken();
         setWindowTitle(QStringLiteral("Brisrundan    ") + TavlingsNamn);
@@ -65,8 +64,7 @@ void frmMain::lblNewFile_Click() {
 }
 
 void frmMain::lblOpen_Click() {
-    race_data::LoadedRace race;
-    const bool opened = trapErrors([this, &race] {
+    const bool opened = trapErrors([this] {
         platform::FileDialogRequest request = raceFileDialog();
         request.title = QStringLiteral("Öppna Startlista");
         const QString chosen = chooseFile(platform_.dialogs, request);
@@ -78,8 +76,8 @@ void frmMain::lblOpen_Click() {
         panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
         KommentarFil = race_data::commentFileName(DataFil);
         lstDeltagare->Clear();
-        openRaceFiles();
-        race = listParticipants(false);
+        openRaceFiles(false);
+        listParticipants();
     });
     if (!opened) return;
 
@@ -89,14 +87,9 @@ void frmMain::lblOpen_Click() {
                                  QStringLiteral("  båtar"));
     });
     BatarIMal = freshFlags(AntalDeltagare);
-    GemensamStart = race.lastStartTid;
-    skipOnError([this, &race] {
-        std::unordered_map<std::int32_t, int> positionOfRecord;
-        for (int p = 0; p < lstDeltagare->ListCount(); ++p)
-            positionOfRecord[lstDeltagare->ItemData(p)] = p;
-        for (const race_data::LoadedParticipant& live : race.live)
-            if (live.post.MalTid > 0) flagFinish(positionOfRecord.at(live.recordNumber));
-    });
+    GemensamStart = race_.lastStartTid();
+    race_.markFinishedRecords();
+    syncFlags();
     race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
     if (!(GemensamStart > 0)) {
         lblPanD_Click();
@@ -139,6 +132,7 @@ void frmMain::RensaDesken() {
     lstPG->Clear();
     lstMg->Clear();
     lstSortMG->Clear();
+    race_.clearQueue(); // finish marks stay with their boats
     StartMsg->setVisible(false);
     panDeltagare->setCaption(QStringLiteral("  Deltagare"));
     StartButton->setEnabled(true);

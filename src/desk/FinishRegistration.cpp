@@ -1,9 +1,8 @@
 // The finish: queuing approaching boats, registering a finish at the click, typed finish times and
-// the ranking by corrected time.
+// the ranking by corrected time. A boat is its record number from the edge of each handler on.
 #include "frmMain.h"
 
 #include "ControlProps.h"
-#include "DeltagarPost.h"
 #include "DeskText.h"
 #include "ErrorStyles.h"
 #include "RaceTime.h"
@@ -11,44 +10,29 @@
 #include "frmResultat.h"
 
 namespace {
-
 const QString Registered = QStringLiteral("är redan noterad för målgång");
-
-QString flagAt(const QStringList& flags, int position) {
-    return position >= 0 && position < flags.size() ? flags[position] : QString();
 }
-
-} // namespace
 
 void frmMain::lstPG_DblClick() {
     const int selected = lstPG->ListIndex();
     if (selected < 0) return;
-    const QString text = lstPG->List(selected);
-    for (int j = 0; j < lstMg->ListCount(); ++j)
-        if (lstMg->List(j) == text) return;
-    if (flagAt(BatarIMal, selected) == QLatin1String("x")) return;
-    lstMg->AddItem(text);
-    lstMg->setItemData(lstMg->NewIndex(), selected);
-}
-
-// Flags never shrink, and a position past the end of a list cut short grows the list.
-void frmMain::flagFinish(int position) {
-    while (BatarIMal.size() <= position)
-        BatarIMal.append(QString());
-    BatarIMal[position] = QStringLiteral("x");
+    const int queued = race_.enqueue(lstPG->ItemData(selected));
+    if (queued < 0) return;
+    lstMg->AddItem(race_.queueText(queued));
+    lstMg->setItemData(lstMg->NewIndex(), race_.queue()[std::size_t(queued)].record);
 }
 
 void frmMain::lstMg_Click() {
     const int selected = lstMg->ListIndex();
     if (selected < 0) return;
-    const int p = lstMg->ItemData(selected);
-    if (flagAt(BatarIMal, p).isEmpty()) {
+    const int record = lstMg->ItemData(selected);
+    if (!race_.registered(record)) {
         AktMalTid = timing::timeStamp(platform_.clock.now());
         MTid->setText(timing::formatDate(AktMalTid, QStringLiteral("mm-dd  hh:mm:ss")));
-        registerClickedFinish(selected, p, AktMalTid, true);
+        registerFinishAt(selected, record, AktMalTid, true);
         return;
     }
-    skipOnError([this, p] { lstDeltagare->setListIndex(p); });
+    selectParticipantRecord(record);
     MTid->setText(SlutTid->caption());
     const double n = timing::timeStamp(platform_.clock.now());
     const platform::Answer answer =
@@ -62,35 +46,33 @@ void frmMain::lstMg_Click() {
     MTid->setText(timing::clockText(AktMalTid));
     SlutTid->setCaption(timing::clockText(AktMalTid));
     lblDatum[1]->setCaption(timing::dateText(AktMalTid));
-    registerClickedFinish(selected, p, AktMalTid, false);
+    registerFinishAt(selected, record, AktMalTid, false);
 }
 
-// What a click registration stores: the date tag, the flag, the sound, the queue mark, the record, the
-// ranking and the settings, all on the disk before the handler returns.
-void frmMain::registerClickedFinish(int queueIndex, int position, double finishTime, bool markEntry) {
+// The one road of a click registration: the date tag, the sound, the queue mark, the record with its
+// times (flushed), the ranking, the settings file (after the race files are on the disk).
+void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bool markEntry) {
     skipOnError([this, finishTime] { controls::setTag(resultat().lvw, timing::dateText(finishTime)); });
-    flagFinish(position);
-    BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     platform_.sound.play(besideProgram(appPath(), QStringLiteral("Gun.wav")));
-    if (markEntry) lstMg->setList(queueIndex, QStringLiteral("¤") + lstMg->List(queueIndex));
-    SparaMalTid(position, finishTime);
-    rebuildRanking();
+    if (markEntry) {
+        race_.markQueued(race_.queueIndexOf(record));
+        lstMg->setList(queueIndex, QStringLiteral("¤") + lstMg->List(queueIndex));
+    }
+    SparaMalTid(record, finishTime);
+    BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
     StartButton->setEnabled(false);
-    skipOnError([this] { files_.sync(); });
 }
 
 int frmMain::MTid_KeyPress(int keyAscii) {
     if (keyAscii != 13) return keyAscii;
     const int selected = lstMg->ListIndex();
     if (selected < 0) return keyAscii;
-    const int p = lstMg->ItemData(selected);
-    const bool registered = !flagAt(BatarIMal, p).isEmpty();
-    QString datePrefix =
-        timing::formatDate(timing::timeStamp(platform_.clock.now()), QStringLiteral("yyyy-mm-dd "));
-    if (registered)
-        skipOnError(
-            [&] { datePrefix = timing::dateText(files_.readRecord(lstDeltagare->ItemData(p)).MalTid); });
+    const int record = lstMg->ItemData(selected);
+    const bool registered = race_.registered(record);
+    const QString datePrefix = registered ? timing::dateText(race_.record(record).MalTid)
+                                          : timing::formatDate(timing::timeStamp(platform_.clock.now()),
+                                                               QStringLiteral("yyyy-mm-dd "));
     const std::optional<double> typed = timing::typedFinishTime(datePrefix, MTid->Text());
     if (!typed) { // a text that does not read as a time changes nothing
         platform_.dialogs.beep();
@@ -106,48 +88,40 @@ int frmMain::MTid_KeyPress(int keyAscii) {
         lblDatum[1]->setCaption(timing::dateText(*typed));
     }
     AktMalTid = *typed;
-    flagFinish(p);
-    SparaMalTid(p, AktMalTid);
-    rebuildRanking();
-    skipOnError([this] { files_.sync(); });
+    SparaMalTid(record, AktMalTid);
+    // The finish is in the settings at once: a typed time survives an abrupt end like a click.
+    race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
     platform_.dialogs.beep();
     return keyAscii;
 }
 
-void frmMain::SparaMalTid(int position, double finishTime) {
+// Registers the boat's finish in the race and shows it: its times on the finish panel, its entry
+// where the save put it, the ranking; the desk ends showing the boat of the last queue entry.
+void frmMain::SparaMalTid(int record, double finishTime) {
     EditLage = true;
-    skipOnError([this, position] { lstDeltagare->setListIndex(position); });
-    AktMalTid = finishTime;
-    AktSeglTid = timing::sailedTime(AktMalTid, GemensamStart);
-    AktKorrTid = timing::correctedTime(AktSeglTid, timing::readLysTal(LysTal->Text()).value_or(0.0f));
-    SlutTid->setCaption(timing::clockText(AktMalTid));
-    lblDatum[1]->setCaption(timing::dateText(finishTime));
-    TotTid->setCaption(timing::TidSkillnad(AktMalTid, GemensamStart));
-    STid->setCaption(TotTid->caption());
-    KorrTid->setCaption(timing::TidText(AktKorrTid));
-    KTid->setCaption(KorrTid->caption());
-    skipOnError([this, position] { lstPG->setListIndex(position); });
-    OkButton_Click();
+    const race::Finish finish = race_.registerFinish(record, finishTime);
+    AktMalTid = finish.finish;
+    AktSeglTid = finish.sailed;
+    AktKorrTid = finish.corrected;
+    STid->setCaption(timing::TidSkillnad(finish.finish, GemensamStart));
+    KTid->setCaption(timing::TidText(finish.corrected));
+    showSavedEntry(record, finish.entry, listPosition(record));
+    skipOnError([this, record] { lstPG->setListIndex(listPosition(record)); });
+    if (finish.failure && finish.failure->number() == runtime_error_numbers::PathFileAccess) {
+        showUpdateError();
+        resetAfterRefusedSave();
+    }
+    showRankingMoves(finish.moves);
+    syncFlags();
+    if (!race_.queue().empty()) selectParticipantRecord(race_.queue().back().record);
+    VisaListKnappar();
+    setFocusTo(lstDeltagare);
 }
 
-// Ranks every queued boat by the corrected-time key of its stored record, as showing each boat in turn
-// would (a boat whose record cannot be read shows, and ranks with, 0:00:00). The desk ends showing the
-// boat of the last queue entry.
-void frmMain::rebuildRanking() {
-    std::vector<std::pair<QString, std::int32_t>> keys;
-    keys.reserve(lstMg->ListCount());
-    QString shown = KorrTid->caption();
-    int lastShown = -1;
-    for (int j = 0; j < lstMg->ListCount(); ++j) {
-        const int p = lstMg->ItemData(j);
-        if (p >= 0 && p < lstDeltagare->ListCount()) {
-            DeltagarPost post;
-            skipOnError([&] { post = files_.readRecord(lstDeltagare->ItemData(p)); });
-            shown = timing::TidText(post.KorrigeradTid);
-            lastShown = p;
-        }
-        keys.emplace_back(timing::korrTidKey(shown), p);
+// Places each moved key in the hidden ranking list where the race ranks it.
+void frmMain::showRankingMoves(const std::vector<race::Ranking::Move>& moves) {
+    for (const race::Ranking::Move& m : moves) {
+        if (m.removedAt >= 0) lstSortMG->RemoveItem(m.removedAt);
+        lstSortMG->InsertAt(m.insertedAt, m.key, m.record);
     }
-    lstSortMG->Fill(keys);
-    if (lastShown >= 0) skipOnError([this, lastShown] { lstDeltagare->setListIndex(lastShown); });
 }

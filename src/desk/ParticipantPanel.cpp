@@ -9,40 +9,33 @@
 #include "RaceTime.h"
 #include "RuntimeError.h"
 
-#include <cmath>
+#include "ShownTexts.h"
 
-namespace {
-const QString NoTime = QStringLiteral("--:--:--");
-}
-
+// With nothing selected the record cannot be found and the all-zero participant is shown.
 void frmMain::lstDeltagare_Click() {
     DeltagarPost post;
-    skipOnError(
-        [this, &post] { post = files_.readRecord(lstDeltagare->ItemData(lstDeltagare->ListIndex())); });
+    skipOnError([this, &post] { post = race_.record(lstDeltagare->ItemData(lstDeltagare->ListIndex())); });
     PostTillFalt(post);
 }
 
 void frmMain::PostTillFalt(const DeltagarPost& post) {
+    const race::ShownTexts shown = race::shownTexts(post, GemensamStart);
     lblDatum[1]->setCaption(QString());
-    Namn->setText(trimBlanks(post.Namn));
-    SegelId->setText(trimBlanks(post.SegelId));
-    BTyp->setText(trimBlanks(post.BTyp));
-    LysTal->setText(timing::lysTalText(post.LysTal));
-    Start->setCaption(GemensamStart == 0 ? NoTime : timing::clockText(post.StartTid));
+    Namn->setText(shown.Namn);
+    SegelId->setText(shown.SegelId);
+    BTyp->setText(shown.BTyp);
+    LysTal->setText(shown.LysTal);
+    Start->setCaption(shown.Start);
     AktMalTid = post.MalTid;
     AktSeglTid = post.SeglTid;
     AktKorrTid = post.KorrigeradTid;
-    if (post.MalTid == 0) {
-        SlutTid->setCaption(NoTime);
-    } else {
-        SlutTid->setCaption(timing::clockText(post.MalTid));
-        if (std::floor(post.MalTid) != 0) lblDatum[1]->setCaption(timing::dateText(post.MalTid));
-    }
-    TotTid->setCaption(timing::TidText(post.SeglTid));
-    KorrTid->setCaption(timing::TidText(post.KorrigeradTid));
+    SlutTid->setCaption(shown.SlutTid);
+    lblDatum[1]->setCaption(shown.finishDate);
+    TotTid->setCaption(shown.TotTid);
+    KorrTid->setCaption(shown.KorrTid);
     QString comment;
     if (post.KommentarPos >= 1)
-        skipOnError([&] { comment = files_.readComment(post.KommentarPos, post.KommentarLen); });
+        skipOnError([&] { comment = race_.files().readComment(post.KommentarPos, post.KommentarLen); });
     CommentsBox->setText(comment);
 }
 
@@ -56,14 +49,13 @@ void frmMain::FaltTillPost(DeltagarPost& post) {
     post.SeglTid = AktSeglTid;
     post.KorrigeradTid = AktKorrTid;
     post.Borttagen = 0;
-    skipOnError([this, &post] { post.KommentarPos = files_.commentFileLength() + 1; });
+    skipOnError([this, &post] { post.KommentarPos = race_.nextCommentPosition(); });
     // Counted in stored bytes, so the length always matches what is appended.
     post.KommentarLen = static_cast<std::int32_t>(cp1252::encode(trimBlanks(CommentsBox->Text())).size());
 }
 
-void frmMain::LaggTillListRad(std::int32_t recordNumber) {
-    lstDeltagare->AddItem(entryText(Namn->Text(), SegelId->Text()));
-    lstDeltagare->setItemData(lstDeltagare->NewIndex(), recordNumber);
+int frmMain::LaggTillListRad(std::int32_t recordNumber, int replacing) {
+    return showSavedEntry(recordNumber, entryText(Namn->Text(), SegelId->Text()), replacing);
 }
 
 void frmMain::VisaListKnappar() {
@@ -109,6 +101,14 @@ void frmMain::showUpdateError() {
         platform::Buttons::OK, platform::Icon::Critical);
 }
 
+// After a refused save the start panel no longer claims a race under way, and the list is shown.
+void frmMain::resetAfterRefusedSave() {
+    txtStartTid->setText(QString());
+    StartMsg->setVisible(false);
+    lstPG->Clear();
+    lblPanD_Click();
+}
+
 void frmMain::OkButton_Click() {
     if (Namn->Text().isEmpty()) {
         msg(QStringLiteral("Namn får inte vara tomt"));
@@ -116,36 +116,34 @@ void frmMain::OkButton_Click() {
         return;
     }
     std::int32_t recordNumber = 0;
+    int replacing = -1;
     if (EditLage) {
-        const int selected = lstDeltagare->ListIndex();
-        if (selected < 0) { // nothing to save over: refuse calmly
+        replacing = lstDeltagare->ListIndex();
+        if (replacing < 0) { // nothing to save over: refuse calmly
             platform_.dialogs.beep();
             return;
         }
-        recordNumber = lstDeltagare->ItemData(selected);
-        lstDeltagare->RemoveItem(selected);
+        recordNumber = lstDeltagare->ItemData(replacing);
     } else {
         ++AntalDeltagare;
         // With the race files closed (after "Spara Som") the record gets number 0 and is not written.
-        skipOnError([this, &recordNumber] { recordNumber = files_.recordCount() + 1; });
+        skipOnError([this, &recordNumber] { recordNumber = race_.recordCount() + 1; });
         BatarIMal = freshFlags(AntalDeltagare);
     }
-    LaggTillListRad(recordNumber);
+    const int added = LaggTillListRad(recordNumber, replacing);
+    saveMovedFlags(); // marks belong to records, so they follow a boat that moved in the list
     DeltagarPost post;
     FaltTillPost(post);
     try {
-        files_.writeRecord(recordNumber, post);
+        race_.saveParticipant(recordNumber, post, trimBlanks(CommentsBox->Text()),
+                              entryText(Namn->Text(), SegelId->Text()));
     } catch (const RuntimeError& e) {
         if (e.number() == runtime_error_numbers::PathFileAccess) {
             showUpdateError();
-            txtStartTid->setText(QString());
-            StartMsg->setVisible(false);
-            lstPG->Clear();
-            lblPanD_Click();
+            resetAfterRefusedSave();
         }
     }
-    skipOnError([this] { files_.appendComment(trimBlanks(CommentsBox->Text())); });
-    skipOnError([this] { lstDeltagare->setListIndex(lstDeltagare->NewIndex()); });
+    skipOnError([this, added] { lstDeltagare->setListIndex(added); });
     VisaListKnappar();
     setFocusTo(lstDeltagare);
 }
@@ -163,15 +161,15 @@ void frmMain::DeleteButton_Click() {
     const std::int32_t recordNumber = lstDeltagare->ItemData(p);
     DeltagarPost post;
     FaltTillPost(post);
-    post.Borttagen = -1;
+    int leftQueue = -1;
     try {
-        files_.writeRecord(recordNumber, post);
+        leftQueue = race_.deleteParticipant(recordNumber, post);
     } catch (const RuntimeError&) {
         // The participant stays in the race file, so it stays in the list too.
         showUpdateError();
         return;
     }
-    lstDeltagare->RemoveItem(p);
+    showDeletedEntry(recordNumber, p, leftQueue);
     p = std::max(p - 1, 0);
     if (p < lstDeltagare->ListCount()) lstDeltagare->setListIndex(p);
     const platform::Answer more =

@@ -4,7 +4,7 @@
 #include "ControlProps.h"
 #include "ErrorStyles.h"
 #include "PrintResultWindow.h"
-#include "ResultList.h"
+#include "RaceResultList.h"
 #include "frmResultat.h"
 
 void frmMain::lblfrmRes_Click() {
@@ -18,16 +18,8 @@ void frmMain::lblfrmRes_Click() {
     r.raise();
     r.setPicture(Image3->image());
     if (GemensamStart > 0) {
-        std::vector<results::RankingEntry> ranking;
-        for (int i = 0; i < lstSortMG->ListCount(); ++i)
-            ranking.push_back({lstSortMG->List(i), lstSortMG->ItemData(i)});
-        const results::PanelLookup panel = [this](int k) {
-            skipOnError([this, k] { lstDeltagare->setListIndex(k); });
-            return results::PanelTexts{lstDeltagare->List(k), Start->caption(), SlutTid->caption(),
-                                       TotTid->caption(),     LysTal->Text(),   KorrTid->caption()};
-        };
-        const results::ResultatLista list = results::ByggResultatRader(
-            GemensamStart, lblDatum[0]->caption(), controls::tag(r.lvw), ranking, panel, TavlingsNamn);
+        const results::ResultatLista list =
+            results::raceResultList(race_, lblDatum[0]->caption(), controls::tag(r.lvw), TavlingsNamn);
         r.lvw->setUpdatesEnabled(false);
         r.lvw->ClearRows();
         for (const results::ResultatRad& row : list.rows) {

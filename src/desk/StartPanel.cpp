@@ -83,14 +83,6 @@ void frmMain::SparaStartTid() {
         });
         EditLage = true;
     }
-    skipOnError([this] { files_.sync(); });
+    skipOnError([this] { race_.flush(); });
     showRaceUnderWayCaption();
-}
-
-void frmMain::fillApproachList() {
-    std::vector<std::pair<QString, std::int32_t>> entries;
-    entries.reserve(lstDeltagare->ListCount());
-    for (int i = 0; i < lstDeltagare->ListCount(); ++i)
-        entries.emplace_back(lstDeltagare->List(i), 0);
-    lstPG->Fill(entries);
 }

@@ -35,15 +35,16 @@ void frmMain::Form_Activate() {
             setWindowTitle(QStringLiteral("Brisrundan     ") + TavlingsNamn);
             KommentarFil = race_data::commentFileName(DataFil);
             lstDeltagare->Clear();
-            openRaceFiles();
-            GemensamStart = listParticipants(true).lastStartTid;
+            openRaceFiles(true);
+            listParticipants();
+            GemensamStart = race_.lastStartTid();
         });
         if (!opened) {
             // Without a race file the desk has nothing to work on: say so and end, writing nothing.
             msg(QStringLiteral("Tävlingsfilen kan inte öppnas:\r\n") + DataFil +
                     QStringLiteral("\r\n\r\nBrisrundan avslutas."),
                 platform::Buttons::OK, platform::Icon::Critical);
-            files_.close();
+            closeRaceFiles();
             unloadBoth();
             return;
         }
@@ -56,8 +57,13 @@ void frmMain::Form_Activate() {
             skipOnError([this] { showStartTime(); });
             skipOnError([this] { showRaceUnderWayCaption(); });
             skipOnError([this] { fillApproachList(); });
-            if (BatarIMalText.contains(QLatin1Char('x'))) StartButton->setEnabled(false);
             BatarIMal = BatarIMalText.split(QLatin1Char('*'));
+            // A boat has finished when its flag says so or its record holds a finish: the flag list
+            // may be cut short, or stale.
+            race_.restoreMarks(listOrder(), BatarIMal);
+            race_.markFinishedRecords();
+            if (BatarIMalText.contains(QLatin1Char('x')) || race_.anyFinished())
+                StartButton->setEnabled(false);
             restoreFinishQueue();
             lblPanSM_Click();
         }
@@ -94,29 +100,24 @@ void frmMain::unloadBoth() {
     if (onEnded) onEnded();
 }
 
-void frmMain::openRaceFiles() {
-    files_.open(DataFil);
+void frmMain::openRaceFiles(bool trimSegelId) {
+    race_.open(DataFil, trimSegelId);
     DatFilNr = 1;
     CmtFilNr = 2;
 }
 
 void frmMain::closeRaceFiles() {
-    files_.close();
+    race_.closeFiles();
     DatFilNr = 0;
     CmtFilNr = 0;
 }
 
-race_data::LoadedRace frmMain::listParticipants(bool trimSegelId) {
-    race_data::LoadedRace race = files_.loadParticipants();
+void frmMain::listParticipants() {
     std::vector<std::pair<QString, std::int32_t>> entries;
-    entries.reserve(race.live.size());
-    for (const race_data::LoadedParticipant& p : race.live) {
-        const QString segelId = trimSegelId ? trimBlanks(p.post.SegelId) : p.post.SegelId;
-        entries.emplace_back(entryText(trimBlanks(p.post.Namn), segelId), p.recordNumber);
-    }
+    for (const int n : race_.liveRecords())
+        entries.emplace_back(race_.entry(n), n);
     lstDeltagare->Fill(entries);
     AntalDeltagare += static_cast<std::int32_t>(entries.size());
-    return race;
 }
 
 void frmMain::showStartTime() {
@@ -130,17 +131,12 @@ void frmMain::showRaceUnderWayCaption() {
                    timing::captionDate(GemensamStart));
 }
 
-// The finish queue holds the boats flagged as finished, in participant list order; the ranking and
-// the result list's date tag follow from them.
+// The finish queue holds the finished boats in participant list order, ranked; the desk then shows
+// the boat of the last queue entry and hands its finish date to the result list.
 void frmMain::restoreFinishQueue() {
-    for (int i = 0; i < lstPG->ListCount(); ++i) {
-        skipOnError([this, i] {
-            if (i < BatarIMal.size() && BatarIMal[i] == QLatin1String("x")) {
-                lstMg->AddItem(QStringLiteral("¤") + lstPG->List(i));
-                lstMg->setItemData(lstMg->NewIndex(), i);
-            }
-        });
-    }
-    rebuildRanking();
+    race_.restoreQueue(listOrder());
+    showQueueAndRanking();
+    syncFlags();
+    if (!race_.queue().empty()) selectParticipantRecord(race_.queue().back().record);
     skipOnError([this] { controls::setTag(resultat().lvw, lblDatum[1]->caption()); });
 }

@@ -7,7 +7,7 @@
 #include <QEvent>
 #include <QPainter>
 
-frmMain::frmMain(platform::Platform& platform) : platform_(platform) {
+frmMain::frmMain(platform::Platform& platform) : GemensamStart(race_.startRef()), platform_(platform) {
     setWindowTitle(QStringLiteral("Brisrundan"));
     buildControls();
     wireHandlers();

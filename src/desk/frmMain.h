@@ -1,5 +1,6 @@
 #pragma once
-// The race desk window: the state of the open race, its four lists, its controls and every handler.
+// The race desk window: the desk's state, its four lists, its controls and every handler. The race
+// itself is held by race::Race; the handlers turn list positions into record numbers and call it.
 // The handlers live in one source file per area of the desk (startup, file commands, participant
 // panel, window chrome, start panel, finish registration, result commands).
 #include "Button.h"
@@ -9,7 +10,7 @@
 #include "Panel.h"
 #include "Picture.h"
 #include "Platform.h"
-#include "RaceFiles.h"
+#include "Race.h"
 #include "ResultDesk.h"
 #include "TextBox.h"
 
@@ -25,6 +26,9 @@ struct DeltagarPost;
 
 class frmMain : public controls::Form, public ResultDesk {
     Q_OBJECT
+    // The open race; the desk's state below shows it and its lists are views of it.
+    race::Race race_;
+
 public:
     explicit frmMain(platform::Platform& platform);
     ~frmMain() override;
@@ -37,7 +41,7 @@ public:
     std::int32_t AntalDeltagare = 0;
     std::int32_t DatFilNr = 0;
     std::int32_t CmtFilNr = 0;
-    double GemensamStart = 0.0;
+    double& GemensamStart; // the race's common start, held by the race
     double AktMalTid = 0.0;
     double AktSeglTid = 0.0;
     double AktKorrTid = 0.0;
@@ -69,7 +73,7 @@ public:
     void lstDeltagare_Click();
     void PostTillFalt(const DeltagarPost& post);
     void FaltTillPost(DeltagarPost& post);
-    void LaggTillListRad(std::int32_t recordNumber);
+    int LaggTillListRad(std::int32_t recordNumber, int replacing);
     void VisaListKnappar();
     void VisaEditKnappar();
     void AddButton_Click();
@@ -95,7 +99,7 @@ public:
     void lstPG_DblClick();
     void lstMg_Click();
     int MTid_KeyPress(int keyAscii);
-    void SparaMalTid(int position, double finishTime);
+    void SparaMalTid(int record, double finishTime);
 
     // Result commands.
     void lblfrmRes_Click();
@@ -149,28 +153,35 @@ private:
     void unloadBoth();
 
     // Shared by start-up and the open command.
-    void openRaceFiles();
+    void openRaceFiles(bool trimSegelId);
     void closeRaceFiles();
-    race_data::LoadedRace listParticipants(bool trimSegelId);
+    void listParticipants();
     void showStartTime();
     void showLoadedRace();
     std::optional<platform::Answer> askNewStart();
     void restoreFinishQueue();
     void fillApproachList();
-    void rebuildRanking();
+    void showQueueAndRanking();
+    void showRankingMoves(const std::vector<race::Ranking::Move>& moves);
+    int showSavedEntry(int record, const QString& entry, int replacing);
+    void showDeletedEntry(int record, int position, int queueIndex);
+    bool syncFlags();
+    void saveMovedFlags();
+    std::vector<int> listOrder() const;
+    int listPosition(int record) const;
+    void selectParticipantRecord(int record);
     void showRaceUnderWayCaption();
     QString appPath() const;
     void msg(const QString& text, platform::Buttons buttons = platform::Buttons::OK,
              platform::Icon icon = platform::Icon::None, const QString& title = {});
     platform::Answer ask(const QString& text, const QString& title, platform::Buttons buttons,
                          platform::Icon icon, platform::Answer defaultButton);
-    void flagFinish(int position);
-    void registerClickedFinish(int queueIndex, int position, double finishTime, bool markEntry);
+    void registerFinishAt(int queueIndex, int record, double finishTime, bool markEntry);
     void showUpdateError();
+    void resetAfterRefusedSave();
     platform::FileDialogRequest raceFileDialog() const;
 
     platform::Platform platform_; // a bundle of references, kept by value
-    race_data::RaceFiles files_;
     std::unique_ptr<frmResultat> resultat_;
     QImage background_;
     bool loaded_ = false;

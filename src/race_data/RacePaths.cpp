@@ -1,17 +1,20 @@
 // The names that follow from a race file's path.
 #include "RaceFiles.h"
-
-#include <QFile>
+#include "SystemFile.h"
 
 namespace race_data {
 
-QString commentFileName(const QString& dataFil) {
+QString sideFileName(const QString& dataFil, const QString& extension) {
     // The search starts at character (length - 4), counted from 1, and runs forward; a short path
     // starts at its first character.
     const qsizetype from = std::max<qsizetype>(dataFil.size() - 5, 0);
     const qsizetype dot = dataFil.indexOf(u'.', from);
-    if (dot < 0) return dataFil + QStringLiteral(".cmt");
-    return dataFil.left(dot + 1) + QStringLiteral("cmt");
+    if (dot < 0) return dataFil + QLatin1Char('.') + extension;
+    return dataFil.left(dot + 1) + extension;
+}
+
+QString commentFileName(const QString& dataFil) {
+    return sideFileName(dataFil, QStringLiteral("cmt"));
 }
 
 QString raceName(const QString& dataFil) {
@@ -25,10 +28,9 @@ QString raceName(const QString& dataFil) {
     return name;
 }
 
+// The kind is looked at before anything is opened: opening a FIFO for reading waits for a writer.
 bool FilFinns(const QString& path) {
-    if (path.isEmpty()) return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    return sysfile::kindAt(path) == sysfile::Kind::Regular && sysfile::opensForReading(path);
 }
 
 } // namespace race_data

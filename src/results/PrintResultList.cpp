@@ -50,10 +50,14 @@ void printHeader(platform::PrintJob& job) {
 
 } // namespace
 
+std::array<QString, 7> headerTexts() {
+    return {QStringLiteral("Namn"),       QStringLiteral("Start"),  QStringLiteral("Mål"),
+            QStringLiteral("Seglad Tid"), QStringLiteral("LysTal"), QStringLiteral("Korrigerad Tid"),
+            QStringLiteral("Plac.")};
+}
+
 std::vector<PrintItem> headerItems() {
-    return tabbed(HeaderTabs, {QStringLiteral("Namn"), QStringLiteral("Start"), QStringLiteral("Mål"),
-                               QStringLiteral("Seglad Tid"), QStringLiteral("LysTal"),
-                               QStringLiteral("Korrigerad Tid"), QStringLiteral("Plac.")});
+    return tabbed(HeaderTabs, headerTexts());
 }
 
 std::vector<PrintItem> rowItems(const ResultatRad& row) {

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -16,6 +17,9 @@ using RowAccessor = std::function<ResultatRad(int row)>;
 using RowSelector = std::function<void(int row)>;
 
 constexpr int RowsPerPage = 60;
+
+// The column names of the printed header line, which exports use as well ("Seglad Tid", not "SeglTid").
+std::array<QString, 7> headerTexts();
 
 // The items of the column header line and of one table line.
 std::vector<platform::PrintItem> headerItems();

@@ -29,7 +29,7 @@ ResultatLista ByggResultatRader(timing::DateTime GemensamStart, const QString& s
                    timing::captionDate(GemensamStart);
     int place = 0;
     for (const RankingEntry& entry : ranking)
-        list.rows.push_back(boatRow(panelTexts(entry.participant), ++place));
+        list.rows.push_back(boatRow(panelTexts(entry.record), ++place));
     return list;
 }
 

@@ -14,10 +14,10 @@ namespace results {
 using ResultatRad = std::array<QString, 7>;
 constexpr int PlaceCell = 6;
 
-// One entry of the ranking list lstSortMG: its corrected-time key and the boat's participant index.
+// One entry of the ranking list lstSortMG: its corrected-time key and the boat's record number.
 struct RankingEntry {
     QString key;
-    int participant = 0;
+    int record = 0;
 };
 
 // What the participant panel shows for one boat: its list entry text and five panel texts.
@@ -30,8 +30,8 @@ struct PanelTexts {
     QString KorrTid;
 };
 
-// Looks up the panel texts of a participant index; in the desk it selects that participant first.
-using PanelLookup = std::function<PanelTexts(int participant)>;
+// Looks up the panel texts of a boat by its record number.
+using PanelLookup = std::function<PanelTexts(int record)>;
 
 struct ResultatLista {
     std::vector<ResultatRad> rows;

@@ -130,7 +130,7 @@ TEST_F(FinishTest, WaitingBoatRanksFirstAndQueueingTwiceChangesNothing) {
     scripted.dialogs.queueAnswer(platform::Answer::Yes);
     click(d, 0);
     EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00000000"), QStringLiteral("00040600")}));
-    EXPECT_EQ(d.lstSortMG->ItemData(0), 1);
+    EXPECT_EQ(d.lstSortMG->ItemData(0), 2); // Bertil's record
 }
 
 TEST_F(FinishTest, RestartKeepsOnlyFinishedBoatsInTheQueue) {
@@ -146,8 +146,11 @@ TEST_F(FinishTest, RestartKeepsOnlyFinishedBoatsInTheQueue) {
 }
 
 TEST_F(FinishTest, FlagOtherThanXLetsTheBoatQueueButCountsAsRegistered) {
-    frmMain& d = started();
-    d.BatarIMal[0] = QStringLiteral("NC");
+    // A race under way whose settings hold the default "NC" as the flag of the first boat.
+    writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f}},
+              july5(10, 0, 0));
+    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
+    frmMain& d = load();
     queue(d, 0);
     ASSERT_EQ(d.lstMg->ListCount(), 1);
     click(d, 0);

@@ -6,11 +6,14 @@
 
 namespace {
 
-double july5(int h, int m, int s) { return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0; }
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
 
 QStringList row(const controls::ListView* lvw, int r) {
     QStringList cells;
-    for (int c = 0; c < 7; ++c) cells << lvw->Cell(r, c);
+    for (int c = 0; c < 7; ++c)
+        cells << lvw->Cell(r, c);
     return cells;
 }
 
@@ -36,13 +39,15 @@ TEST_F(ResultTest, ThreeBoatsGiveFiveRowsInRankingOrder) {
     d.lblfrmRes_Click();
     frmResultat& r = d.resultat();
     ASSERT_EQ(r.lvw->RowCount(), 5);
-    EXPECT_EQ(row(r.lvw, 1), (QStringList{QStringLiteral("Tävling 2003-07-05  mellan"), QStringLiteral("jul-05"),
-                                          QStringLiteral("jul-05"), QString(), QString(), QString(), QString()}));
+    EXPECT_EQ(row(r.lvw, 1),
+              (QStringList{QStringLiteral("Tävling 2003-07-05  mellan"), QStringLiteral("jul-05"),
+                           QStringLiteral("jul-05"), QString(), QString(), QString(), QString()}));
     EXPECT_EQ(row(r.lvw, 2), QStringList(7, QString()));
     // Equal corrected times get places 1 and 2, in queue order.
-    EXPECT_EQ(row(r.lvw, 3), (QStringList{QStringLiteral("Bertil , S2"), QStringLiteral("10:00:00"),
-                                          QStringLiteral("13:00:00"), QStringLiteral("3:00:00"), QStringLiteral("1,00"),
-                                          QStringLiteral("3:00:00"), QStringLiteral("1")}));
+    EXPECT_EQ(row(r.lvw, 3),
+              (QStringList{QStringLiteral("Bertil , S2"), QStringLiteral("10:00:00"),
+                           QStringLiteral("13:00:00"), QStringLiteral("3:00:00"), QStringLiteral("1,00"),
+                           QStringLiteral("3:00:00"), QStringLiteral("1")}));
     EXPECT_EQ(r.lvw->Cell(4, 0), QStringLiteral("Cecilia , S3"));
     EXPECT_EQ(r.lvw->Cell(4, 6), QStringLiteral("2"));
     EXPECT_EQ(r.lvw->Cell(5, 0), QStringLiteral("Anna , S1"));

@@ -51,11 +51,11 @@ TEST_F(DeskTest, RaceUnderWayIsRestoredFromFlagsAndRecords) {
     EXPECT_EQ(d.lblDatum[0]->caption(), QStringLiteral("2003-07-05"));
     EXPECT_EQ(entries(d.lstPG), entries(d.lstDeltagare));
     EXPECT_EQ(entries(d.lstMg), (QStringList{QStringLiteral("¤Anna , S1"), QStringLiteral("¤Cecilia , S3")}));
-    EXPECT_EQ(d.lstMg->ItemData(0), 0);
-    EXPECT_EQ(d.lstMg->ItemData(1), 2);
+    EXPECT_EQ(d.lstMg->ItemData(0), 1); // record numbers
+    EXPECT_EQ(d.lstMg->ItemData(1), 3);
     // Cecilia's corrected 3:00:00 ranks before Anna's 4:00:00.
     EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00030000"), QStringLiteral("00040000")}));
-    EXPECT_EQ(d.lstSortMG->ItemData(0), 2);
+    EXPECT_EQ(d.lstSortMG->ItemData(0), 3);
     EXPECT_FALSE(d.StartButton->isEnabled());
     EXPECT_TRUE(controls::ownVisible(d.StartMsg));
     EXPECT_TRUE(controls::ownVisible(d.panAdmin));
@@ -63,24 +63,36 @@ TEST_F(DeskTest, RaceUnderWayIsRestoredFromFlagsAndRecords) {
     EXPECT_EQ(controls::tag(d.resultat().lvw), QStringLiteral("2003-07-05"));
 }
 
-TEST_F(DeskTest, FlagListsShortOrStrangeFlagOnlyTheirOwnPositions) {
+// A boat has finished when its flag or its record says so: a flag list cut short, damaged or from an
+// older copy of the program loses no finished boat, and a stray flag still counts.
+TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
+    std::vector<Boat> boats = fourBoats;
+    boats[2].malTid = 0; // only Anna's record holds a finish
+    boats[2].korrTid = 0;
     struct Case {
         QString flags;
         QStringList queue;
-        bool startEnabled;
     };
     const std::vector<Case> cases = {
-        {QStringLiteral("x"), {QStringLiteral("¤Anna , S1")}, false},
-        {QStringLiteral("NC"), {}, true},
-        {QStringLiteral("*X*xx"), {}, false},
+        {QStringLiteral("x"), {QStringLiteral("¤Anna , S1")}},
+        {QStringLiteral("NC"), {QStringLiteral("¤Anna , S1")}},
+        {QString(), {QStringLiteral("¤Anna , S1")}},
+        {QStringLiteral("*X*xx"), {QStringLiteral("¤Anna , S1")}},
+        {QStringLiteral("**x**x"), {QStringLiteral("¤Anna , S1"), QStringLiteral("¤Cecilia , S3")}},
     };
     for (const Case& c : cases) {
-        writeRace(QStringLiteral("Höst.dat"), fourBoats, july5(10, 0, 0));
+        writeRace(QStringLiteral("Höst.dat"), boats, july5(10, 0, 0));
         writeSettings(path(QStringLiteral("Höst.dat")), c.flags);
         frmMain& d = restart();
         EXPECT_EQ(entries(d.lstMg), c.queue) << c.flags.toStdString();
-        EXPECT_EQ(d.StartButton->isEnabled(), c.startEnabled) << c.flags.toStdString();
+        EXPECT_FALSE(d.StartButton->isEnabled()) << c.flags.toStdString();
     }
+    boats[0].malTid = 0;
+    writeRace(QStringLiteral("Höst.dat"), boats, july5(10, 0, 0));
+    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
+    frmMain& d = restart();
+    EXPECT_EQ(d.lstMg->ListCount(), 0);
+    EXPECT_TRUE(d.StartButton->isEnabled());
 }
 
 TEST_F(DeskTest, RaceWithoutStartShowsOnlyTheParticipants) {

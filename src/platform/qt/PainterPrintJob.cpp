@@ -42,25 +42,26 @@ double averageCharWidth(const QFontMetricsF& m) {
 
 } // namespace
 
-PainterPrintJob::PainterPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+PainterPrintJob::PainterPrintJob(std::unique_ptr<QPagedPaintDevice> device, DeviceFailed deviceFailed)
+    : device_(std::move(device)), deviceFailed_(std::move(deviceFailed)) {
     // Where MS Sans Serif is missing, a narrow sans keeps the 107-column table on the page: the tab
     // columns are measured in the font's average character width.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Nimbus Sans Narrow"),
                                 QStringLiteral("Liberation Sans Narrow"),
                                 QStringLiteral("DejaVu Sans Condensed")});
-    if (!painter_.begin(printer_.get())) throw printerError("the printer could not be opened");
+    if (!painter_.begin(device_.get())) throw printerError("the printer could not be opened");
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     font_.setFamily(QStringLiteral("MS Sans Serif"));
     font_.setStyleHint(QFont::SansSerif);
     font_.setPointSizeF(10);
     applyFont();
-    pixelsPerUnit_ = *pixelsPerUnit(Twips, printer_->resolution());
+    pixelsPerUnit_ = *pixelsPerUnit(Twips, device_->logicalDpiY());
 }
 
 void PainterPrintJob::ScaleMode(int mode) {
     requireActive();
-    const std::optional<double> perUnit = pixelsPerUnit(mode, printer_->resolution());
+    const std::optional<double> perUnit = pixelsPerUnit(mode, device_->logicalDpiY());
     if (!perUnit) throw RuntimeError(InvalidPropertyValue, "Invalid property value");
     pixelsPerUnit_ = *perUnit;
 }
@@ -133,7 +134,7 @@ void PainterPrintJob::EndDoc() {
 }
 
 QFontMetricsF PainterPrintJob::metrics() const {
-    return QFontMetricsF(font_, printer_.get());
+    return QFontMetricsF(font_, device_.get());
 }
 
 void PainterPrintJob::applyFont() {
@@ -152,7 +153,7 @@ void PainterPrintJob::printText(const QString& text) {
     if (text.isEmpty()) return;
     const QFontMetricsF m = metrics();
     // A line that would pass the bottom of the page goes to the top of the next one.
-    if (y_ > 0 && y_ + m.height() > printer_->height()) turnPage();
+    if (y_ > 0 && y_ + m.height() > device_->height()) turnPage();
     beginDrawing();
     painter_.drawText(QPointF(x_, y_ + m.ascent()), text);
     x_ += m.horizontalAdvance(text);
@@ -165,7 +166,7 @@ void PainterPrintJob::nextLine() {
 
 void PainterPrintJob::beginDrawing() {
     if (breakPending_) {
-        if (!printer_->newPage()) throw printerError("a new page could not be started");
+        if (!device_->newPage()) throw printerError("a new page could not be started");
         breakPending_ = false;
     }
     pageDrawn_ = true;
@@ -184,7 +185,7 @@ void PainterPrintJob::requireActive() const {
 }
 
 void PainterPrintJob::check() const {
-    if (printer_->printerState() == QPrinter::Error || !painter_.isActive())
+    if ((deviceFailed_ && deviceFailed_()) || !painter_.isActive())
         throw printerError("the printer reported an error");
 }
 

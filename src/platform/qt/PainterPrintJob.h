@@ -1,19 +1,24 @@
 #pragma once
-// The printer object's operations drawn with a QPainter on a QPrinter (a real printer or a PDF file).
+// The printer object's operations drawn with a QPainter on a paged device: a printer (QPrinter) or a
+// PDF (QPdfWriter). Needs QtGui only, so that an export can draw the printed page without widgets.
 #include "PrinterPort.h"
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
+#include <functional>
 #include <memory>
 
 namespace platform {
 
 class PainterPrintJob : public PrintJob {
 public:
-    // Starts the document; throws RuntimeError when the printer cannot be opened.
-    explicit PainterPrintJob(std::unique_ptr<QPrinter> printer);
+    // Reports whether the device has failed since the last operation (a printer's error state).
+    using DeviceFailed = std::function<bool()>;
+
+    // Starts the document; throws RuntimeError when the device cannot be opened.
+    explicit PainterPrintJob(std::unique_ptr<QPagedPaintDevice> device, DeviceFailed deviceFailed = {});
 
     void ScaleMode(int mode) override;
     void PaintPicture(const QImage& picture, double x, double y, double width, double height) override;
@@ -38,8 +43,9 @@ private:
     void requireActive() const;
     void check() const;
 
-    // Declared before the painter, which must end before the printer goes.
-    std::unique_ptr<QPrinter> printer_;
+    // Declared before the painter, which must end before the device goes.
+    std::unique_ptr<QPagedPaintDevice> device_;
+    DeviceFailed deviceFailed_;
     QPainter painter_;
     QFont font_;
     double pixelsPerUnit_ = 0; // device pixels per unit of the scale mode

@@ -12,7 +12,4 @@ public:
     std::unique_ptr<PrintJob> openJob() override;
 };
 
-// A job drawn with the same code into a PDF file.
-std::unique_ptr<PrintJob> openPdfJob(const QString& pdfPath);
-
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "LoggingPrintJob.h"
+#include "PdfPrintJob.h"
 #include "PrinterError.h"
-#include "QtPrinterPort.h"
 #include "ScriptedPlatform.h"
 
 namespace platform {

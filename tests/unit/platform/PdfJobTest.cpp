@@ -1,4 +1,4 @@
-#include "QtPrinterPort.h"
+#include "PdfPrintJob.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // The print job drawn into a real PDF and read back.
+#include "PdfPrintJob.h"
 #include "PdfTools.h"
 #include "PrintResultList.h"
-#include "QtPrinterPort.h"
 
 #include "QStringPrint.h"
 #include <QTemporaryDir>

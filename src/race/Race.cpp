@@ -1,0 +1,197 @@
+#include "Race.h"
+
+#include "Cp1252.h"
+#include "RaceTime.h"
+#include "ShownTexts.h"
+
+#include <algorithm>
+
+namespace race {
+
+namespace {
+const DeltagarPost NoRecord{};
+}
+
+QString rankingKey(double korrigeradTid) {
+    return timing::korrTidKey(timing::TidText(korrigeradTid));
+}
+
+void Race::open(const QString& dataFil, bool trimSegelId) {
+    records_.clear();
+    entries_.clear();
+    marks_.clear();
+    clearQueue();
+    lastStartTid_ = 0.0;
+    files_.open(dataFil);
+    const int n = files_.recordCount();
+    records_.reserve(std::size_t(std::max(n, 0)));
+    for (int i = 1; i <= n; ++i) {
+        records_.push_back(files_.readRecord(i));
+        const DeltagarPost& post = records_.back();
+        if (post.Borttagen == 0)
+            entries_[i] =
+                entryText(trimBlanks(post.Namn), trimSegelId ? trimBlanks(post.SegelId) : post.SegelId);
+    }
+    if (!records_.empty()) lastStartTid_ = records_.back().StartTid;
+}
+
+const DeltagarPost& Race::record(int n) const {
+    return n >= 1 && std::size_t(n) <= records_.size() ? records_[std::size_t(n) - 1] : NoRecord;
+}
+
+std::vector<int> Race::liveRecords() const {
+    std::vector<int> live;
+    for (std::size_t i = 0; i < records_.size(); ++i)
+        if (records_[i].Borttagen == 0) live.push_back(int(i) + 1);
+    return live;
+}
+
+QString Race::entry(int n) const {
+    const auto found = entries_.find(n);
+    return found == entries_.end() ? QString() : found->second;
+}
+
+QString Race::comment(int n) const {
+    const DeltagarPost& post = record(n);
+    if (post.KommentarPos < 1) return {};
+    try {
+        return files_.readComment(post.KommentarPos, post.KommentarLen);
+    } catch (const RuntimeError&) {
+        return {};
+    }
+}
+
+void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry) {
+    entries_[n] = entry;
+    std::optional<RuntimeError> commentFailure;
+    try {
+        files_.appendComment(comment);
+    } catch (const RuntimeError& e) {
+        commentFailure = e;
+        post.KommentarPos = 0;
+        post.KommentarLen = 0;
+    }
+    files_.writeRecord(n, post);
+    if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));
+    records_[std::size_t(n) - 1] = post;
+    if (commentFailure) throw *commentFailure;
+}
+
+int Race::deleteParticipant(int n, DeltagarPost post) {
+    post.Borttagen = -1;
+    files_.writeRecord(n, post);
+    if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));
+    records_[std::size_t(n) - 1] = post;
+    entries_.erase(n);
+    marks_.erase(n);
+    ranking_.remove(n);
+    const int left = queueIndexOf(n);
+    if (left >= 0) {
+        queue_.erase(queue_.begin() + left);
+        if (std::size_t(left) < rankedUpTo_) --rankedUpTo_;
+    }
+    return left;
+}
+
+QString Race::mark(int n) const {
+    const auto found = marks_.find(n);
+    return found == marks_.end() ? QString() : found->second;
+}
+
+bool Race::anyFinished() const {
+    return std::any_of(marks_.begin(), marks_.end(),
+                       [](const auto& m) { return m.second == QLatin1String("x"); });
+}
+
+void Race::restoreMarks(const std::vector<int>& listOrder, const QStringList& byPosition) {
+    marks_.clear();
+    const std::size_t known = std::min(listOrder.size(), std::size_t(byPosition.size()));
+    for (std::size_t p = 0; p < known; ++p)
+        if (!byPosition[qsizetype(p)].isEmpty()) marks_[listOrder[p]] = byPosition[qsizetype(p)];
+}
+
+void Race::markFinishedRecords() {
+    for (const int n : liveRecords())
+        if (record(n).MalTid > 0) marks_[n] = QStringLiteral("x");
+}
+
+QStringList Race::marksByPosition(const std::vector<int>& listOrder) const {
+    QStringList marks;
+    marks.reserve(qsizetype(listOrder.size()));
+    for (const int n : listOrder)
+        marks << mark(n);
+    return marks;
+}
+
+int Race::queueIndexOf(int n) const {
+    const auto found =
+        std::find_if(queue_.begin(), queue_.end(), [n](const QueueEntry& q) { return q.record == n; });
+    return found == queue_.end() ? -1 : int(found - queue_.begin());
+}
+
+QString Race::queueText(int index) const {
+    const QueueEntry& q = queue_.at(std::size_t(index));
+    return (q.marked ? QStringLiteral("¤") : QString()) + entry(q.record);
+}
+
+int Race::enqueue(int n) {
+    const QString text = entry(n);
+    for (std::size_t i = 0; i < queue_.size(); ++i)
+        if (queueText(int(i)) == text) return -1;
+    if (finished(n)) return -1;
+    queue_.push_back({n, false, nextOrder_++});
+    return int(queue_.size()) - 1;
+}
+
+void Race::clearQueue() {
+    queue_.clear();
+    ranking_.clear();
+    rankedUpTo_ = 0;
+}
+
+void Race::restoreQueue(const std::vector<int>& listOrder) {
+    clearQueue();
+    for (const int n : listOrder)
+        if (finished(n)) queue_.push_back({n, true, nextOrder_++});
+    rankNewlyQueued();
+}
+
+std::vector<Ranking::Move> Race::rankNewlyQueued() {
+    std::vector<Ranking::Move> moves;
+    for (; rankedUpTo_ < queue_.size(); ++rankedUpTo_) {
+        const QueueEntry& q = queue_[rankedUpTo_];
+        moves.push_back(ranking_.place(q.record, rankingKey(record(q.record).KorrigeradTid), q.order));
+    }
+    return moves;
+}
+
+Finish Race::registerFinish(int n, double t) {
+    DeltagarPost post = asSavedFromPanel(record(n), start_);
+    const QString text = trimBlanks(comment(n));
+    post.MalTid = t;
+    post.SeglTid = timing::sailedTime(t, start_);
+    post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
+    post.KommentarPos = 0;
+    try {
+        post.KommentarPos = nextCommentPosition();
+    } catch (const RuntimeError&) {
+    }
+    post.KommentarLen = std::int32_t(cp1252::encode(text).size());
+    marks_[n] = QStringLiteral("x");
+
+    Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post.Namn, post.SegelId), rankNewlyQueued(),
+             {}};
+    try {
+        saveParticipant(n, post, text, f.entry);
+        files_.sync();
+    } catch (const RuntimeError& e) {
+        entries_[n] = f.entry;
+        f.failure = e;
+    }
+    const int at = queueIndexOf(n);
+    const std::uint64_t order = at >= 0 ? queue_[std::size_t(at)].order : nextOrder_++;
+    f.moves.push_back(ranking_.place(n, rankingKey(f.corrected), order));
+    return f;
+}
+
+} // namespace race

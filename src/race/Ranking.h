@@ -1,0 +1,38 @@
+#pragma once
+// The ranking of the queued boats by corrected-time key, kept in order as boats are placed and moved:
+// one key inserted or moved per registration, never rebuilt. Keys compare as the hidden ranking list
+// sorts them; equal keys keep the order in which the boats were queued.
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace race {
+
+class Ranking {
+public:
+    struct Entry {
+        QString key;
+        int record = 0;
+        std::uint64_t queueOrder = 0;
+    };
+    // Where one boat left and where it went, for a list that shows the ranking.
+    struct Move {
+        int record = 0;
+        int removedAt = -1; // -1: it was not ranked before
+        int insertedAt = -1;
+        QString key;
+    };
+
+    Move place(int record, const QString& key, std::uint64_t queueOrder);
+    // Returns the position it left, or -1.
+    int remove(int record);
+    void clear() { entries_.clear(); }
+    bool contains(int record) const { return indexOf(record) >= 0; }
+    const std::vector<Entry>& entries() const { return entries_; }
+
+private:
+    int indexOf(int record) const;
+    std::vector<Entry> entries_;
+};
+
+} // namespace race

@@ -1,0 +1,39 @@
+#pragma once
+// The result list leaving the desk as a file: a web page for the club, a spreadsheet, or the printed
+// page as a PDF. Each writer takes what the result window shows, hand edits and heading included.
+#include "RaceTime.h"
+#include "ResultList.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace results {
+
+struct ResultExport {
+    QString clubName;              // the caption of lblKlubbNamn
+    QString heading;               // the text of txtRubrik
+    std::vector<ResultatRad> rows; // the rows of lvw in window order: title row, empty row, boat rows
+    timing::DateTime written = 0;  // the desk's clock at the export, shown on the web page
+    QImage picture;                // the window's picture, printed top left as on paper; may be null
+};
+
+// The boat rows: every row after the title row and the empty row.
+constexpr std::size_t FirstBoatRow = 2;
+
+enum class ExportFormat { Html, Csv, Pdf };
+
+// From the file name's extension, any case: .html, .csv, .pdf. No value for any other.
+std::optional<ExportFormat> exportFormatOf(const QString& path);
+
+QByteArray exportBytes(ExportFormat format, const ResultExport& list);
+
+// Writes the list in the format of the path's extension, whole or not at all (an old file stays as it
+// was when writing fails). Throws RuntimeError with a Swedish text: BadFileName for an unknown
+// extension, PathFileAccess when the file cannot be written, DeviceIO when writing fails, the printer
+// error of the print job when the PDF cannot be drawn. The PDF needs a QGuiApplication for its fonts.
+void exportResultList(const QString& path, const ResultExport& list);
+
+} // namespace results

@@ -1,0 +1,83 @@
+#include "FinishJournal.h"
+#include "FileSizeLimit.h"
+#include "RuntimeError.h"
+#include "TestFiles.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace race_data;
+
+namespace {
+
+// 2006-05-20 as the desk's date-time, and times of that day.
+constexpr double May20 = 38857.0;
+constexpr double at(int h, int m, int s) {
+    return May20 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+const QByteArray Header = "Tidpunkt;Händelse;Post;Namn;SegelId;Gammal tid;Ny tid\r\n";
+
+} // namespace
+
+TEST(FinishJournal, LivesBesideTheRaceFileByTheCommentFileRule) {
+    EXPECT_EQ(journalFileName(QStringLiteral("/Tävlingar.2004/Höst.dat")),
+              QStringLiteral("/Tävlingar.2004/Höst.log"));
+    EXPECT_EQ(journalFileName(QStringLiteral("/r/v.2004.dat")), QStringLiteral("/r/v.2004.log"));
+    EXPECT_EQ(journalFileName(QStringLiteral("/r/a.b/Höst")), QStringLiteral("/r/a.b/Höst.log"));
+}
+
+TEST(FinishJournal, EachKindOfEventHasItsLine) {
+    const std::pair<JournalEntry, QByteArray> cases[] = {
+        {{at(13, 5, 10), JournalEvent::Mal, 4, "Ägir", "SWE-1", 0, at(13, 5, 10)},
+         "2006-05-20 13:05:10;mål;4;Ägir;SWE-1;;2006-05-20 13:05:10\r\n"},
+        {{at(13, 6, 0), JournalEvent::NyTid, 4, "Ägir  ", " SWE-1", at(13, 5, 10), at(13, 6, 0)},
+         "2006-05-20 13:06:00;ny tid;4;Ägir;SWE-1;2006-05-20 13:05:10;2006-05-20 13:06:00\r\n"},
+        {{at(14, 0, 1), JournalEvent::InskrivenTid, 12, "Bris; \"Lilla\"", "S-2", at(13, 59, 0),
+          at(13, 58, 30)},
+         "2006-05-20 14:00:01;inskriven tid;12;\"Bris; \"\"Lilla\"\"\";S-2;2006-05-20 13:59:00;2006-05-20 "
+         "13:58:30\r\n"},
+        {{at(11, 0, 0), JournalEvent::Start, 0, "", "", at(10, 55, 0), at(11, 0, 0)},
+         "2006-05-20 11:00:00;start;;;;2006-05-20 10:55:00;2006-05-20 11:00:00\r\n"},
+    };
+    for (const auto& [entry, line] : cases)
+        EXPECT_EQ(journalLine(entry), line);
+    EXPECT_EQ(journalHeader(), Header);
+}
+
+TEST(FinishJournal, TheFirstLineCreatesTheFileWithItsHeaderAndLaterLinesAppend) {
+    QTemporaryDir dir;
+    const QString dat = dir.filePath("Vår 2004.dat");
+    const JournalEntry first{at(11, 0, 0), JournalEvent::Start, 0, "", "", 0, at(11, 0, 0)};
+    const JournalEntry second{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", 0, at(13, 5, 10)};
+    appendJournal(dat, first);
+    EXPECT_EQ(readBytes(dir.filePath("Vår 2004.log")), Header + journalLine(first));
+    appendJournal(dat, second);
+    EXPECT_EQ(readBytes(dir.filePath("Vår 2004.log")), Header + journalLine(first) + journalLine(second));
+    EXPECT_FALSE(QFile::exists(dat)) << "the journal never touches the race file";
+}
+
+TEST(FinishJournal, AFileThatCannotTakeTheLineIsReportedAndKeepsWhatItHad) {
+    QTemporaryDir dir;
+    const QString dat = dir.filePath("Höst.dat");
+    const QString log = dir.filePath("Höst.log");
+    const JournalEntry entry{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", 0, at(13, 5, 10)};
+    appendJournal(dat, entry);
+    const QByteArray before = readBytes(log);
+    {
+        const FileSizeLimit full(static_cast<rlim_t>(before.size()));
+        EXPECT_THROW(appendJournal(dat, entry), RuntimeError);
+    }
+    EXPECT_EQ(readBytes(log), before);
+
+    makeReadOnly(log);
+    try {
+        appendJournal(dat, entry);
+        ADD_FAILURE() << "a read-only journal took a line";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), runtime_error_numbers::PathFileAccess);
+    }
+    EXPECT_EQ(readBytes(log), before);
+
+    EXPECT_THROW(appendJournal(dir.filePath("saknas/Höst.dat"), entry), RuntimeError);
+}

@@ -1,0 +1,159 @@
+// The three export formats of a small race with a hand-edited row and a heading, against golden files.
+#include "CsvExport.h"
+#include "ExportFixture.h"
+#include "FileSizeLimit.h"
+#include "HtmlExport.h"
+#include "PdfTools.h"
+#include "RuntimeError.h"
+
+#include "QStringPrint.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+using namespace results;
+
+namespace {
+
+QByteArray golden(const char* name) {
+    QFile file(QStringLiteral(BRISRUNDAN_GOLDEN_DIR "/") + QLatin1StringView(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing golden file>");
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Reads the page as XML: every element closed and properly nested. Returns the element path of every
+// start tag ("html/body/table/tbody/tr/td"), or the reader's error.
+QStringList elementPaths(const QByteArray& page, QString* error) {
+    QXmlStreamReader xml(page);
+    QStringList open;
+    QStringList paths;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            open << xml.name().toString();
+            paths << open.join(u'/');
+        } else if (token == QXmlStreamReader::EndElement) {
+            open.removeLast();
+        }
+    }
+    if (xml.hasError()) *error = xml.errorString();
+    return paths;
+}
+
+ResultExport emptyWindow() {
+    ResultExport list;
+    list.clubName = QStringLiteral("V å r   B å t k l u b b");
+    return list;
+}
+
+} // namespace
+
+TEST(ResultExport, CsvIsTheHeaderAndTheBoatRowsAsShown) {
+    EXPECT_EQ(csvExport(smallRaceExport()), golden("export.csv"));
+    // A window without boats still gives the header line a spreadsheet can open.
+    EXPECT_EQ(csvExport(emptyWindow()), QByteArray("\xEF\xBB\xBFNamn;Start;M\xC3\xA5l;Seglad Tid;LysTal;"
+                                                   "Korrigerad Tid;Plac.\r\n"));
+}
+
+TEST(ResultExport, HtmlIsTheGoldenPage) {
+    EXPECT_EQ(htmlExport(smallRaceExport()), golden("export.html"));
+}
+
+TEST(ResultExport, HtmlElementsAreClosedAndNestedWithOneTableRowPerBoat) {
+    for (const ResultExport& list : {smallRaceExport(), emptyWindow()}) {
+        QString error;
+        const QStringList paths = elementPaths(htmlExport(list), &error);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        const std::size_t boats = list.rows.size() > FirstBoatRow ? list.rows.size() - FirstBoatRow : 0;
+        EXPECT_EQ(paths.count("html/body/table/thead/tr/th"), 7);
+        EXPECT_EQ(paths.count("html/body/table/tbody/tr"), static_cast<qsizetype>(boats));
+        EXPECT_EQ(paths.count("html/body/table/tbody/tr/td"), static_cast<qsizetype>(7 * boats));
+        EXPECT_EQ(paths.count("html/head/title"), 1);
+        EXPECT_EQ(paths.count("html/head/style"), 1);
+        EXPECT_EQ(paths.count("html/body/p/time"), 1);
+    }
+}
+
+TEST(ResultExport, HtmlPassesTidyWithoutAWarning) {
+    if (!haveTool("tidy")) GTEST_SKIP() << "tidy is not installed";
+    QTemporaryDir dir;
+    for (const ResultExport& list : {smallRaceExport(), emptyWindow()}) {
+        const QString page = dir.filePath("resultat.html");
+        writeFile(page, htmlExport(list));
+        QProcess tidy;
+        tidy.start("tidy", {"-q", "-errors", page});
+        ASSERT_TRUE(tidy.waitForFinished(30000));
+        EXPECT_EQ(tidy.exitCode(), 0) << tidy.readAllStandardError().toStdString();
+    }
+}
+
+TEST(ResultExport, TheFormatComesFromTheExtensionInAnyCase) {
+    const std::pair<const char*, std::optional<ExportFormat>> cases[] = {
+        {"/r/Höst.html", ExportFormat::Html},
+        {"/r/Höst.HTML", ExportFormat::Html},
+        {"/r/a.b/Höst.Csv", ExportFormat::Csv},
+        {"Höst.pdf", ExportFormat::Pdf},
+        {"/r/Höst.htm", std::nullopt},
+        {"/r/Höst.txt", std::nullopt},
+        {"/r/Höst", std::nullopt},
+        {"/r/a.csv/Höst", std::nullopt},
+    };
+    for (const auto& [path, format] : cases)
+        EXPECT_EQ(exportFormatOf(QString::fromUtf8(path)), format) << path;
+}
+
+TEST(ResultExport, AnUnknownExtensionIsRefusedAndNothingIsWritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Höst.txt");
+    try {
+        exportResultList(path, smallRaceExport());
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), runtime_error_numbers::BadFileName);
+        EXPECT_STREQ(e.what(),
+                     ("Okänd filtyp: " + path.toStdString() + " (välj .html, .csv eller .pdf)").c_str());
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(ResultExport, WritesTheFormatOfTheExtension) {
+    QTemporaryDir dir;
+    exportResultList(dir.filePath("Höst.CSV"), smallRaceExport());
+    exportResultList(dir.filePath("Höst.html"), smallRaceExport());
+    EXPECT_EQ(readFile(dir.filePath("Höst.CSV")), golden("export.csv"));
+    EXPECT_EQ(readFile(dir.filePath("Höst.html")), golden("export.html"));
+}
+
+TEST(ResultExport, AFailedWriteLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Höst.html");
+    writeFile(path, "gammal sida");
+    {
+        const FileSizeLimit full(100);
+        try {
+            exportResultList(path, smallRaceExport());
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), runtime_error_numbers::DeviceIO);
+        }
+    }
+    EXPECT_EQ(readFile(path), QByteArray("gammal sida"));
+
+    try {
+        exportResultList(dir.filePath("saknas/Höst.csv"), smallRaceExport());
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), runtime_error_numbers::PathFileAccess);
+    }
+}
