@@ -1,44 +1,73 @@
 #!/usr/bin/env bash
-# Sets up a Debian or Ubuntu machine for the race desk, builds it, and then either starts the desk
-# (./brisrundan.sh start) or runs every test (./brisrundan.sh test).
+# Sets up a Debian or Ubuntu machine for the race desk, then
+#   ./brisrundan.sh start     builds the program alone (build-desk/) and starts the desk
+#   ./brisrundan.sh test      builds everything (build/) and runs every test
+#   ./brisrundan.sh package   builds the program alone and makes the Debian package of it
 set -euo pipefail
 cd "$(dirname "$0")"
 
 what=${1:-start}
-packages=(cmake g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev
-          poppler-utils tidy cups printer-driver-cups-pdf cups-client)
+desk_packages=(cmake g++ qt6-base-dev qt6-multimedia-dev)
+test_packages=(libgtest-dev libbenchmark-dev poppler-utils tidy cups printer-driver-cups-pdf cups-client)
+package_packages=(dpkg-dev file)
 
+# Installs whichever of the given packages are missing, showing one line per package set up; apt's whole
+# output only when it fails.
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    local sudo=() log
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    log=$(mktemp)
+    if ! "${sudo[@]}" apt-get update -qq >"$log" 2>&1 ||
+        ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+            "${missing[@]}" 2>&1 | tee -a "$log" | sed -un 's/^Setting up \([^ ]*\) .*/  \1/p'; then
+        cat "$log" >&2
+        rm -f "$log"
+        echo "Installing the packages failed." >&2
+        exit 1
+    fi
+    rm -f "$log"
 }
 
-build() {
-    cmake --preset default >/dev/null
-    cmake --build --preset default -j "$(nproc)"
+build_desk() {
+    cmake --preset desk >/dev/null
+    cmake --build --preset desk -j "$(nproc)"
 }
 
-install_missing
-build
 case "$what" in
     start)
+        install_missing "${desk_packages[@]}"
+        build_desk
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-            echo "Built build/bin/brisrundan, but this session has no display to show the desk on."
+            echo "Built build-desk/bin/brisrundan, but this session has no display to show the desk on."
             echo "Run ./brisrundan.sh start from a desktop session."
             exit 0
         fi
-        exec build/bin/brisrundan ;;
+        exec build-desk/bin/brisrundan ;;
     test)
+        install_missing "${desk_packages[@]}" "${test_packages[@]}"
+        cmake --preset default >/dev/null
+        cmake --build --preset default -j "$(nproc)"
         exec ctest --preset default ;;
+    package)
+        install_missing "${desk_packages[@]}" "${package_packages[@]}"
+        build_desk
+        log=$(mktemp)
+        if ! cpack --preset deb >"$log" 2>&1; then
+            cat "$log" >&2
+            exit 1
+        fi
+        rm -f "$log"
+        deb=$(ls -t build-desk/brisrundan_*.deb | head -n 1)
+        echo "The package is $PWD/$deb"
+        echo "Install it with:  sudo apt install ./$deb"
+        ;;
     *)
-        echo "usage: $0 [start|test]" >&2
+        echo "usage: $0 [start|test|package]" >&2
         exit 2 ;;
 esac

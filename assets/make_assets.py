@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Makes the files shipped beside the program: the example race (Exempel.dat, Exempel.cmt), the finish
-sound (Gun.wav) and the two pictures (Logo.png, Bakgrund.png). Standard library only; the output is the
-same on every run. Run it from any folder: the files are written beside this script."""
+sound (Gun.wav), the two pictures (Logo.png, Bakgrund.png) and the desktop icon (icons/). Standard library
+only; the output is the same on every run. Run it from any folder: the files are written beside this
+script."""
 
 import math
 import os
@@ -125,12 +126,12 @@ def logo_colour(x, y):
     return BLUE
 
 
-def logo_pixel(x, y, n=4):
-    # Four by four samples per pixel give smooth edges.
+def logo_pixel(x, y, n=4, scale=1.0):
+    # Four by four samples per pixel give smooth edges. scale maps the pixel onto the 76 x 76 emblem.
     total = [0, 0, 0, 0]
     for sy in range(n):
         for sx in range(n):
-            colour = logo_colour(x + (sx + 0.5) / n, y + (sy + 0.5) / n)
+            colour = logo_colour((x + (sx + 0.5) / n) * scale, (y + (sy + 0.5) / n) * scale)
             if colour:
                 total = [total[0] + colour[0], total[1] + colour[1], total[2] + colour[2], total[3] + 1]
     if total[3] == 0:
@@ -150,6 +151,9 @@ def background_pixel(x, y):
     return (round(r), round(g), round(b), 255)
 
 
+ICON_SIZES = (48, 128, 256)
+
+
 def main():
     records, comments = race_files()
     with open(os.path.join(HERE, "Exempel.dat"), "wb") as f:
@@ -159,6 +163,11 @@ def main():
     gun_wav(os.path.join(HERE, "Gun.wav"))
     png(os.path.join(HERE, "Logo.png"), 76, 76, logo_pixel)
     png(os.path.join(HERE, "Bakgrund.png"), 30, 100, background_pixel)
+    # The emblem as the program's icon in the desktop's menu, in the sizes desktops ask for most.
+    os.makedirs(os.path.join(HERE, "icons"), exist_ok=True)
+    for size in ICON_SIZES:
+        png(os.path.join(HERE, "icons", "brisrundan-%d.png" % size), size, size,
+            lambda x, y, size=size: logo_pixel(x, y, scale=76 / size))
 
 
 if __name__ == "__main__":

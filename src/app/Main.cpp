@@ -1,17 +1,25 @@
 // brisrundan: the race desk at the finish line; with --export, the result list of a race file.
 #include "CommandLineExport.h"
 #include "QtPlatform.h"
+#include "RaceFileHome.h"
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     if (cli::isExportCommand(argc, argv)) return cli::runExportCommand(argc, argv);
     QApplication app(argc, argv);
     // The program ends when both of its windows are unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop's menu entry and the windows share the name and the emblem.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brisrundan"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/Logo.png")));
 
-    platform::QtPlatform qt;
+    platform::QtPlatform qt(
+        home::raceFileHome(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
     platform::Platform platform = qt.platform();
     frmMain desk(platform);
     desk.onEnded = [] { QApplication::quit(); };

@@ -5,12 +5,13 @@
 #include "DeskText.h"
 #include "ErrorStyles.h"
 #include "RaceTime.h"
+#include "ScreenFit.h"
 #include "Settings.h"
 #include "frmResultat.h"
 
 void frmMain::Form_Load() {
     setWindowTwips(0, 825, 12000, 7050);
-    const float screenCorr = static_cast<float>(platform_.screen.widthTwips()) / 12000.0f;
+    const float screenCorr = platform::screenCorrFor(platform_.screen, controls::twips(this).bottom());
     if (screenCorr > 1.0f) ResizeForm(*this, screenCorr);
     for (controls::Button* b : {AddButton, EditButton, DeleteButton, OkButton, CancelButton})
         b->setVisible(false);

@@ -1,13 +1,13 @@
 #include "frmResultat.h"
 
 #include "ControlProps.h"
+#include "ScreenFit.h"
 
 #include <QPainter>
 
 namespace {
 
 constexpr int Enter = 13;
-constexpr float DesignWidthTwips = 12000.0f;
 
 // Runs one step of a handler that goes on after a failing step.
 template <class Step> void skipOnFailure(Step&& step) {
@@ -53,9 +53,19 @@ void frmResultat::setPicture(const QImage& picture) {
 
 void frmResultat::Form_Load() {
     skipOnFailure([&] { setWindowTwips(1950, 1170, 10020, 6645); });
+    // The window's height must fit the screen; its top does not count, since the window moves up.
     float screenCorr = 1.0f;
-    skipOnFailure([&] { screenCorr = static_cast<float>(platform_.screen.widthTwips()) / DesignWidthTwips; });
+    skipOnFailure(
+        [&] { screenCorr = platform::screenCorrFor(platform_.screen, controls::twips(this).height()); });
     if (screenCorr > 1.0f) skipOnFailure([&] { ResizeForm(*this, screenCorr); });
+    skipOnFailure([&] { moveOntoScreen(); });
+}
+
+void frmResultat::moveOntoScreen() {
+    const QRectF w = controls::twips(this);
+    setWindowTwips(w.left(),
+                   platform::topOnScreen(w.top(), w.height(), platform_.screen.availableHeightTwips()),
+                   w.width(), w.height());
 }
 
 bool frmResultat::ResizeForm(frmResultat& FormName, float screenCorr) {
@@ -100,7 +110,8 @@ int frmResultat::txtRubrik_KeyPress(int keyAscii) {
     skipOnFailure([&] { desk_.selectParticipant(0); });
     QString withHeading;
     skipOnFailure([&] {
-        withHeading = desk_.commentsBoxText() + QStringLiteral("\r\nUtskrift Rubrik :\r\n") + txtRubrik->text();
+        withHeading =
+            desk_.commentsBoxText() + QStringLiteral("\r\nUtskrift Rubrik :\r\n") + txtRubrik->text();
         desk_.setCommentsBoxText(withHeading);
     });
     skipOnFailure([&] {

@@ -45,6 +45,8 @@ protected:
 private:
     void buildControls();
     void resetToDesign();
+    // Moves the window up until it lies wholly on the screen.
+    void moveOntoScreen();
 
     platform::Platform platform_; // a bundle of references, kept by value
     ResultDesk& desk_;

@@ -82,3 +82,15 @@ TEST_F(DeskTest, DeskScalesToWideScreensOnly) {
         EXPECT_FALSE(controls::fontSize(d.Image3).has_value());
     }
 }
+
+TEST_F(DeskTest, DeskOnAWideScreenScalesOnlyAsFarAsItsHeightFits) {
+    copyExample();
+    // 1366 x 768: by the width alone the desk would be 803 pixels high.
+    scripted.screen.set(1366 * 15, 768 * 15);
+    frmMain& d = restart();
+    const double k = (768 * 15 - 600) / (825.0 + 7050);
+    EXPECT_NEAR(controls::twips(&d).height(), 7050 * k, 0.01);
+    EXPECT_NEAR(controls::twips(&d).bottom() + 600, 768 * 15, 0.01);
+    EXPECT_NEAR(controls::twips(d.MTid).top(), 420 * k, 0.01);
+    EXPECT_EQ(*controls::fontSize(d.Namn), 11);
+}

@@ -30,9 +30,14 @@ platform::Answer parseAnswer(const QString& word) {
 
 } // namespace
 
+// The available height is optional: without it the screen never limits the scaling.
 void screen(DeskSession& session, const Command& command) {
-    command.expectArgs(1, "screen TWIPS");
-    session.scripted().screen.set(static_cast<int>(command.integer(0, 1, INT_MAX)));
+    if (command.args.empty() || command.args.size() > 2)
+        throw ScriptError(QStringLiteral("usage: screen TWIPS [HEIGHT_TWIPS]"));
+    const int width = static_cast<int>(command.integer(0, 1, INT_MAX));
+    const int height = command.args.size() == 2 ? static_cast<int>(command.integer(1, 1, INT_MAX))
+                                                : platform::UnlimitedHeightTwips;
+    session.scripted().screen.set(width, height);
 }
 
 void clock(DeskSession& session, const Command& command) {

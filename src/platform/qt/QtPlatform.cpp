@@ -8,6 +8,7 @@
 namespace platform {
 
 struct QtPlatform::Impl {
+    explicit Impl(const QString& appPath) : app(appPath) {}
     QtDialogs dialogs;
     QtClock clock;
     QtSound sound;
@@ -16,7 +17,7 @@ struct QtPlatform::Impl {
     QtAppInfo app;
 };
 
-QtPlatform::QtPlatform() : d(std::make_unique<Impl>()) {}
+QtPlatform::QtPlatform(const QString& appPath) : d(std::make_unique<Impl>(appPath)) {}
 QtPlatform::~QtPlatform() = default;
 
 Platform QtPlatform::platform() {

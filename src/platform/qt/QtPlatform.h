@@ -1,6 +1,6 @@
 #pragma once
 // The real platform: Qt's message boxes and file dialog, the system clock, QSoundEffect, the default
-// printer, the primary screen and the executable's folder.
+// printer, the primary screen, and the application directory that the program has chosen.
 #include "Platform.h"
 
 #include <QString>
@@ -10,7 +10,7 @@ namespace platform {
 
 class QtPlatform {
 public:
-    QtPlatform();
+    explicit QtPlatform(const QString& appPath);
     ~QtPlatform();
     Platform platform();
 

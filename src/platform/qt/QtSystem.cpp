@@ -1,16 +1,11 @@
 #include "QtSystem.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "ScreenFit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace platform {
-
-namespace {
-// The desk's design width, used when no screen can be asked.
-constexpr int DesignWidthTwips = 12000;
-} // namespace
 
 QDateTime QtClock::now() {
     // Times are kept in whole seconds; a stray millisecond would show up in sailed times.
@@ -21,11 +16,14 @@ QDateTime QtClock::now() {
 int QtScreen::widthTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int pixels = screen ? screen->geometry().width() : 0;
+    // Without a screen to ask, the design screen: nothing is scaled.
     return pixels > 0 ? pixels * TwipsPerPixel : DesignWidthTwips;
 }
 
-QString QtAppInfo::path() {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+int QtScreen::availableHeightTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int pixels = screen ? screen->availableGeometry().height() : 0;
+    return pixels > 0 ? pixels * TwipsPerPixel : UnlimitedHeightTwips;
 }
 
 } // namespace platform

@@ -1,5 +1,5 @@
 #pragma once
-// The clock, the screen and the program's folder as the running system gives them.
+// The clock, the screen and the application directory as the running system gives them.
 #include "AppInfo.h"
 #include "Clock.h"
 #include "Screen.h"
@@ -14,11 +14,17 @@ public:
 class QtScreen : public Screen {
 public:
     int widthTwips() override;
+    int availableHeightTwips() override;
 };
 
+// App.Path is decided once, by the program when it starts (see src/app/home).
 class QtAppInfo : public AppInfo {
 public:
-    QString path() override;
+    explicit QtAppInfo(QString path) : path_(std::move(path)) {}
+    QString path() override { return path_; }
+
+private:
+    QString path_;
 };
 
 } // namespace platform

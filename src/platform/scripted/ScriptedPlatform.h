@@ -3,6 +3,7 @@
 // and every message box, file dialog, beep, sound and printer operation is written to an EventLog.
 #include "EventLog.h"
 #include "Platform.h"
+#include "ScreenFit.h"
 
 #include <QDateTime>
 #include <QString>
@@ -50,10 +51,15 @@ private:
 class ScriptedScreen : public Screen {
 public:
     int widthTwips() override { return width_; }
-    void set(int twips) { width_ = twips; }
+    int availableHeightTwips() override { return height_; }
+    void set(int twips, int heightTwips = UnlimitedHeightTwips) {
+        width_ = twips;
+        height_ = heightTwips;
+    }
 
 private:
-    int width_ = 12000;
+    int width_ = DesignWidthTwips;
+    int height_ = UnlimitedHeightTwips;
 };
 
 class ScriptedAppInfo : public AppInfo {
@@ -74,8 +80,14 @@ public:
 
     void setLog() { mode_ = Mode::Log; }
     void setNone() { mode_ = Mode::None; }
-    void setFailAt(int n) { mode_ = Mode::Fail; failAt_ = n; }
-    void setPdf(const QString& path) { mode_ = Mode::Pdf; pdfPath_ = path; }
+    void setFailAt(int n) {
+        mode_ = Mode::Fail;
+        failAt_ = n;
+    }
+    void setPdf(const QString& path) {
+        mode_ = Mode::Pdf;
+        pdfPath_ = path;
+    }
 
 private:
     enum class Mode { Log, None, Fail, Pdf };

@@ -1,5 +1,5 @@
 #pragma once
-// A platform for the result window tests: a set screen width, message boxes that are recorded and
+// A platform for the result window tests: a set screen size, message boxes that are recorded and
 // answered OK, and nothing else of use.
 #include "Platform.h"
 #include "RuntimeError.h"
@@ -20,7 +20,9 @@ public:
 class FakeScreen : public platform::Screen {
 public:
     int width = 12000;
+    int height = platform::UnlimitedHeightTwips;
     int widthTwips() override { return width; }
+    int availableHeightTwips() override { return height; }
 };
 
 class NoPrinter : public platform::PrinterPort {

@@ -53,8 +53,9 @@ QRectF scaled(const QRectF& r, double k) {
 
 class ResultWindow : public ::testing::Test {
 protected:
-    frmResultat& load(int screenTwips = 12000) {
+    frmResultat& load(int screenTwips = 12000, int heightTwips = platform::UnlimitedHeightTwips) {
         fake.screen.width = screenTwips;
+        fake.screen.height = heightTwips;
         window = std::make_unique<frmResultat>(plat, desk);
         window->ensureLoaded();
         return *window;
@@ -120,6 +121,16 @@ TEST_F(ResultWindow, WiderScreenScalesEveryPlaceSizeAndColumnAndSetsThreeFonts) 
     EXPECT_NEAR(w.lvw->columnWidthTwips(0), 3200 * 1.28, 0.01);
 }
 
+TEST_F(ResultWindow, WideScreenScalesToItsHeightAndMovesTheWindowUpOntoIt) {
+    // 1366 x 768: the width alone would make the window 1144 pixels high.
+    frmResultat& w = load(1366 * 15, 768 * 15);
+    const double k = (768 * 15 - 600) / 6645.0;
+    expectRect(controls::twips(&w), {1950 * k, 0, 10020 * k, 6645 * k}, "window");
+    expectRect(controls::twips(w.lvwEdit[6]), scaled({9060, 5820, 795, 285}, k), "lvwEdit(6)");
+    EXPECT_NEAR(w.lvw->columnWidthTwips(6), 800 * k, 0.01);
+    EXPECT_EQ(*controls::fontSize(w.lvw), 10);
+}
+
 TEST_F(ResultWindow, RowEditorWritesAllBoxesIntoTheSelectedRow) {
     frmResultat& w = load();
     fill(5);
@@ -179,7 +190,8 @@ TEST_F(ResultWindow, EnterInTheHeadingAppendsItToTheFirstParticipantsComment) {
     w.typeChar(w.txtRubrik, 13);
 
     // The participant panel re-reads the first participant, so the heading is put back last.
-    EXPECT_EQ(desk.calls, (QStringList{"select 0", "setComments", "showDesk", "lblPanD_Click", "setComments"}));
+    EXPECT_EQ(desk.calls,
+              (QStringList{"select 0", "setComments", "showDesk", "lblPanD_Click", "setComments"}));
     EXPECT_EQ(desk.comments, "Kommentar\r\nUtskrift Rubrik :\r\nBrisrundan 2006");
     ASSERT_EQ(fake.dialogs.boxes.size(), 1u);
     const platform::MessageBoxRequest& box = fake.dialogs.boxes[0];

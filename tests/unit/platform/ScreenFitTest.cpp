@@ -1,0 +1,72 @@
+// The scale factor of both windows on today's screens, and moving a window up onto the screen.
+#include "ScreenFit.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+constexpr int px = TwipsPerPixel;
+// The lowest design point of each window: the desk stays at its scaled top, the result window moves up.
+constexpr double DeskBottom = 825 + 7050;
+constexpr double ResultHeight = 6645;
+constexpr double ResultTop = 1170;
+
+struct Case {
+    int width, height; // pixels; the whole height is available
+    double desk;       // expected factors
+    double result;
+    double resultTop; // twips, after moving up
+};
+
+const Case Screens[] = {
+    {1024, 768, 1.28, 1.28, 1170 * 1.28}, // 4:3 keeps the width's factor and the result window's place
+    {1366, 768, 10920.0 / 7875, 10920.0 / 6645, 0},
+    {1920, 1080, 15600.0 / 7875, 15600.0 / 6645, 0},
+    {2560, 1440, 21000.0 / 7875, 21000.0 / 6645, 0},
+};
+
+TEST(ScreenFit, BothWindowsFitTodaysScreensAndFourByThreeKeepsTheWidthFactor) {
+    for (const Case& c : Screens) {
+        const int w = c.width * px, h = c.height * px;
+        const double byWidth = c.width / 800.0;
+
+        const double desk = screenCorrFor(w, h, DeskBottom);
+        EXPECT_NEAR(desk, c.desk, 1e-5) << c.width;
+        EXPECT_LE(DeskBottom * desk + WindowFrameTwips, h + 0.01) << c.width;
+
+        const double result = screenCorrFor(w, h, ResultHeight);
+        EXPECT_NEAR(result, c.result, 1e-5) << c.width;
+        const double height = ResultHeight * result;
+        const double top = topOnScreen(ResultTop * result, height, h);
+        EXPECT_NEAR(top, c.resultTop, 0.01) << c.width;
+        EXPECT_LE(top + height + WindowFrameTwips, h + 0.01) << c.width;
+        EXPECT_LE((1950 + 10020) * result, w) << c.width;
+
+        // Never larger than the width allows; where the height limits, the window fills it exactly.
+        for (const double k : {desk, result}) {
+            EXPECT_LE(k, byWidth + 1e-6) << c.width;
+        }
+        if (desk < byWidth - 1e-6) {
+            EXPECT_NEAR(DeskBottom * desk + WindowFrameTwips, h, 0.1) << c.width;
+        }
+    }
+}
+
+TEST(ScreenFit, AWindowMovesUpOnlyAsFarAsNeededAndNeverAboveTheScreen) {
+    struct Move {
+        double top, height;
+        int available;
+        double expected;
+    };
+    const Move moves[] = {
+        {1000, 5000, 9000, 1000}, // fits where it is
+        {1000, 8000, 9000, 400},  // bottom + frame reach exactly the available height
+        {1000, 9000, 9000, 0},    // taller than the screen: its top stays on the screen
+    };
+    for (const Move& m : moves)
+        EXPECT_DOUBLE_EQ(topOnScreen(m.top, m.height, m.available), m.expected) << m.height;
+}
+
+} // namespace
