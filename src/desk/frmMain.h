@@ -101,6 +101,9 @@ public:
     int MTid_KeyPress(int keyAscii);
     void SparaMalTid(int record, double finishTime);
 
+    // Finish by sail number.
+    int txtSegelNr_KeyPress(int keyAscii);
+
     // Result commands.
     void lblfrmRes_Click();
     void lblPanPrint_Click();
@@ -138,6 +141,8 @@ public:
     controls::TextBox* MTid;
     controls::Label *STid, *KTid;
     controls::Picture* imgAdmin;
+    controls::Label* lblSegelNr;
+    controls::TextBox* txtSegelNr;
     controls::MultiLineTextBox* txtInfo;
 
 protected:
@@ -177,6 +182,9 @@ private:
     platform::Answer ask(const QString& text, const QString& title, platform::Buttons buttons,
                          platform::Icon icon, platform::Answer defaultButton);
     void registerFinishAt(int queueIndex, int record, double finishTime, bool markEntry);
+    void showSegelNr(bool shown);
+    void refuseSegelNr(const QString& typed, std::vector<int> found);
+    int queueForFinish(int record);
     void showUpdateError();
     void resetAfterRefusedSave();
     platform::FileDialogRequest raceFileDialog() const;
