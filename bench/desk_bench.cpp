@@ -1,5 +1,7 @@
-// Start-up, opening, saving, the common start and a finish registration on races of 1000 boats.
+// Start-up, opening, saving, the common start and finish registrations (by click and by sail number)
+// on races of 1000 boats.
 #include "DeskBenchFixture.h"
+#include "SailNumber.h"
 #include "frmResultat.h"
 
 #include <QApplication>
@@ -91,6 +93,94 @@ void BM_FinishRegistration1000(benchmark::State& state) {
     state.counters["queue"] = d.lstMg->ListCount();
 }
 BENCHMARK(BM_FinishRegistration1000)->Unit(benchmark::kMillisecond);
+
+// Click and sail number side by side on a started race of 1000 boats none of which has finished: each
+// round registers the next boat, so every round is a first registration. `queued` boats from the end
+// of the list wait in the finish queue; the boats registered come from its start.
+class FreshFinishes {
+public:
+    explicit FreshFinishes(int queued) {
+        bench_.writeRace(1000, 0);
+        frmMain& d = bench_.load();
+        d.lblPanSM_Click();
+        for (int p = 1000 - queued; p < 1000; ++p) {
+            d.lstPG->setListIndex(p);
+            d.lstPG_DblClick();
+        }
+    }
+    frmMain& desk() { return *bench_.desk(); }
+    void clearLog() { bench_.clearLog(); }
+    // The boats marked "¤" in the queue: one per round when every round registered.
+    int registered() {
+        int marked = 0;
+        for (int i = 0; i < desk().lstMg->ListCount(); ++i)
+            marked += desk().lstMg->List(i).startsWith(QStringLiteral("¤")) ? 1 : 0;
+        return marked;
+    }
+
+private:
+    BenchDesk bench_;
+};
+
+constexpr int FreshRounds = 150;
+
+void BM_ClickFinish1000(benchmark::State& state) {
+    FreshFinishes race(1000);
+    frmMain& d = race.desk();
+    int next = 0;
+    for (auto _ : state) {
+        d.lstMg->setListIndex(next++);
+        state.PauseTiming();
+        race.clearLog();
+        state.ResumeTiming();
+    }
+    state.counters["registered"] = race.registered();
+}
+BENCHMARK(BM_ClickFinish1000)->Iterations(FreshRounds)->Repetitions(5)->Unit(benchmark::kMillisecond);
+
+// Enter in the sail number box, from the key to the registered finish; the boat is found among 1000.
+void sailNumberFinishes(benchmark::State& state, int queued) {
+    FreshFinishes race(queued);
+    frmMain& d = race.desk();
+    int next = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        race.clearLog();
+        d.txtSegelNr->setText(QString::number(next++)); // the boats are "SWE 0" to "SWE 999"
+        state.ResumeTiming();
+        d.typeChar(d.txtSegelNr, 13);
+    }
+    state.counters["registered"] = race.registered();
+    state.counters["queue"] = d.lstMg->ListCount();
+}
+
+void BM_SailNumberFinish1000Queued(benchmark::State& state) {
+    sailNumberFinishes(state, 1000);
+}
+BENCHMARK(BM_SailNumberFinish1000Queued)
+    ->Iterations(FreshRounds)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond);
+
+// The boats typed are not queued yet: each joins the end of a queue of 800 and more first.
+void BM_SailNumberFinish1000NotQueued(benchmark::State& state) {
+    sailNumberFinishes(state, 800);
+}
+BENCHMARK(BM_SailNumberFinish1000NotQueued)
+    ->Iterations(FreshRounds)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond);
+
+// The search alone: one typed number against the sail ids of 1000 boats.
+void BM_FindSailNumber1000(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 0);
+    race::Race race;
+    race.open(bench.path(QStringLiteral("Stor.dat")), true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(race::findSailNumber(race, QStringLiteral("4 4 1")));
+}
+BENCHMARK(BM_FindSailNumber1000)->Unit(benchmark::kMicrosecond);
 
 // The result list of 1000 finished boats: all queued, ranked by one more registration, then listed.
 void BM_ResultList1000(benchmark::State& state) {

@@ -3,7 +3,6 @@
 // so the keyboard registers (or asks about a finished boat) exactly as a click in the finish queue.
 #include "frmMain.h"
 
-#include "ControlProps.h"
 #include "ErrorStyles.h"
 #include "SailNumber.h"
 
