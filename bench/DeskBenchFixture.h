@@ -53,7 +53,6 @@ public:
         return *desk_;
     }
 
-    frmMain* desk() { return desk_.get(); }
     platform::ScriptedPlatform& scripted() { return scripted_; }
     void clearLog() { log_.events.clear(); }
 

@@ -179,7 +179,8 @@ Finish Race::registerFinish(int n, double t) {
     post.KommentarLen = std::int32_t(cp1252::encode(text).size());
     marks_[n] = QStringLiteral("x");
 
-    Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post.Namn, post.SegelId), {}, {}};
+    Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post.Namn, post.SegelId), rankNewlyQueued(),
+             {}};
     try {
         saveParticipant(n, post, text, f.entry);
         files_.sync();
@@ -187,7 +188,6 @@ Finish Race::registerFinish(int n, double t) {
         entries_[n] = f.entry;
         f.failure = e;
     }
-    f.moves = rankNewlyQueued();
     const int at = queueIndexOf(n);
     const std::uint64_t order = at >= 0 ? queue_[std::size_t(at)].order : nextOrder_++;
     f.moves.push_back(ranking_.place(n, rankingKey(f.corrected), order));

@@ -1,8 +1,9 @@
 #include "RaceFiles.h"
 
 #include "Cp1252.h"
-#include "FileSync.h"
+#include "FileFailure.h"
 #include "RuntimeError.h"
+#include "SystemFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,53 +12,72 @@
 
 namespace race_data {
 
+WriteHook afterCommentAppendHook = nullptr;
+WriteHook afterRecordWriteHook = nullptr;
+
 namespace {
 
 constexpr int BadRecordNumber = 63;
 constexpr qint64 MaxPosition = std::numeric_limits<std::int32_t>::max();
 
-// One file of the pair, kept open between calls so that a save costs no open and close.
+// One file of the pair, kept open between calls so that a save costs no open and close. Reads and writes
+// go straight to the descriptor at explicit offsets, so every failure comes back with the system's reason.
 struct RaceFile {
-    mutable QFile file;
+    QFile file;
     bool readOnly = false;
+    sysfile::Identity identity;
 
     // A file without its owner-write bit is treated as read-only even where the process could write it,
-    // so the shipped example race stays untouched when run as root or administrator.
+    // so the shipped example race stays untouched when run as root or administrator. A FIFO, device or
+    // folder is refused before it is opened, as opening or reading one may wait for ever.
     void open(const QString& path) {
         file.setFileName(path);
+        const sysfile::Kind kind = sysfile::kindAt(path);
+        if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
         const QFileInfo info(path);
-        readOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
-        if (!readOnly && file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return;
-        if (info.exists() && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        readOnly = kind == sysfile::Kind::Regular && !(info.permissions() & QFileDevice::WriteOwner);
+        bool opened = !readOnly && file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+        if (!opened && kind == sysfile::Kind::Regular) {
+            opened = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
             readOnly = true;
-            return;
         }
-        const bool folderMissing = !info.absoluteDir().exists();
-        throw RuntimeError(folderMissing ? runtime_error_numbers::FileNotFound
-                                         : runtime_error_numbers::PathFileAccess,
-                           "cannot open " + path.toStdString());
+        if (!opened) {
+            const bool folderMissing = !info.absoluteDir().exists();
+            throw RuntimeError(folderMissing ? runtime_error_numbers::FileNotFound
+                                             : runtime_error_numbers::PathFileAccess,
+                               "cannot open " + path.toStdString());
+        }
+        identity = sysfile::identityOf(fd()).value_or(sysfile::Identity{});
     }
 
-    qint64 size() const { return file.size(); }
+    int fd() const { return file.handle(); }
+    QString path() const { return file.fileName(); }
+    qint64 size() const { return sysfile::sizeOf(fd()); }
 
-    QByteArray read(qint64 offset, qint64 length) const {
-        if (offset >= file.size() || !file.seek(offset)) return {};
-        return file.read(length);
+    QByteArray read(qint64 offset, qint64 length) const { return sysfile::readAt(fd(), offset, length); }
+
+    bool stillAtPath() const { return sysfile::identityAt(path()) == identity; }
+
+    void requireWritable() const {
+        if (readOnly) throw base::writeProtectedFile(path());
     }
 
+    // Whole or not at all: after a failure the bytes the write covered are put back and a file the write
+    // extended is cut back to its old length. A gap before the offset is filled with zero bytes.
     void write(qint64 offset, const QByteArray& bytes) {
-        if (readOnly) throw RuntimeError(runtime_error_numbers::PathFileAccess);
-        // Qt leaves the bytes of a gap undefined after a seek past the end; resize fills them with zeros.
-        const bool gapFilled = offset <= file.size() || file.resize(offset);
-        if (!gapFilled || !file.seek(offset) || file.write(bytes) != bytes.size())
-            throw RuntimeError(runtime_error_numbers::DeviceIO,
-                               "cannot write " + file.fileName().toStdString());
+        const qint64 oldSize = size();
+        const QByteArray oldBytes = offset < oldSize ? read(offset, bytes.size()) : QByteArray();
+        int error = offset > oldSize ? sysfile::resize(fd(), offset) : 0;
+        if (!error) error = sysfile::writeAt(fd(), offset, bytes);
+        if (!error) return;
+        if (!oldBytes.isEmpty()) sysfile::writeAt(fd(), offset, oldBytes);
+        if (size() > oldSize) sysfile::resize(fd(), oldSize);
+        throw base::fileFailure(path(), error);
     }
 
     void sync() {
-        if (file.isOpen() && !readOnly && !syncToDevice(file))
-            throw RuntimeError(runtime_error_numbers::DeviceIO,
-                               "cannot sync " + file.fileName().toStdString());
+        if (!file.isOpen() || readOnly) return;
+        if (const int error = sysfile::sync(fd())) throw base::fileFailure(path(), error);
     }
 };
 
@@ -76,6 +96,15 @@ struct RaceFiles::Impl {
 
     void requireOpen() const {
         if (!dat.file.isOpen()) throw RuntimeError(runtime_error_numbers::BadFileNumber);
+    }
+
+    // A write goes on only while both files are still the ones at their paths: once either has been
+    // deleted, renamed or replaced, nothing more is written into a file that nobody will open again.
+    void requireWritable(const RaceFile& target) const {
+        requireOpen();
+        target.requireWritable();
+        for (const RaceFile* f : {&dat, &cmt})
+            if (!f->stillAtPath()) throw base::vanishedFile(f->path());
     }
 };
 
@@ -111,6 +140,17 @@ QString RaceFiles::kommentarFil() const {
     return d->kommentarFil;
 }
 
+QString RaceFiles::vanishedFile() const {
+    if (!isOpen()) return {};
+    for (const RaceFile* f : {&d->dat, &d->cmt})
+        if (!f->stillAtPath()) return f->path();
+    return {};
+}
+
+bool RaceFiles::stillAtPath() const {
+    return vanishedFile().isEmpty();
+}
+
 int RaceFiles::recordCount() const {
     d->requireOpen();
     const qint64 count = (d->dat.size() + RecordLength / 2) / RecordLength;
@@ -123,8 +163,9 @@ DeltagarPost RaceFiles::readRecord(int n) const {
 }
 
 void RaceFiles::writeRecord(int n, const DeltagarPost& post) {
-    d->requireOpen();
+    d->requireWritable(d->dat);
     d->dat.write(recordOffset(n), encodeRecord(post));
+    if (afterRecordWriteHook) afterRecordWriteHook();
 }
 
 std::int32_t RaceFiles::commentFileLength() const {
@@ -133,12 +174,12 @@ std::int32_t RaceFiles::commentFileLength() const {
 }
 
 std::int32_t RaceFiles::appendComment(const QString& text) {
-    d->requireOpen();
-    if (d->cmt.readOnly) throw RuntimeError(runtime_error_numbers::PathFileAccess);
+    d->requireWritable(d->cmt);
     const qint64 end = d->cmt.size();
     if (end >= MaxPosition) throw RuntimeError(BadRecordNumber);
     const QByteArray bytes = cp1252::encode(text);
     if (!bytes.isEmpty()) d->cmt.write(end, bytes);
+    if (afterCommentAppendHook) afterCommentAppendHook();
     return std::int32_t(end + 1);
 }
 

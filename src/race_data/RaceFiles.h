@@ -16,8 +16,15 @@ QString sideFileName(const QString& dataFil, const QString& extension);
 QString commentFileName(const QString& dataFil);
 // The race name: the last path part without its last 4 characters.
 QString raceName(const QString& dataFil);
-// True when the path names a file that can be opened for reading.
+// True when the path names a regular file that can be opened for reading. A FIFO, device or folder is
+// never opened, so the answer comes at once whatever the path names.
 bool FilFinns(const QString& path);
+
+// Called after each comment append and each record write when set; null in the program. A test sets
+// one to stop a process between the two writes of a save.
+using WriteHook = void (*)();
+extern WriteHook afterCommentAppendHook;
+extern WriteHook afterRecordWriteHook;
 
 struct LoadedParticipant {
     int recordNumber = 0;
@@ -38,29 +45,52 @@ public:
 
     // Opens (creating when missing) the race file and its comment file. A file without owner-write
     // permission is opened read-only, and every write to it then throws RuntimeError 75. Throws
-    // RuntimeError when a file can neither be opened nor created. Files open before are closed first.
+    // RuntimeError when a file can neither be opened nor created, or when the path names a FIFO, device
+    // or folder. Files open before are closed first.
     void open(const QString& dataFil);
     void close();
     bool isOpen() const;
     QString dataFil() const;
     QString kommentarFil() const;
 
+    // The path of the first of the two open files that is no longer the file at its path (deleted,
+    // renamed, replaced, or its folder moved); empty while both are in place or the files are closed.
+    QString vanishedFile() const;
+    bool stillAtPath() const; // vanishedFile() is empty
+
     // All of these throw RuntimeError 52 while the files are closed; a record number below 1 throws 63.
+    // A failing write throws a RuntimeError that names the file and the system's reason (base::fileFailure)
+    // and leaves the file as it was; so does a write while either file has vanished from its path.
     int recordCount() const;                           // file length / 93, rounded to nearest
     DeltagarPost readRecord(int n) const;              // past the end: an all-zero record
     void writeRecord(int n, const DeltagarPost& post); // past the end extends the file
     std::int32_t commentFileLength() const;
-    // Writes the text at the end of the comment file; returns its 1-based position.
+    // Writes the text at the end of the comment file; returns its 1-based position. Saving a participant
+    // appends its comment first and then writes the record that points at it, so that a record never
+    // points at bytes a later comment could fill.
     std::int32_t appendComment(const QString& text);
     // Empty when pos < 1, len < 1, or the bytes are not all in the file.
     QString readComment(std::int32_t pos, std::int32_t len) const;
     LoadedRace loadParticipants() const;
-    // Flushes both files to the device.
+    // Flushes both files to the device; throws a RuntimeError naming the file that could not be flushed.
     void sync();
 
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
+
+// A participant as the desk holds it in memory, for writing a race anew.
+struct HeldRecord {
+    int recordNumber = 0;
+    DeltagarPost post; // KommentarPos and KommentarLen are set by the write
+    QString comment;
+};
+
+// Writes a race anew at dataFil from what the desk holds, for "Spara Som" of a race whose files have
+// vanished: both files are created empty (an existing pair is replaced), every record is written at its
+// own number (deleted ones too) after its comment is appended, in record order, and both files are
+// flushed. Throws a RuntimeError naming the file and the reason when a file cannot be written.
+void writeRaceAnew(const QString& dataFil, std::vector<HeldRecord> records);
 
 } // namespace race_data

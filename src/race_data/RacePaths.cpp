@@ -1,7 +1,6 @@
 // The names that follow from a race file's path.
 #include "RaceFiles.h"
-
-#include <QFile>
+#include "SystemFile.h"
 
 namespace race_data {
 
@@ -29,10 +28,9 @@ QString raceName(const QString& dataFil) {
     return name;
 }
 
+// The kind is looked at before anything is opened: opening a FIFO for reading waits for a writer.
 bool FilFinns(const QString& path) {
-    if (path.isEmpty()) return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    return sysfile::kindAt(path) == sysfile::Kind::Regular && sysfile::opensForReading(path);
 }
 
 } // namespace race_data

@@ -1,13 +1,14 @@
 #include "Settings.h"
 
 #include "Cp1252.h"
-#include "FileSync.h"
+#include "FileFailure.h"
 #include "IniText.h"
+#include "SystemFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 
 namespace race_data {
 
@@ -21,7 +22,9 @@ const QString NotCreated = QStringLiteral("NC");
 // The value buffer of the profile functions holds 255 characters including the terminating NUL.
 constexpr qsizetype MaxValueLength = 254;
 
+// Only a regular file is read: reading a FIFO of that name would wait for ever at start-up.
 std::optional<QByteArray> readWhole(const QString& path) {
+    if (sysfile::kindAt(path) != sysfile::Kind::Regular) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     return file.readAll();
@@ -38,27 +41,32 @@ QString readProfileString(const QString& path, const QString& section, const QSt
     return cp1252::decode(value->left(MaxValueLength));
 }
 
-bool writeProfileStrings(const QString& path, const QString& section,
-                         const QList<QPair<QString, QString>>& keyValues) {
+void saveProfileStrings(const QString& path, const QString& section,
+                        const QList<QPair<QString, QString>>& keyValues) {
     // A settings file without its owner-write bit is left alone, as Windows leaves a read-only file.
     const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !(info.permissions() & QFileDevice::WriteOwner))) return false;
+    if (info.isDir()) throw base::fileFailure(path, EISDIR);
+    if (info.exists() && !info.isFile()) throw base::notARegularFile(path);
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
+        throw base::writeProtectedFile(path);
     const std::optional<QByteArray> old = info.exists() ? readWhole(path) : QByteArray();
-    if (!old) return false;
+    if (!old) throw base::fileFailure(path, EACCES);
 
     QList<QPair<QByteArray, QByteArray>> encoded;
     for (const auto& [key, value] : keyValues)
         encoded.append({cp1252::encode(key), cp1252::encode(value)});
     const QByteArray text = ini::withValues(*old, cp1252::encode(section), encoded);
+    if (const int error = sysfile::replaceWhole(path, text)) throw base::fileFailure(path, error);
+}
 
-    // Written whole beside the old file and renamed over it, so that a crash leaves one or the other.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(text) != text.size() || !syncToDevice(file)) {
-        file.cancelWriting();
+bool writeProfileStrings(const QString& path, const QString& section,
+                         const QList<QPair<QString, QString>>& keyValues) {
+    try {
+        saveProfileStrings(path, section, keyValues);
+        return true;
+    } catch (const RuntimeError&) {
         return false;
     }
-    return file.commit();
 }
 
 QString settingsPath(const QString& appPath) {
@@ -74,8 +82,14 @@ Installningar LasInstallningar(const QString& iniPath) {
     return s;
 }
 
-void SparaInstallningar(const QString& iniPath, const QString& dataFil, const QStringList& batarIMal) {
-    writeProfileStrings(iniPath, Section, {{LastKey, dataFil}, {BatarIMalKey, batarIMal.join(u'*')}});
+std::optional<RuntimeError> SparaInstallningar(const QString& iniPath, const QString& dataFil,
+                                               const QStringList& batarIMal) {
+    try {
+        saveProfileStrings(iniPath, Section, {{LastKey, dataFil}, {BatarIMalKey, batarIMal.join(u'*')}});
+    } catch (const RuntimeError& e) {
+        return e;
+    }
+    return std::nullopt;
 }
 
 } // namespace race_data

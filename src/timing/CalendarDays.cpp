@@ -9,8 +9,6 @@ namespace {
 // 1899-12-30 counted from 0000-03-01, the origin of the era arithmetic below.
 constexpr qint64 EpochFromEraOrigin = 693899;
 // 0100-01-01 and 10000-01-01 as date-times: the range a date-time may take.
-constexpr double FirstDay = -657434.0;
-constexpr double EndDay = 2958466.0;
 
 } // namespace
 

@@ -7,6 +7,9 @@
 namespace timing::detail {
 
 constexpr qint64 SecondsPerDay = 86400;
+// The usable date range: 0100-01-01 up to, not including, 10000-01-01.
+constexpr double FirstDay = -657434.0;
+constexpr double EndDay = 2958466.0;
 
 struct CivilDate {
     qint64 year = 1899;

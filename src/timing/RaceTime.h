@@ -40,8 +40,14 @@ std::optional<float> readLysTal(const QString& text);
 // (a stored 1.057 acts as 1.06). A LYS number of 0 gives 0.
 Duration correctedTime(Duration sailed, float lysTal);
 
-// Duration text: floor-based hours without padding, then two-digit minutes and seconds (1:05:09, 36:00:00,
-// -6:00:00), rounded to the whole second with the carry into the next hour/day.
+// A finish, sailed or corrected time that can be shown and ranked: a finite number that rounds to a whole
+// second of at least 0 and lies before the end of the usable date range (the year 10000). Anything else
+// (NaN, infinities, negative or huge values, as a damaged record or a finish before the start gives) is a
+// damaged time: it shows as an empty text and ranks after every real time.
+bool isUsableTime(double v);
+
+// Duration text: hours without padding, then two-digit minutes and seconds (1:05:09, 36:00:00), rounded to
+// the whole second with the carry into the next hour/day. A damaged time gives an empty text.
 QString TidText(Duration v);
 QString TidSkillnad(DateTime later, DateTime earlier);
 
@@ -67,7 +73,11 @@ std::optional<DateTime> typedFinishTime(const QString& datePrefix, const QString
 // 1899-12-30. No value when the text does not read.
 std::optional<DateTime> typedStartTime(const QString& typed);
 
-// Ranking key of a corrected-time text: every ":" removed, left-padded with "0" to 8 characters.
+// Ranking key of a corrected-time text: every ":" removed, left-padded with "0" to 8 characters. A text
+// that is not a duration text (empty, as a damaged time shows, or with a sign) gives the key that sorts
+// after every real key, as plain text (std::less) and by base::compareSwedish alike.
 QString korrTidKey(const QString& tidText);
+// The ranking key of a corrected time: korrTidKey of its TidText.
+QString rankingKey(Duration korrigeradTid);
 
 } // namespace timing

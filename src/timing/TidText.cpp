@@ -2,14 +2,16 @@
 #include "CalendarDays.h"
 #include "RaceTime.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace timing {
 
 namespace {
 
-// Past this many days the hour count no longer fits a 64-bit integer; no race lasts that long.
-constexpr double LongestDuration = 1e17;
+// After every key of digits, both as plain text and in the Swedish alphabetical order (Ö is its last
+// letter), so a damaged time ranks after every real one in the ranking list and in the model alike.
+const QString DamagedKey = QStringLiteral("ÖÖÖÖÖÖÖÖ");
 
 QString twoDigits(qint64 n) {
     return QString::number(n).rightJustified(2, QLatin1Char('0'));
@@ -17,11 +19,15 @@ QString twoDigits(qint64 n) {
 
 } // namespace
 
-// The hours come from the floor of the day count and the minutes and seconds from the time of day, so
-// -0.26 days reads -7:45:36. An exact half second rounds up: a boat is never shown faster than it sailed.
-// NaN, infinities and absurdly long durations give an empty text.
+// A hair below zero, as double arithmetic may leave it, still rounds to the second 0.
+bool isUsableTime(double v) {
+    return v > -0.5 / detail::SecondsPerDay && v < detail::EndDay;
+}
+
+// The hours come from the floor of the day count and the minutes and seconds from the time of day. An
+// exact half second rounds up: a boat is never shown faster than it sailed.
 QString TidText(Duration v) {
-    if (!(std::fabs(v) < LongestDuration)) return {};
+    if (!isUsableTime(v)) return {};
     double days = std::floor(v);
     qint64 second = detail::roundHalfUp((v - days) * detail::SecondsPerDay);
     if (second >= detail::SecondsPerDay) {
@@ -40,7 +46,13 @@ QString TidSkillnad(DateTime later, DateTime earlier) {
 QString korrTidKey(const QString& tidText) {
     QString key = tidText;
     key.remove(QLatin1Char(':'));
-    return key.rightJustified(8, QLatin1Char('0'));
+    const bool digitsOnly =
+        !key.isEmpty() && std::all_of(key.cbegin(), key.cend(), [](QChar c) { return c.isDigit(); });
+    return digitsOnly ? key.rightJustified(8, QLatin1Char('0')) : DamagedKey;
+}
+
+QString rankingKey(Duration korrigeradTid) {
+    return korrTidKey(TidText(korrigeradTid));
 }
 
 } // namespace timing

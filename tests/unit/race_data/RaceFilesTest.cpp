@@ -19,21 +19,11 @@ DeltagarPost participant(const QString& namn, double startTid, int borttagen = 0
 }
 
 int errorNumber(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
+    const std::optional<RuntimeError> error = failureOf(operation);
+    return error ? error->number() : 0;
 }
 
-class RaceFilesTest : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QString dat = dir.filePath(QStringLiteral("Höst 2004.dat"));
-    QString cmt = dir.filePath(QStringLiteral("Höst 2004.cmt"));
-    RaceFiles files;
-};
+class RaceFilesTest : public RaceFolderTest {};
 
 } // namespace
 

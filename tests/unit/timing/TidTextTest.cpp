@@ -1,4 +1,5 @@
 #include "RaceTime.h"
+#include "SwedishOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,6 @@ TEST(TidText, Table) {
         {2 + 3 * Hour, "51:00:00"},
         {1.5, "36:00:00"},
         {Hour + 5 * 60 * Second + 9 * Second, "1:05:09"},
-        {-0.25, "-6:00:00"},
-        {-0.26, "-7:45:36"},
         {100 * Hour, "100:00:00"},
         {1234 * Hour + 3906 * Second, "1235:05:06"},
         {1 + 86399.6 * Second, "48:00:00"},
@@ -43,10 +42,16 @@ TEST(TidText, Table) {
         EXPECT_EQ(TidText(c.days), QString::fromLatin1(c.text)) << c.days;
 }
 
-TEST(TidText, NonFiniteDurationsGiveNoText) {
-    EXPECT_EQ(TidText(std::nan("")), QString());
-    EXPECT_EQ(TidText(HUGE_VAL), QString());
-    EXPECT_EQ(TidText(-1e300), QString());
+// A damaged record's time, or a finish before the start, shows as nothing at all.
+TEST(TidText, DamagedTimesGiveNoText) {
+    const double damaged[] = {std::nan(""), HUGE_VAL,      -HUGE_VAL, -1e300,        1e300,
+                              -0.25,        -0.6 * Second, 2958466.0, 2958466.0 * 24};
+    for (const double v : damaged) {
+        EXPECT_EQ(TidText(v), QString()) << v;
+        EXPECT_FALSE(timing::isUsableTime(v)) << v;
+    }
+    EXPECT_EQ(TidText(2958465.5), QStringLiteral("71003172:00:00"));
+    EXPECT_TRUE(timing::isUsableTime(-0.4 * Second));
 }
 
 TEST(TidSkillnad, IsTheTextOfTheDifference) {
@@ -55,16 +60,31 @@ TEST(TidSkillnad, IsTheTextOfTheDifference) {
               QStringLiteral("4:05:09"));
     EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 6, 11, 0, 0}), start),
               QStringLiteral("25:00:00"));
-    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 5, 4, 0, 0}), start),
-              QStringLiteral("-6:00:00"));
+    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 5, 4, 0, 0}), start), QString());
 }
 
 TEST(KorrTidKey, RemovesColonsAndPadsToEight) {
     EXPECT_EQ(korrTidKey("1:05:09"), "00010509");
     EXPECT_EQ(korrTidKey("0:00:00"), "00000000");
     EXPECT_EQ(korrTidKey("123:00:00"), "01230000");
-    EXPECT_EQ(korrTidKey("-6:00:00"), "00-60000");
     EXPECT_EQ(korrTidKey("12345:00:00"), "123450000");
+}
+
+// The damaged key sorts after the keys of 0:00:00 and of the longest usable time, both as plain text (the
+// model's order) and in the Swedish order of the ranking list.
+TEST(KorrTidKey, DamagedTimesRankLastInBothOrders) {
+    const QString damaged = timing::rankingKey(std::nan(""));
+    for (const QString& text : {QString(), QStringLiteral("-6:00:00"), QStringLiteral("x")})
+        EXPECT_EQ(korrTidKey(text), damaged) << text.toStdString();
+    const double times[] = {-0.25, HUGE_VAL, 1e300};
+    for (const double v : times)
+        EXPECT_EQ(timing::rankingKey(v), damaged) << v;
+    for (const double real : {0.0, Hour, 2958465.9}) {
+        const QString key = timing::rankingKey(real);
+        EXPECT_LT(key, damaged) << key.toStdString();
+        EXPECT_LT(base::compareSwedish(key, damaged), 0) << key.toStdString();
+        EXPECT_GT(base::compareSwedish(damaged, key), 0) << key.toStdString();
+    }
 }
 
 TEST(KorrTidKey, TextOrderIsCorrectedTimeOrder) {
