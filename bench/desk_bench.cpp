@@ -1,5 +1,7 @@
-// Start-up, opening, saving, the common start and a finish registration on races of 1000 boats.
+// Start-up, opening, saving, the common start and finish registrations (by click and by sail number)
+// on races of 1000 boats.
 #include "DeskBenchFixture.h"
+#include "SailNumber.h"
 #include "frmResultat.h"
 
 #include <QApplication>
@@ -99,6 +101,65 @@ BENCHMARK(BM_ClickRegistration)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
+
+// Enter in the sail number box, from the key to the registered finish, in the shape of the click
+// registration above: a race of 1000 boats, the first registration (ranking the whole queue) left out,
+// every timed round a first registration of the next boat, found among the 1000 by its number.
+// Positions from firstQueued to 998 wait in the queue; the boats typed before firstQueued join its end.
+void sailNumberFinishes(benchmark::State& state, int firstQueued) {
+    BenchDesk bench;
+    bench.writeRace(1000, 0);
+    frmMain& d = bench.load();
+    d.lblPanSM_Click(); // the box stands on the start and finish panel
+    for (int p = firstQueued; p < 999; ++p) {
+        d.lstPG->setListIndex(p);
+        d.lstPG_DblClick();
+    }
+    d.lstMg->setListIndex(0);
+    int next = firstQueued == 0 ? 1 : 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.clearLog();
+        d.txtSegelNr->setText(QString::number(next++)); // the boats are "SWE 0" to "SWE 999"
+        state.ResumeTiming();
+        d.typeChar(d.txtSegelNr, 13);
+    }
+    int registered = 0; // one per round and the one left out, when every Enter registered
+    for (int i = 0; i < d.lstMg->ListCount(); ++i)
+        registered += d.lstMg->List(i).startsWith(QStringLiteral("¤")) ? 1 : 0;
+    state.counters["registered"] = registered;
+    state.counters["queue"] = d.lstMg->ListCount();
+}
+
+void BM_SailNumberFinish1000Queued(benchmark::State& state) {
+    sailNumberFinishes(state, 0);
+}
+BENCHMARK(BM_SailNumberFinish1000Queued)
+    ->Iterations(150)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// The boats typed are not queued yet: each joins the end of a queue of 849 and more first.
+void BM_SailNumberFinish1000NotQueued(benchmark::State& state) {
+    sailNumberFinishes(state, 150);
+}
+BENCHMARK(BM_SailNumberFinish1000NotQueued)
+    ->Iterations(150)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// The search alone: one typed number against the sail ids of 1000 boats.
+void BM_FindSailNumber1000(benchmark::State& state) {
+    BenchDesk bench;
+    bench.writeRace(1000, 0);
+    race::Race race;
+    race.open(bench.path(QStringLiteral("Stor.dat")), true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(race::findSailNumber(race, QStringLiteral("4 4 1")));
+}
+BENCHMARK(BM_FindSailNumber1000)->Unit(benchmark::kMicrosecond);
 
 // The result list of 1000 finished boats: all queued, ranked by one more registration, then listed.
 void BM_ResultList1000(benchmark::State& state) {

@@ -208,6 +208,20 @@ void frmMain::buildStartAndFinishPanel() {
 
     imgAdmin = place(add<controls::Picture>(QStringLiteral("imgAdmin"), a), 180, 3540, 6495, 2295);
     imgAdmin->setImage(QImage(QStringLiteral(":/pictures/Bakgrund.png")));
+    // Over the picture, under the info text, beside the finish panel: the box for finishing a boat by
+    // its sail number, shown while a race is under way.
+    lblSegelNr = place(
+        add<controls::Label>(QStringLiteral("lblSegelNr"), a, QStringLiteral("Segelnr + Enter = Målgång")),
+        3315, 3660, 3000, 240);
+    lblSegelNr->setVisible(false);
+    txtSegelNr = place(add<controls::TextBox>(QStringLiteral("txtSegelNr"), a), 3315, 3900, 3000, 420);
+    controls::setFont(txtSegelNr, SansSerif, 12, true);
+    setBackColor(txtSegelNr, FieldColour);
+    setForeColor(txtSegelNr, DarkBlue);
+    txtSegelNr->setToolTip(QStringLiteral("Skriv båtens segelnummer och tryck <Enter> när den går över "
+                                          "mållinjen: båten får sin måltid på en gång, som vid ett klick "
+                                          "i Målgång För"));
+    txtSegelNr->setVisible(false);
     txtInfo = place(add<controls::MultiLineTextBox>(QStringLiteral("txtInfo"), a), 180, 3540, 6495, 2295);
     txtInfo->setReadOnly(true);
     txtInfo->setText(deskInfoText());

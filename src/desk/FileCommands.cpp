@@ -131,6 +131,7 @@ void frmMain::RensaDesken() {
     lstSortMG->Clear();
     race_.clearQueue(); // finish marks stay with their boats
     StartMsg->setVisible(false);
+    showSegelNr(false);
     panDeltagare->setCaption(QStringLiteral("  Deltagare"));
     StartButton->setEnabled(true);
 }

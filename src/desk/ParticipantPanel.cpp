@@ -105,6 +105,7 @@ void frmMain::showUpdateError() {
 void frmMain::resetAfterRefusedSave() {
     txtStartTid->setText(QString());
     StartMsg->setVisible(false);
+    showSegelNr(false);
     lstPG->Clear();
     lblPanD_Click();
 }

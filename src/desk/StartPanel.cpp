@@ -69,6 +69,7 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
     GemensamStart = *typed;
     lblDatum[0]->setCaption(txtStartTid->Text().left(10));
     StartMsg->setVisible(true);
+    showSegelNr(true);
     fillApproachList();
     SparaStartTid();
     journalStart(oldStart);

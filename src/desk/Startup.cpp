@@ -119,6 +119,7 @@ void frmMain::listParticipants() {
 
 void frmMain::showStartTime() {
     StartMsg->setVisible(true);
+    showSegelNr(true);
     txtStartTid->setText(timing::formatDate(GemensamStart, QStringLiteral("yyyy-mm-dd    hh:mm:ss")));
     lblDatum[0]->setCaption(txtStartTid->text().left(10));
 }

@@ -41,9 +41,9 @@ void frmMain::wireHandlers() {
 
     // Fields light up while they have the focus.
     constexpr std::uint32_t Field = 0xDEEFEF, FieldFocus = 0xFEF0D3;
-    for (QWidget* box :
-         {static_cast<QWidget*>(Namn), static_cast<QWidget*>(SegelId), static_cast<QWidget*>(BTyp),
-          static_cast<QWidget*>(LysTal), static_cast<QWidget*>(CommentsBox)})
+    for (QWidget* box : {static_cast<QWidget*>(Namn), static_cast<QWidget*>(SegelId),
+                         static_cast<QWidget*>(BTyp), static_cast<QWidget*>(LysTal),
+                         static_cast<QWidget*>(CommentsBox), static_cast<QWidget*>(txtSegelNr)})
         setFocusHandlers(
             box, [box] { controls::setBackColor(box, FieldFocus); },
             [box] { controls::setBackColor(box, Field); });
@@ -56,6 +56,7 @@ void frmMain::wireHandlers() {
     lstPG->onDblClick = [this] { lstPG_DblClick(); };
     lstMg->onClick = [this] { lstMg_Click(); };
     MTid->onKeyPress = [this](int key) { return MTid_KeyPress(key); };
+    txtSegelNr->onKeyPress = [this](int key) { return txtSegelNr_KeyPress(key); };
 
     onUnload = [this] { Form_Unload(); };
 }

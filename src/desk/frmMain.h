@@ -105,6 +105,9 @@ public:
     int MTid_KeyPress(int keyAscii);
     void SparaMalTid(int record, double finishTime);
 
+    // Finish by sail number.
+    int txtSegelNr_KeyPress(int keyAscii);
+
     // Result commands.
     void lblfrmRes_Click();
     void lblPanPrint_Click();
@@ -146,6 +149,8 @@ public:
     controls::TextBox* MTid;
     controls::Label *STid, *KTid;
     controls::Picture* imgAdmin;
+    controls::Label* lblSegelNr;
+    controls::TextBox* txtSegelNr;
     controls::MultiLineTextBox* txtInfo;
 
 protected:
@@ -189,6 +194,9 @@ private:
     void journalFinish(race_data::JournalEvent event, int record, double oldTime, double newTime);
     void journalStart(double oldStart);
     void addImportedEntries(const race_data::EntryList& list);
+    void showSegelNr(bool shown);
+    void refuseSegelNr(const QString& typed, std::vector<int> found);
+    int queueForFinish(int record);
     void showUpdateError();
     void resetAfterRefusedSave();
     platform::FileDialogRequest raceFileDialog() const;

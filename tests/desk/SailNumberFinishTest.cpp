@@ -1,0 +1,96 @@
+// The finish by sail number: when the box is there, what covers it, and Enter never reaching it.
+#include "DeskFixture.h"
+
+#include "ControlProps.h"
+
+#include <QFile>
+
+namespace {
+
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+bool segelNrShown(const frmMain& d) {
+    return controls::ownVisible(d.txtSegelNr) && controls::ownVisible(d.lblSegelNr);
+}
+
+} // namespace
+
+class SailNumberFinishTest : public DeskTest {
+protected:
+    frmMain& loaded() {
+        writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("SWE 4410"), 1.0f},
+                                               {QStringLiteral("Bertil"), QStringLiteral("S-2"), 1.13f}});
+        writeSettings(path(QStringLiteral("Höst.dat")), QString());
+        clock(2003, 7, 5, 10, 0, 0);
+        return load();
+    }
+    void typeText(frmMain& d, const QString& text) {
+        for (const QChar c : text)
+            d.typeChar(d.txtSegelNr, c.unicode());
+    }
+};
+
+TEST_F(SailNumberFinishTest, ShownWhileARaceIsUnderWay) {
+    frmMain& d = loaded();
+    EXPECT_FALSE(segelNrShown(d));
+    d.StartButton_Click();
+    EXPECT_TRUE(segelNrShown(d));
+    frmMain& again = restart(); // the start is restored from the records
+    EXPECT_TRUE(segelNrShown(again));
+    scripted.dialogs.queueFile(path(QStringLiteral("Ny.dat")));
+    again.lblNewFile_Click();
+    EXPECT_FALSE(segelNrShown(again));
+}
+
+TEST_F(SailNumberFinishTest, ShownByATypedStart) {
+    frmMain& d = loaded();
+    d.txtStartTid->setText(QStringLiteral("2003-07-05    10:00:00"));
+    d.typeChar(d.txtStartTid, 13);
+    EXPECT_TRUE(segelNrShown(d));
+}
+
+TEST_F(SailNumberFinishTest, HiddenByARefusedSaveOfTheFinish) {
+    // A race under way whose race file turned read-only since the start.
+    writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("SWE 4410"), 1.0f}},
+              july5(10, 0, 0));
+    writeSettings(path(QStringLiteral("Höst.dat")), QString());
+    QFile::setPermissions(path(QStringLiteral("Höst.dat")), QFileDevice::ReadOwner);
+    frmMain& d = load();
+    ASSERT_TRUE(segelNrShown(d));
+    clock(2003, 7, 5, 12, 0, 0);
+    typeText(d, QStringLiteral("4410\r"));
+    EXPECT_TRUE(messageTexts().value(0).startsWith(QStringLiteral("Fel vid UppDatering")));
+    EXPECT_FALSE(segelNrShown(d));
+    EXPECT_EQ(entries(d.lstMg), QStringList{QStringLiteral("¤Anna , SWE 4410")});
+}
+
+TEST_F(SailNumberFinishTest, LiesOverThePictureAndUnderTheInfoText) {
+    frmMain& d = loaded();
+    d.StartButton_Click();
+    d.lblPanSM_Click();
+    const QPoint middle = d.txtSegelNr->geometry().center();
+    EXPECT_EQ(d.panAdmin->childAt(middle), d.txtSegelNr);
+    d.lblInfo_Click();
+    const QWidget* top = d.panAdmin->childAt(middle);
+    EXPECT_TRUE(top == d.txtInfo || d.txtInfo->isAncestorOf(top));
+    d.lblInfo_Click();
+    EXPECT_EQ(d.panAdmin->childAt(middle), d.txtSegelNr);
+}
+
+TEST_F(SailNumberFinishTest, EnterRegistersWithoutReachingTheBoxAndKeepsTheFocus) {
+    frmMain& d = loaded();
+    d.StartButton_Click();
+    d.lblPanSM_Click();
+    clock(2003, 7, 5, 12, 30, 15);
+    typeText(d, QStringLiteral("4410\r"));
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(12, 30, 15));
+    EXPECT_EQ(d.txtSegelNr->text(), QString());
+    EXPECT_EQ(controls::Form::focusedControl(), d.txtSegelNr);
+    EXPECT_TRUE(messageTexts().isEmpty()); // no edit message from the participant panel
+    // An unknown number stays as typed, without the Enter.
+    typeText(d, QStringLiteral("S-3\r"));
+    EXPECT_EQ(d.txtSegelNr->text(), QStringLiteral("S-3"));
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Inget segelnummer S-3")});
+}

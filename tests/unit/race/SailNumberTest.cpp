@@ -1,0 +1,88 @@
+#include "SailNumber.h"
+#include "Race.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MatchCase {
+    const char* segelId;
+    const char* typed;
+    bool matches;
+};
+
+class SailIdMatches : public testing::TestWithParam<MatchCase> {};
+
+TEST_P(SailIdMatches, ComparesWithoutBlanksDashesAndCase) {
+    const MatchCase& c = GetParam();
+    EXPECT_EQ(race::sailIdMatches(QString::fromUtf8(c.segelId), QString::fromUtf8(c.typed)), c.matches)
+        << c.segelId << " typed " << c.typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SailIdMatches,
+    testing::Values(
+        // The whole id, however it is spaced, dashed or cased.
+        MatchCase{"SWE 4410", "swe4410", true}, MatchCase{"S-4410", "s 4410", true},
+        MatchCase{"swe-44 10", "SWE 4410", true}, MatchCase{"Å 12", "å-12", true},
+        MatchCase{"S\u2013123", "S123", true}, // an en dash from a Windows-1252 file
+        // Digits alone find the id with those digits, whatever letters stand around them.
+        MatchCase{"SWE 4410", "4410", true}, MatchCase{"S-4410", "4410", true},
+        MatchCase{"4410", "44 10", true}, MatchCase{"GBR 44A10", "4410", true},
+        // Digits are compared whole: no prefix, suffix or leading-zero match.
+        MatchCase{"SWE 44101", "4410", false}, MatchCase{"SWE 410", "4410", false},
+        MatchCase{"SWE 04410", "4410", false},
+        // A text with letters must be the whole id; its digits alone are not enough.
+        MatchCase{"SWE 4410", "S4410", false}, MatchCase{"S-4410", "SWE4410", false},
+        MatchCase{"SWE 4410", "SWE", false},
+        // Nothing typed, or only blanks and dashes, finds nothing, not even a boat without an id.
+        MatchCase{"", "", false}, MatchCase{"", " - ", false}, MatchCase{"ABC", "", false}));
+
+TEST(SailNumberKey, DropsTheNulPaddingOfADamagedRecord) {
+    EXPECT_EQ(race::sailNumberKey(QStringLiteral("S 1") + QChar(0) + QChar(0)), QStringLiteral("s1"));
+}
+
+// A race file with the given sail ids as records 1, 2, ...; a null id is a removed participant.
+class FindSailNumber : public testing::Test {
+protected:
+    void write(const std::vector<const char*>& ids) {
+        race_data::RaceFiles files;
+        files.open(dat());
+        int n = 0;
+        for (const char* id : ids) {
+            DeltagarPost post;
+            post.Namn = QStringLiteral("Båt %1").arg(++n);
+            post.SegelId = id ? QString::fromUtf8(id) : QStringLiteral("S-4410");
+            post.Borttagen = id ? 0 : -1;
+            files.writeRecord(n, post);
+        }
+        files.close();
+        race.open(dat(), true);
+    }
+    QString dat() const { return dir.filePath(QStringLiteral("Höst.dat")); }
+
+    QTemporaryDir dir;
+    race::Race race;
+};
+
+TEST_F(FindSailNumber, AnswersNoneOneOrSeveralLiveRecordsInRecordOrder) {
+    write({"GBR 12", nullptr, "S-4410", "SWE 7", "SWE 4410", "4410"});
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("4410")), (std::vector<int>{3, 5, 6}));
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("swe 4410")), (std::vector<int>{5}));
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("7")), (std::vector<int>{4}));
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("12")), (std::vector<int>{1}));
+    EXPECT_TRUE(race::findSailNumber(race, QStringLiteral("4411")).empty());
+    EXPECT_TRUE(race::findSailNumber(race, QString()).empty());
+}
+
+TEST_F(FindSailNumber, FollowsAnIdChangedDuringTheRace) {
+    write({"SWE 1", "SWE 2"});
+    DeltagarPost post = race.record(2);
+    post.SegelId = QStringLiteral("FIN 2");
+    race.saveParticipant(2, post, QString(), QStringLiteral("Båt 2 , FIN 2"));
+    EXPECT_TRUE(race::findSailNumber(race, QStringLiteral("SWE2")).empty());
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("fin-2")), (std::vector<int>{2}));
+}
+
+} // namespace
