@@ -43,6 +43,7 @@ platform::FileDialogRequest frmMain::raceFileDialog() const {
 }
 
 void frmMain::lblNewFile_Click() {
+    const Command command(*this);
     lblPanD_Click();
     trapErrors([this] {
         platform::FileDialogRequest request = raceFileDialog();
@@ -52,7 +53,7 @@ void frmMain::lblNewFile_Click() {
         if (DataFil.isEmpty()) return;
         TavlingsNamn = race_data::raceName(DataFil);
         KommentarFil = race_data::commentFileName(DataFil);
-        race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+        saveSettings();
         lstDeltagare->Clear();
         AntalDeltagare = 0;
         GemensamStart = 0;
@@ -64,6 +65,7 @@ void frmMain::lblNewFile_Click() {
 }
 
 void frmMain::lblOpen_Click() {
+    const Command command(*this);
     const bool opened = trapErrors([this] {
         platform::FileDialogRequest request = raceFileDialog();
         request.title = QStringLiteral("Öppna Startlista");
@@ -87,7 +89,7 @@ void frmMain::lblOpen_Click() {
     GemensamStart = race_.lastStartTid();
     race_.markFinishedRecords();
     syncFlags();
-    race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+    saveSettings();
     if (!(GemensamStart > 0)) {
         lblPanD_Click();
     } else {
@@ -103,13 +105,20 @@ void frmMain::lblOpen_Click() {
 }
 
 void frmMain::lblSave_Click() {
-    trapErrors([this] {
+    // A race whose files have vanished is written anew from what the desk holds: there is nothing to copy.
+    std::optional<std::vector<race_data::HeldRecord>> held;
+    if (race_.filesOpen() && !race_.files().stillAtPath()) held = race_.heldRecords();
+    trapErrors([this, &held] {
         closeRaceFiles();
         platform::FileDialogRequest request = raceFileDialog();
         request.save = true;
         request.title = QStringLiteral("Spara fil som ...");
         request.fileName = QString();
         SparaSomFil = chooseFile(platform_.dialogs, request);
+        if (held) {
+            race_data::writeRaceAnew(SparaSomFil, *held);
+            return;
+        }
         if (!DataFil.isEmpty()) copyReplacing(DataFil, SparaSomFil);
         copyReplacing(race_data::commentFileName(DataFil), race_data::commentFileName(SparaSomFil));
     });

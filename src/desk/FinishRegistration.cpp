@@ -24,6 +24,7 @@ void frmMain::lstPG_DblClick() {
 }
 
 void frmMain::lstMg_Click() {
+    const Command command(*this);
     const int selected = lstMg->ListIndex();
     if (selected < 0) return;
     const int record = lstMg->ItemData(selected);
@@ -62,7 +63,7 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
     const double oldTime = race_.record(record).MalTid;
     SparaMalTid(record, finishTime);
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
-    race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+    saveSettings();
     StartButton->setEnabled(false);
     journalFinish(markEntry ? race_data::JournalEvent::Mal : race_data::JournalEvent::NyTid, record, oldTime,
                   finishTime);
@@ -70,6 +71,7 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
 
 int frmMain::MTid_KeyPress(int keyAscii) {
     if (keyAscii != 13) return keyAscii;
+    const Command command(*this);
     const int selected = lstMg->ListIndex();
     if (selected < 0) return keyAscii;
     const int record = lstMg->ItemData(selected);
@@ -95,7 +97,7 @@ int frmMain::MTid_KeyPress(int keyAscii) {
     const double oldTime = race_.record(record).MalTid;
     SparaMalTid(record, AktMalTid);
     // The finish is in the settings at once: a typed time survives an abrupt end like a click.
-    race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+    saveSettings();
     journalFinish(race_data::JournalEvent::InskrivenTid, record, oldTime, *typed);
     platform_.dialogs.beep();
     return keyAscii;
@@ -116,6 +118,9 @@ void frmMain::SparaMalTid(int record, double finishTime) {
     if (finish.failure && finish.failure->number() == runtime_error_numbers::PathFileAccess) {
         showUpdateError();
         resetAfterRefusedSave();
+    } else if (finish.failure) { // the boat stays marked: the desk keeps what the operator saw
+        showWriteFailure(*finish.failure, QStringLiteral("Målgången för ") + finish.entry +
+                                              QStringLiteral(" är inte sparad."));
     }
     showRankingMoves(finish.moves);
     syncFlags();

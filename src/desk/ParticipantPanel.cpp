@@ -95,12 +95,6 @@ void frmMain::CancelButton_Click() {
     VisaListKnappar();
 }
 
-void frmMain::showUpdateError() {
-    msg(QStringLiteral("Fel vid UppDatering\r\n\r\nFilen är förmodligen Skrivskyddad\r\n\r\n"
-                       "Lösning : <Spara Som> nytt namn Öppna utforska"),
-        platform::Buttons::OK, platform::Icon::Critical);
-}
-
 // After a refused save the start panel no longer claims a race under way, and the list is shown.
 void frmMain::resetAfterRefusedSave() {
     txtStartTid->setText(QString());
@@ -111,6 +105,7 @@ void frmMain::resetAfterRefusedSave() {
 }
 
 void frmMain::OkButton_Click() {
+    const Command command(*this);
     if (Namn->Text().isEmpty()) {
         msg(QStringLiteral("Namn får inte vara tomt"));
         setFocusTo(Namn);
@@ -142,6 +137,8 @@ void frmMain::OkButton_Click() {
         if (e.number() == runtime_error_numbers::PathFileAccess) {
             showUpdateError();
             resetAfterRefusedSave();
+        } else if (e.number() != runtime_error_numbers::BadFileNumber) { // closed after "Spara Som": silent
+            showWriteFailure(e, QStringLiteral("Deltagaren är inte sparad."));
         }
     }
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });
@@ -150,6 +147,7 @@ void frmMain::OkButton_Click() {
 }
 
 void frmMain::DeleteButton_Click() {
+    const Command command(*this);
     const platform::Answer sure =
         ask(QStringLiteral("Varning du håller på att ta bort en deltagare !"), QStringLiteral("lstDeltagare"),
             platform::Buttons::OKCancel, platform::Icon::Critical, platform::Answer::Cancel);

@@ -45,7 +45,7 @@ bool frmMain::syncFlags() {
 // When boats move in the list, their flags move too, and the settings file must say so at once: a
 // restart would otherwise give a finish to the boat that took another's place.
 void frmMain::saveMovedFlags() {
-    if (syncFlags()) race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+    if (syncFlags()) saveSettings();
 }
 
 void frmMain::fillApproachList() {

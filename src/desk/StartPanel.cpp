@@ -14,6 +14,7 @@ std::optional<platform::Answer> frmMain::askNewStart() {
 }
 
 void frmMain::StartButton_Click() {
+    const Command command(*this);
     if (TavlingsNamn == QLatin1String("Exempel")) {
         msg(QStringLiteral("Du kan inte göra Start på denna\r\nExempelfil den är skrivskyddad.\r\n\r\n"
                            "Ta kopia, byt namn (Spara Som...)\r\nÖppna den nya och provkör som Test"));
@@ -38,6 +39,7 @@ void frmMain::StartButton_Click() {
 
 int frmMain::txtStartTid_KeyPress(int keyAscii) {
     if (keyAscii != 13) return keyAscii;
+    const Command command(*this);
     // A text that does not read as a date and time changes nothing, and asks nothing either.
     const std::optional<double> typed = timing::typedStartTime(txtStartTid->Text());
     if (!typed) {

@@ -28,8 +28,14 @@ void frmMain::Form_Activate() {
             DataFil = s.DataFil;
             BatarIMalText = s.BatarIMalText;
             BatarIMal = s.BatarIMal;
-            if (!race_data::FilFinns(DataFil))
+            if (!race_data::FilFinns(DataFil)) {
+                // A race named by the settings that cannot be opened is never replaced silently.
+                if (!DataFil.isEmpty() && DataFil != QLatin1String("NC"))
+                    msg(QStringLiteral("Den senaste tävlingsfilen kan inte öppnas:\r\n") + DataFil +
+                            QStringLiteral("\r\n\r\nExempel.dat öppnas i stället."),
+                        platform::Buttons::OK, platform::Icon::Exclamation);
                 DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
+            }
             TavlingsNamn = race_data::raceName(DataFil);
             panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
             setWindowTitle(QStringLiteral("Brisrundan     ") + TavlingsNamn);
@@ -79,8 +85,9 @@ void frmMain::showLoadedRace() {
 }
 
 void frmMain::Form_Unload() {
+    const Command command(*this);
     if (!loaded_) return;
-    race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal);
+    saveSettings();
     closeRaceFiles();
     unloadBoth();
 }

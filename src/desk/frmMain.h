@@ -198,6 +198,21 @@ private:
     void refuseSegelNr(const QString& typed, std::vector<int> found);
     int queueForFinish(int record);
     void showUpdateError();
+    void showWriteFailure(const RuntimeError& failure, const QString& consequence);
+    void saveSettings();
+    // One handler's run: a write failure is told once in it, however many writes fail.
+    class Command {
+    public:
+        explicit Command(frmMain& desk);
+        ~Command();
+        Command(const Command&) = delete;
+        Command& operator=(const Command&) = delete;
+
+    private:
+        frmMain& desk_;
+    };
+    int commandDepth_ = 0;
+    bool toldWriteFailure_ = false;
     void resetAfterRefusedSave();
     platform::FileDialogRequest raceFileDialog() const;
 

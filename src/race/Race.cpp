@@ -13,12 +13,9 @@ namespace {
 const DeltagarPost NoRecord{};
 }
 
-QString rankingKey(double korrigeradTid) {
-    return timing::korrTidKey(timing::TidText(korrigeradTid));
-}
-
 void Race::open(const QString& dataFil, bool trimSegelId) {
     records_.clear();
+    unsaved_.clear();
     entries_.clear();
     marks_.clear();
     clearQueue();
@@ -85,7 +82,13 @@ void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, con
         post.KommentarPos = 0;
         post.KommentarLen = 0;
     }
-    files_.writeRecord(n, post);
+    try {
+        files_.writeRecord(n, post);
+    } catch (const RuntimeError&) {
+        unsaved_[n] = post;
+        throw;
+    }
+    unsaved_.erase(n);
     if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));
     records_[std::size_t(n) - 1] = post;
     if (commentFailure) throw *commentFailure;
@@ -175,6 +178,18 @@ int Race::enqueue(int n) {
     return int(queue_.size()) - 1;
 }
 
+std::vector<race_data::HeldRecord> Race::heldRecords() const {
+    std::vector<race_data::HeldRecord> held;
+    int last = int(records_.size());
+    for (const auto& [n, post] : unsaved_)
+        last = std::max(last, n);
+    for (int n = 1; n <= last; ++n) {
+        const auto unsaved = unsaved_.find(n);
+        held.push_back({n, unsaved != unsaved_.end() ? unsaved->second : record(n), comment(n)});
+    }
+    return held;
+}
+
 void Race::clearQueue() {
     queue_.clear();
     ranking_.clear();
@@ -192,7 +207,8 @@ std::vector<Ranking::Move> Race::rankNewlyQueued() {
     std::vector<Ranking::Move> moves;
     for (; rankedUpTo_ < queue_.size(); ++rankedUpTo_) {
         const QueueEntry& q = queue_[rankedUpTo_];
-        moves.push_back(ranking_.place(q.record, rankingKey(record(q.record).KorrigeradTid), q.order));
+        moves.push_back(
+            ranking_.place(q.record, timing::rankingKey(record(q.record).KorrigeradTid), q.order));
     }
     return moves;
 }
@@ -222,7 +238,7 @@ Finish Race::registerFinish(int n, double t) {
     }
     const int at = queueIndexOf(n);
     const std::uint64_t order = at >= 0 ? queue_[std::size_t(at)].order : nextOrder_++;
-    f.moves.push_back(ranking_.place(n, rankingKey(f.corrected), order));
+    f.moves.push_back(ranking_.place(n, timing::rankingKey(f.corrected), order));
     return f;
 }
 

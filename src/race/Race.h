@@ -67,6 +67,8 @@ public:
     // Writes the record with its deletion mark; the boat leaves the marks, the queue and the ranking.
     // Returns the queue position it left, or -1.
     int deleteParticipant(int n, DeltagarPost post);
+    // Every record as the desk holds it, with its comment: what a registration could not write included.
+    std::vector<race_data::HeldRecord> heldRecords() const;
     // Flushes both files to the device.
     void flush() { files_.sync(); }
 
@@ -110,7 +112,8 @@ private:
     std::vector<Ranking::Move> rankNewlyQueued();
 
     race_data::RaceFiles files_;
-    std::vector<DeltagarPost> records_; // index n - 1
+    std::vector<DeltagarPost> records_;             // index n - 1, as on the disk
+    std::unordered_map<int, DeltagarPost> unsaved_; // records whose last write failed
     std::unordered_map<int, QString> entries_;
     std::unordered_map<int, QString> marks_;
     std::vector<QueueEntry> queue_;
@@ -120,8 +123,5 @@ private:
     double start_ = 0.0;
     double lastStartTid_ = 0.0;
 };
-
-// The ranking key of a corrected time.
-QString rankingKey(double korrigeradTid);
 
 } // namespace race

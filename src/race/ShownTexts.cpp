@@ -31,12 +31,15 @@ ShownTexts shownTexts(const DeltagarPost& post, double raceStart) {
     t.SegelId = trimBlanks(post.SegelId);
     t.BTyp = trimBlanks(post.BTyp);
     t.LysTal = timing::lysTalText(post.LysTal);
-    t.Start = raceStart == 0 ? NoTime : timing::clockText(post.StartTid);
+    // A damaged time (not finite, negative, out of the calendar) shows as empty.
+    const auto clock = [](double v) { return timing::isUsableTime(v) ? timing::clockText(v) : QString(); };
+    t.Start = raceStart == 0 ? NoTime : clock(post.StartTid);
     if (post.MalTid == 0) {
         t.SlutTid = NoTime;
     } else {
-        t.SlutTid = timing::clockText(post.MalTid);
-        if (std::floor(post.MalTid) != 0) t.finishDate = timing::dateText(post.MalTid);
+        t.SlutTid = clock(post.MalTid);
+        if (timing::isUsableTime(post.MalTid) && std::floor(post.MalTid) != 0)
+            t.finishDate = timing::dateText(post.MalTid);
     }
     t.TotTid = timing::TidText(post.SeglTid);
     t.KorrTid = timing::TidText(post.KorrigeradTid);

@@ -1,0 +1,39 @@
+// Telling the operator about a write that failed: once per command, naming the file and the reason.
+#include "frmMain.h"
+
+#include "FileFailure.h"
+#include "Settings.h"
+
+namespace {
+const QString UpdateError =
+    QStringLiteral("Fel vid UppDatering\r\n\r\nFilen är förmodligen Skrivskyddad\r\n\r\n"
+                   "Lösning : <Spara Som> nytt namn Öppna utforska");
+}
+
+frmMain::Command::Command(frmMain& desk) : desk_(desk) {
+    if (desk_.commandDepth_++ == 0) desk_.toldWriteFailure_ = false;
+}
+frmMain::Command::~Command() {
+    --desk_.commandDepth_;
+}
+
+void frmMain::showUpdateError() {
+    msg(UpdateError, platform::Buttons::OK, platform::Icon::Critical);
+}
+
+// The write-failure message with the file and the system's reason, and what it means for the race.
+void frmMain::showWriteFailure(const RuntimeError& failure, const QString& consequence) {
+    if (toldWriteFailure_) return;
+    toldWriteFailure_ = true;
+    QString text = UpdateError;
+    const QString file = base::fileFailureLine(failure);
+    if (!file.isEmpty()) text += QStringLiteral("\r\n\r\n") + file;
+    if (!consequence.isEmpty()) text += QStringLiteral("\r\n") + consequence;
+    msg(text, platform::Buttons::OK, platform::Icon::Critical);
+}
+
+void frmMain::saveSettings() {
+    if (const std::optional<RuntimeError> failure =
+            race_data::SparaInstallningar(race_data::settingsPath(appPath()), DataFil, BatarIMal))
+        showWriteFailure(*failure, QStringLiteral("Inställningarna är inte sparade."));
+}
