@@ -1,0 +1,116 @@
+// Faults on a real disk during a race: each failing write is told once with the file and the reason,
+// nothing is torn, a vanished race file is noticed and can be saved anew, start-up never blocks.
+#include "DeskFixture.h"
+#include "FileSizeLimit.h"
+
+#include "RaceFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
+
+namespace {
+
+double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+const QString Race = QStringLiteral("Höst.dat");
+
+} // namespace
+
+class WriteFailuresTest : public DeskTest {
+protected:
+    frmMain& started() {
+        writeRace(Race, {{QStringLiteral("Alfa"), QStringLiteral("S1")},
+                         {QStringLiteral("Beta"), QStringLiteral("S2")},
+                         {QStringLiteral("Cesar"), QStringLiteral("S3")}});
+        writeSettings(path(Race), QStringLiteral("NC"));
+        clock(2003, 7, 5, 10, 0, 0);
+        frmMain& d = load();
+        d.StartButton_Click();
+        d.lblPanSM_Click();
+        return d;
+    }
+    void finish(frmMain& d, int position) {
+        d.lstPG->setListIndex(position);
+        d.lstPG_DblClick();
+        clock(2003, 7, 5, 11, 0, 0);
+        d.lstMg->setListIndex(d.lstMg->ListCount() - 1);
+    }
+};
+
+TEST_F(WriteFailuresTest, FullDiskDuringAFinishIsToldOnceAndTornNothing) {
+    frmMain& d = started();
+    const qint64 before = QFileInfo(path(Race)).size();
+    {
+        const FileSizeLimit full(200); // Cesar's record lies at bytes 186 to 278
+        finish(d, 2);
+    }
+    const QStringList texts = messageTexts();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Fel vid UppDatering")));
+    EXPECT_TRUE(texts[0].contains(path(Race)));
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("Målgången för Cesar , S3 är inte sparad.")));
+    EXPECT_EQ(QFileInfo(path(Race)).size(), before);
+    EXPECT_EQ(record(Race, 3).MalTid, 0.0);
+    EXPECT_EQ(entries(d.lstMg), QStringList{QStringLiteral("¤Cesar , S3")}); // what the operator saw
+}
+
+TEST_F(WriteFailuresTest, VanishedRaceFileIsNoticedAndSavedAnewFromTheDesk) {
+    frmMain& d = started();
+    finish(d, 0);
+    QFile::remove(path(Race));
+    finish(d, 2);
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("Filen finns inte längre")));
+    EXPECT_FALSE(QFileInfo::exists(path(Race))); // nothing written into the unlinked file's place
+    scripted.dialogs.queueFile(QStringLiteral("Kopia"));
+    d.lblSave_Click();
+    ASSERT_EQ(recordCount(QStringLiteral("Kopia.dat")), 3);
+    EXPECT_EQ(record(QStringLiteral("Kopia.dat"), 1).MalTid, july5(11, 0, 0));
+    EXPECT_EQ(record(QStringLiteral("Kopia.dat"), 3).MalTid, july5(11, 0, 0)); // the unsaved finish too
+}
+
+TEST_F(WriteFailuresTest, SettingsFileThatCannotBeReplacedIsTold) {
+    frmMain& d = started();
+    QFile::remove(path(QStringLiteral("Vindo.ini")));
+    QDir(dir.path()).mkdir(QStringLiteral("Vindo.ini"));
+    finish(d, 1);
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("Inställningarna är inte sparade.")));
+    EXPECT_EQ(record(Race, 2).MalTid, july5(11, 0, 0)); // the race file holds the finish
+}
+
+TEST_F(WriteFailuresTest, FifoNamedAsTheLastRaceNeitherBlocksNorOpensSilently) {
+    copyExample();
+    const QString fifo = path(QStringLiteral("Rör.dat"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    writeSettings(fifo, QStringLiteral("NC"));
+    frmMain& d = load();
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(fifo));
+    EXPECT_EQ(d.TavlingsNamn, QStringLiteral("Exempel"));
+}
+
+TEST_F(WriteFailuresTest, DamagedTimesShowEmptyAndRankLast) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    writeRace(
+        Race,
+        {{QStringLiteral("Alfa"), QStringLiteral("S1"), 1.0f, july5(11, 0, 0), 1.0 / 24},
+         {QStringLiteral("Beta"), QStringLiteral("S2"), 1.0f, nan, -std::numeric_limits<double>::infinity()},
+         {QStringLiteral("Cesar"), QStringLiteral("S3"), 1.0f, july5(12, 0, 0), 2.0 / 24}},
+        july5(10, 0, 0));
+    writeSettings(path(Race), QStringLiteral("x*x*x"));
+    frmMain& d = load();
+    ASSERT_EQ(d.lstSortMG->ListCount(), 3);
+    EXPECT_EQ(d.lstSortMG->ItemData(0), 1);
+    EXPECT_EQ(d.lstSortMG->ItemData(1), 3);
+    EXPECT_EQ(d.lstSortMG->ItemData(2), 2);
+    d.lstDeltagare->setListIndex(1);
+    EXPECT_EQ(d.SlutTid->caption(), QString());
+    EXPECT_EQ(d.KorrTid->caption(), QString());
+}
