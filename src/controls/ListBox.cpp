@@ -15,6 +15,9 @@ constexpr int InvalidPropertyValue = 380;
 
 ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(sorted) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line of text per entry: the view need not measure every entry after each change, which made
+    // selecting in a long list cost time in proportion to its length.
+    setUniformItemSizes(true);
     connect(
         this, &QListWidget::clicked, this,
         [this] {
