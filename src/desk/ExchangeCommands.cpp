@@ -84,8 +84,12 @@ void frmMain::addImportedEntries(const race_data::EntryList& list) {
         int record = 0;
         try {
             record = race_.addParticipant(e.Namn, e.SegelId, e.BTyp, e.LysTal);
-        } catch (const RuntimeError&) {
-            showUpdateError();
+        } catch (const RuntimeError& failure) {
+            if (failure.number() == runtime_error_numbers::PathFileAccess)
+                showUpdateError();
+            else
+                showWriteFailure(failure, QStringLiteral("Importen avbröts: ") + e.Namn +
+                                              QStringLiteral(" och båtarna efter är inte tillagda."));
             break;
         }
         ++AntalDeltagare;
