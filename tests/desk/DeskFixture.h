@@ -9,6 +9,11 @@
 #include <memory>
 #include <vector>
 
+// 2003-07-05 (a Saturday) at the given time of day, as a day count.
+inline double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
 struct Boat {
     QString namn;
     QString segelId;

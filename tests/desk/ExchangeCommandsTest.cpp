@@ -8,10 +8,6 @@
 
 namespace {
 
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
 QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -7,14 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
-} // namespace
-
 TEST_F(DeskTest, NewRaceFileStartsEmptyAndTakesRecordOne) {
     copyExample();
     frmMain& d = load();

@@ -5,14 +5,6 @@
 #include "Settings.h"
 #include "frmResultat.h"
 
-namespace {
-
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
-} // namespace
-
 class FinishTest : public DeskTest {
 protected:
     // Anna (LYS 1.00) and Bertil (LYS 1.13), started at 10:00:00 on 5 July 2003.

@@ -5,14 +5,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
-} // namespace
-
 class JournalTest : public DeskTest {
 protected:
     frmMain& raceWithAnna() {

@@ -6,10 +6,6 @@
 
 namespace {
 
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
 QStringList row(const controls::ListView* lvw, int r) {
     QStringList cells;
     for (int c = 0; c < 7; ++c)

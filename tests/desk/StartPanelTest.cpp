@@ -5,10 +5,6 @@
 
 namespace {
 
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
 std::vector<Boat> boats(int n) {
     std::vector<Boat> list;
     for (int i = 0; i < n; ++i)

@@ -12,11 +12,6 @@
 
 namespace {
 
-// 2003-07-05 (a Saturday) at the given time of day, as a day count.
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
 const std::vector<Boat> fourBoats = {
     {QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0), 4.0 / 24},
     {QStringLiteral("Bertil"), QStringLiteral("S2")},

@@ -14,10 +14,6 @@
 
 namespace {
 
-double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
 const QString Race = QStringLiteral("Höst.dat");
 
 } // namespace
