@@ -139,11 +139,20 @@ void frmMain::OkButton_Click() {
             resetAfterRefusedSave();
         } else if (e.number() != runtime_error_numbers::BadFileNumber) { // closed after "Spara Som": silent
             showWriteFailure(e, QStringLiteral("Deltagaren är inte sparad."));
+            if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
         }
     }
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });
     VisaListKnappar();
     setFocusTo(lstDeltagare);
+}
+
+// A new boat whose record could not be written leaves the lists, so that no entry points at a record
+// the next boat will take; the panel keeps what was typed, and "Ok" tries again.
+void frmMain::withdrawUnsavedParticipant(int record, int position) {
+    showDeletedEntry(record, position, -1);
+    --AntalDeltagare;
+    setFocusTo(Namn);
 }
 
 void frmMain::DeleteButton_Click() {

@@ -214,6 +214,7 @@ private:
     int commandDepth_ = 0;
     bool toldWriteFailure_ = false;
     void resetAfterRefusedSave();
+    void withdrawUnsavedParticipant(int record, int position);
     platform::FileDialogRequest raceFileDialog() const;
 
     platform::Platform platform_; // a bundle of references, kept by value

@@ -85,7 +85,12 @@ void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, con
     try {
         files_.writeRecord(n, post);
     } catch (const RuntimeError&) {
-        unsaved_[n] = post;
+        // A new boat that never reached the file is not part of the race; a changed one is held so
+        // that a race saved anew still has the change.
+        if (n > int(records_.size()))
+            entries_.erase(n);
+        else
+            unsaved_[n] = post;
         throw;
     }
     unsaved_.erase(n);
@@ -103,12 +108,7 @@ int Race::addParticipant(const QString& Namn, const QString& SegelId, const QStr
     post.LysTal = LysTal;
     post.StartTid = start_;
     post.KommentarPos = nextCommentPosition();
-    try {
-        saveParticipant(n, post, QString(), entryText(Namn, SegelId));
-    } catch (const RuntimeError&) {
-        if (std::size_t(n) > records_.size()) entries_.erase(n);
-        throw;
-    }
+    saveParticipant(n, post, QString(), entryText(Namn, SegelId));
     return n;
 }
 

@@ -58,7 +58,8 @@ public:
 
     // Saves a participant: its comment is appended first, then the record that points at it, so a
     // record never points at bytes a later comment will fill. When the comment cannot be written the
-    // record is still written, without a comment, and the failure is thrown afterwards.
+    // record is still written, without a comment, and the failure is thrown afterwards. When the record
+    // cannot be written a new participant is forgotten and a changed one held as unsaved.
     void saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry);
     // A new participant appended as the participant panel saves one: the texts and LYS number given,
     // the race's start, no times, an empty comment. Returns its record number; throws RuntimeError

@@ -1,5 +1,6 @@
 // Faults on a real disk during a race: each failing write is told once with the file and the reason,
 // nothing is torn, a vanished race file is noticed and can be saved anew, start-up never blocks.
+#include "ControlProps.h"
 #include "DeskFixture.h"
 #include "FileSizeLimit.h"
 
@@ -54,6 +55,40 @@ TEST_F(WriteFailuresTest, FullDiskDuringAFinishIsToldOnceAndTornNothing) {
     EXPECT_EQ(QFileInfo(path(Race)).size(), before);
     EXPECT_EQ(record(Race, 3).MalTid, 0.0);
     EXPECT_EQ(entries(d.lstMg), QStringList{QStringLiteral("¤Cesar , S3")}); // what the operator saw
+
+    // After a restart the boat is still marked as over the line, and a click gives it its time.
+    frmMain& again = restart();
+    EXPECT_EQ(entries(again.lstMg), QStringList{QStringLiteral("¤Cesar , S3")});
+    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+    again.lstMg->setListIndex(0);
+    EXPECT_EQ(record(Race, 3).MalTid, july5(11, 0, 0));
+}
+
+TEST_F(WriteFailuresTest, ABoatAddedOnAFullDiskLeavesTheListsAndIsAddedWhenOkIsPressedAgain) {
+    frmMain& d = started();
+    const qint64 before = QFileInfo(path(Race)).size();
+    d.AddButton_Click();
+    const int waiting = d.lstPG->ListCount();
+    d.Namn->setText(QStringLiteral("Doris"));
+    d.SegelId->setText(QStringLiteral("S4"));
+    {
+        const FileSizeLimit full(before + 10);
+        d.OkButton_Click();
+    }
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("Deltagaren är inte sparad.")));
+    EXPECT_EQ(QFileInfo(path(Race)).size(), before);
+    EXPECT_EQ(d.lstDeltagare->ListCount(), 3);
+    EXPECT_EQ(d.lstPG->ListCount(), waiting);
+    EXPECT_TRUE(controls::ownVisible(d.OkButton));
+    EXPECT_EQ(d.Namn->Text(), QStringLiteral("Doris"));
+
+    d.OkButton_Click();
+    ASSERT_EQ(recordCount(Race), 4);
+    EXPECT_EQ(record(Race, 4).Namn.trimmed(), QStringLiteral("Doris"));
+    const QStringList listed = entries(d.lstDeltagare);
+    EXPECT_EQ(listed.size(), 4);
+    EXPECT_EQ(entries(restart().lstDeltagare), listed);
 }
 
 TEST_F(WriteFailuresTest, VanishedRaceFileIsNoticedAndSavedAnewFromTheDesk) {
