@@ -40,12 +40,9 @@ results::ResultExport startupResultList(race::Race& race, const QString& Tavling
     list.heading = results::designHeading();
     list.written = written;
     list.picture = QImage(QStringLiteral(":/pictures/Logo.png"));
-    race.startRef() = race.lastStartTid(); // the race's start, as a load reads it
-    if (!(race.start() > 0)) return list;  // without a start the window shows no rows
-    // As start-up restores a race under way: the finished boats queued in list order and ranked, and
-    // the finish date of the boat last queued handed to the result list.
-    race.markFinishedRecords();
-    race.restoreQueue(race.listedRecords());
+    race.restoreUnderWay();
+    if (!(race.start() > 0)) return list; // without a start the window shows no rows
+    // The finish date of the boat last queued is handed to the result list, as start-up does.
     const QString lastFinishDate =
         race.queue().empty()
             ? QString()

@@ -1,34 +1,22 @@
-// "Ny Startlista", "Öppna Startlista", "Spara Som . . ." and clearing the desk.
+// "Ny Startlista", "Öppna Startlista", "Spara Som . . ." and clearing the desk. A command that cannot
+// open, create or copy a race says why and leaves the desk showing the race it showed.
 #include "frmMain.h"
 
 #include "ControlProps.h"
 #include "DeskText.h"
 #include "ErrorStyles.h"
+#include "FileFailure.h"
 #include "RuntimeError.h"
 #include "Settings.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-constexpr int Cancelled = 32755; // the file dialog's cancel, raised as an error
-
-QString chooseFile(platform::Dialogs& dialogs, const platform::FileDialogRequest& request) {
-    const std::optional<QString> chosen = dialogs.fileDialog(request);
-    if (!chosen) throw RuntimeError(Cancelled, "Cancel was selected");
-    return *chosen;
-}
-
-// Copies a file over another, leaving the copy writable: a copy of the read-only example race is
-// meant to be raced in.
-void copyReplacing(const QString& from, const QString& to) {
-    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath()) return;
-    if (!QFileInfo::exists(from)) throw RuntimeError(runtime_error_numbers::FileNotFound);
-    if (QFileInfo::exists(to) && !QFile::remove(to))
-        throw RuntimeError(runtime_error_numbers::PathFileAccess);
-    if (!QFile::copy(from, to)) throw RuntimeError(runtime_error_numbers::PathFileAccess);
-    QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner);
+std::optional<QString> chooseFile(platform::Dialogs& dialogs, const platform::FileDialogRequest& request) {
+    std::optional<QString> chosen = dialogs.fileDialog(request);
+    if (chosen && chosen->isEmpty()) chosen.reset();
+    return chosen;
 }
 
 } // namespace
@@ -42,103 +30,124 @@ platform::FileDialogRequest frmMain::raceFileDialog() const {
     return request;
 }
 
+// The file and the reason, or the bare path where the failure names no file.
+void frmMain::tellRaceFailure(const QString& what, const QString& path, const RuntimeError& failure) {
+    QString text = what + QStringLiteral("\r\n") + path;
+    const QString file = base::fileFailureLine(failure);
+    if (!file.isEmpty()) text += QStringLiteral("\r\n\r\n") + file;
+    msg(text, platform::Buttons::OK, platform::Icon::Exclamation);
+}
+
 void frmMain::lblNewFile_Click() {
     const Command command(*this);
     lblPanD_Click();
-    trapErrors([this] {
-        platform::FileDialogRequest request = raceFileDialog();
-        request.title = QStringLiteral("Skriv i nya filens namn");
-        request.flags = 8192;
-        DataFil = chooseFile(platform_.dialogs, request);
-        if (DataFil.isEmpty()) return;
-        TavlingsNamn = race_data::raceName(DataFil);
-        KommentarFil = race_data::commentFileName(DataFil);
-        saveSettings();
-        lstDeltagare->Clear();
-        AntalDeltagare = 0;
-        GemensamStart = 0;
-        openRaceFiles(true);
-        VisaListKnappar();
-        RensaDesken();
-        setWindowTitle(QStringLiteral("Brisrundan    ") + TavlingsNamn);
-    });
+    platform::FileDialogRequest request = raceFileDialog();
+    request.title = QStringLiteral("Skriv i nya filens namn");
+    request.flags = 8192;
+    const std::optional<QString> chosen = chooseFile(platform_.dialogs, request);
+    if (!chosen) return;
+    if (QFileInfo::exists(*chosen)) {
+        const platform::Answer open =
+            ask(QStringLiteral("Tävlingen ") + race_data::raceName(*chosen) +
+                    QStringLiteral(" finns redan. Vill du öppna den?"),
+                QString(), platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
+        if (open == platform::Answer::Yes) openRace(*chosen, false);
+        return;
+    }
+    race::Race created = newRaceModel();
+    try {
+        created.open(*chosen, true);
+    } catch (const RuntimeError& e) {
+        tellRaceFailure(QStringLiteral("Tävlingen kan inte skapas:"), *chosen, e);
+        return;
+    }
+    race_ = std::move(created);
+    DataFil = *chosen;
+    TavlingsNamn = race_data::raceName(DataFil);
+    KommentarFil = race_data::commentFileName(DataFil);
+    saveSettings();
+    lstDeltagare->Clear();
+    AntalDeltagare = 0;
+    BatarIMal = freshFlags(0);
+    VisaListKnappar();
+    RensaDesken();
+    showRaceCaptions(QStringLiteral("Brisrundan    "));
 }
 
 void frmMain::lblOpen_Click() {
     const Command command(*this);
-    const bool opened = trapErrors([this] {
-        platform::FileDialogRequest request = raceFileDialog();
-        request.title = QStringLiteral("Öppna Startlista");
-        const QString chosen = chooseFile(platform_.dialogs, request);
-        DataFil = chosen;
-        if (DataFil.isEmpty()) throw RuntimeError(Cancelled);
-        AntalDeltagare = 0;
-        TavlingsNamn = race_data::raceName(DataFil);
-        setWindowTitle(QStringLiteral("Brisrundan    ") + TavlingsNamn);
-        panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
-        KommentarFil = race_data::commentFileName(DataFil);
-        lstDeltagare->Clear();
-        openRaceFiles(false);
-        listParticipants();
-    });
-    if (!opened) return;
-
-    skipOnError([this] { RensaDesken(); });
-    skipOnError([this] { panDeltagare->setCaption(participantListCaption(AntalDeltagare)); });
-    BatarIMal = freshFlags(AntalDeltagare);
-    GemensamStart = race_.lastStartTid();
-    race_.markFinishedRecords();
-    syncFlags();
-    saveSettings();
-    if (!(GemensamStart > 0)) {
-        lblPanD_Click();
-    } else {
-        skipOnError([this] { showStartTime(); });
-        lstPG->Clear();
-        lstMg->Clear();
-        lstSortMG->Clear();
-        skipOnError([this] { fillApproachList(); });
-        restoreFinishQueue();
-        lblPanSM_Click();
-    }
-    showLoadedRace();
+    platform::FileDialogRequest request = raceFileDialog();
+    request.title = QStringLiteral("Öppna Startlista");
+    const std::optional<QString> chosen = chooseFile(platform_.dialogs, request);
+    if (chosen) openRace(*chosen, false);
 }
 
+// The open command's road, also taken by "Ny Startlista" for a race that exists: the race is read into
+// a model of its own first, so that a failure leaves the race on show untouched.
+bool frmMain::openRace(const QString& path, bool trimSegelId) {
+    race::Race opened = newRaceModel();
+    try {
+        opened.open(path, trimSegelId);
+    } catch (const RuntimeError& e) {
+        tellRaceFailure(QStringLiteral("Tävlingen kan inte öppnas:"), path, e);
+        return false;
+    }
+    opened.restoreUnderWay();
+    RensaDesken();
+    race_ = std::move(opened);
+    DataFil = path;
+    TavlingsNamn = race_data::raceName(DataFil);
+    KommentarFil = race_data::commentFileName(DataFil);
+    AntalDeltagare = 0;
+    lstDeltagare->Clear();
+    listParticipants();
+    panDeltagare->setCaption(participantListCaption(AntalDeltagare));
+    BatarIMal = freshFlags(AntalDeltagare);
+    showRaceCaptions(QStringLiteral("Brisrundan    "));
+    showRaceUnderWay();
+    saveSettings();
+    showLoadedRace();
+    return true;
+}
+
+// "Spara Som": the race goes on in the copy, as in every program that saves under a new name.
 void frmMain::lblSave_Click() {
-    // A race whose files have vanished is written anew from what the desk holds: there is nothing to copy.
-    std::optional<std::vector<race_data::HeldRecord>> held;
-    if (race_.filesOpen() && !race_.files().stillAtPath()) held = race_.heldRecords();
-    trapErrors([this, &held] {
-        closeRaceFiles();
-        platform::FileDialogRequest request = raceFileDialog();
-        request.save = true;
-        request.title = QStringLiteral("Spara fil som ...");
-        request.fileName = QString();
-        SparaSomFil = chooseFile(platform_.dialogs, request);
-        if (held) {
-            race_data::writeRaceAnew(SparaSomFil, *held);
-            return;
-        }
-        if (!DataFil.isEmpty()) copyReplacing(DataFil, SparaSomFil);
-        copyReplacing(race_data::commentFileName(DataFil), race_data::commentFileName(SparaSomFil));
-    });
+    const Command command(*this);
+    platform::FileDialogRequest request = raceFileDialog();
+    request.save = true;
+    request.title = QStringLiteral("Spara fil som ...");
+    request.fileName = QString();
+    const std::optional<QString> chosen = chooseFile(platform_.dialogs, request);
+    if (!chosen) return;
+    SparaSomFil = *chosen;
+    if (race_data::sameFile(SparaSomFil, DataFil)) {
+        msg(QStringLiteral("Tävlingen är redan sparad i ") + DataFil +
+                QStringLiteral("\r\n\r\nVälj ett annat namn för kopian."),
+            platform::Buttons::OK, platform::Icon::Exclamation);
+        return;
+    }
+    try {
+        race_.continueAs(SparaSomFil);
+    } catch (const RuntimeError& e) {
+        tellRaceFailure(QStringLiteral("Tävlingen kan inte sparas som:"), SparaSomFil, e);
+        return;
+    }
+    DataFil = SparaSomFil;
+    TavlingsNamn = race_data::raceName(DataFil);
+    KommentarFil = race_data::commentFileName(DataFil);
+    showRaceCaptions(QStringLiteral("Brisrundan    "));
+    if (GemensamStart > 0) showRaceUnderWayCaption();
+    saveSettings();
 }
 
 void frmMain::RensaDesken() {
-    AktMalTid = 0;
-    AktSeglTid = 0;
-    AktKorrTid = 0;
-    for (controls::TextField* field :
-         std::initializer_list<controls::TextField*>{Namn, SegelId, BTyp, LysTal, CommentsBox})
-        field->setText(QString());
-    for (controls::Label* label : {Start, SlutTid, TotTid, KorrTid, lblDatum[0], lblDatum[1]})
-        label->setCaption(QString());
+    clearParticipantFields();
+    lblDatum[0]->setCaption(QString());
     txtStartTid->setText(QString());
     BatarIMalText.clear();
     lstPG->Clear();
     lstMg->Clear();
     lstSortMG->Clear();
-    race_.clearQueue(); // finish marks stay with their boats
     StartMsg->setVisible(false);
     showSegelNr(false);
     panDeltagare->setCaption(QStringLiteral("  Deltagare"));

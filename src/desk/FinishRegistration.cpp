@@ -5,7 +5,6 @@
 #include "ControlProps.h"
 #include "DeskText.h"
 #include "ErrorStyles.h"
-#include "FinishJournal.h"
 #include "RaceTime.h"
 #include "Settings.h"
 #include "frmResultat.h"
@@ -60,13 +59,10 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
         race_.markQueued(race_.queueIndexOf(record));
         lstMg->setList(queueIndex, QStringLiteral("¤") + lstMg->List(queueIndex));
     }
-    const double oldTime = race_.record(record).MalTid;
-    SparaMalTid(record, finishTime);
+    SparaMalTid(record, finishTime, finishSource_);
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
     StartButton->setEnabled(false);
-    journalFinish(markEntry ? race_data::JournalEvent::Mal : race_data::JournalEvent::NyTid, record, oldTime,
-                  finishTime);
 }
 
 int frmMain::MTid_KeyPress(int keyAscii) {
@@ -94,20 +90,19 @@ int frmMain::MTid_KeyPress(int keyAscii) {
         lblDatum[1]->setCaption(timing::dateText(*typed));
     }
     AktMalTid = *typed;
-    const double oldTime = race_.record(record).MalTid;
-    SparaMalTid(record, AktMalTid);
+    SparaMalTid(record, AktMalTid, race::FinishSource::InskrivenTid);
     // The finish is in the settings at once: a typed time survives an abrupt end like a click.
     saveSettings();
-    journalFinish(race_data::JournalEvent::InskrivenTid, record, oldTime, *typed);
+    StartButton->setEnabled(false);
     platform_.dialogs.beep();
     return keyAscii;
 }
 
 // Registers the boat's finish in the race and shows it: its times on the finish panel, its entry
 // where the save put it, the ranking; the desk ends showing the boat of the last queue entry.
-void frmMain::SparaMalTid(int record, double finishTime) {
+void frmMain::SparaMalTid(int record, double finishTime, race::FinishSource source) {
     EditLage = true;
-    const race::Finish finish = race_.registerFinish(record, finishTime);
+    const race::Finish finish = race_.registerFinish(record, finishTime, source);
     AktMalTid = finish.finish;
     AktSeglTid = finish.sailed;
     AktKorrTid = finish.corrected;
@@ -117,7 +112,6 @@ void frmMain::SparaMalTid(int record, double finishTime) {
     skipOnError([this, record] { lstPG->setListIndex(listPosition(record)); });
     if (finish.failure && finish.failure->number() == runtime_error_numbers::PathFileAccess) {
         showUpdateError();
-        resetAfterRefusedSave();
     } else if (finish.failure) { // the boat stays marked: the desk keeps what the operator saw
         showWriteFailure(*finish.failure, QStringLiteral("Målgången för ") + finish.entry +
                                               QStringLiteral(" är inte sparad."));

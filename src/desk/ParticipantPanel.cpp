@@ -74,8 +74,20 @@ void frmMain::VisaEditKnappar() {
     CancelButton->setVisible(true);
 }
 
+// The fields of the participant on show; the race under way stays on the start-and-finish panel.
+void frmMain::clearParticipantFields() {
+    AktMalTid = 0;
+    AktSeglTid = 0;
+    AktKorrTid = 0;
+    for (controls::TextField* field :
+         std::initializer_list<controls::TextField*>{Namn, SegelId, BTyp, LysTal, CommentsBox})
+        field->setText(QString());
+    for (controls::Label* label : {Start, SlutTid, TotTid, KorrTid, lblDatum[1]})
+        label->setCaption(QString());
+}
+
 void frmMain::AddButton_Click() {
-    RensaDesken();
+    clearParticipantFields();
     VisaEditKnappar();
     EditLage = false;
     setFocusTo(Namn);
@@ -93,15 +105,6 @@ void frmMain::EditButton_Click() {
 void frmMain::CancelButton_Click() {
     lstDeltagare_Click();
     VisaListKnappar();
-}
-
-// After a refused save the start panel no longer claims a race under way, and the list is shown.
-void frmMain::resetAfterRefusedSave() {
-    txtStartTid->setText(QString());
-    StartMsg->setVisible(false);
-    showSegelNr(false);
-    lstPG->Clear();
-    lblPanD_Click();
 }
 
 void frmMain::OkButton_Click() {
@@ -136,12 +139,13 @@ void frmMain::OkButton_Click() {
     } catch (const RuntimeError& e) {
         if (e.number() == runtime_error_numbers::PathFileAccess) {
             showUpdateError();
-            resetAfterRefusedSave();
+            if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
         } else if (e.number() != runtime_error_numbers::BadFileNumber) { // closed after "Spara Som": silent
             showWriteFailure(e, QStringLiteral("Deltagaren är inte sparad."));
             if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
         }
     }
+    showQueueAndRanking(); // a changed LYS number may have moved a finished boat
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });
     VisaListKnappar();
     setFocusTo(lstDeltagare);

@@ -1,29 +1,15 @@
-// The race's journal for the jury: a line for every finish registration and every start change,
-// written after the registration itself is on the disk.
+// The race's journal for the jury is written by the race model with every change; the desk only tells
+// the officer, once per race, that it could not be written. The change itself stands.
 #include "frmMain.h"
 
-#include "DeskText.h"
-#include "ErrorStyles.h"
-#include "FinishJournal.h"
-#include "RaceTime.h"
+#include "FileFailure.h"
 
-void frmMain::journalFinish(race_data::JournalEvent event, int record, double oldTime, double newTime) {
-    skipOnError([&] {
-        const DeltagarPost& post = race_.record(record);
-        race_data::appendJournal(DataFil,
-                                 {timing::timeStamp(platform_.clock.now()), event, record,
-                                  trimBlanks(post.Namn), trimBlanks(post.SegelId), oldTime, newTime});
-    });
-}
-
-void frmMain::journalStart(double oldStart) {
-    skipOnError([&] {
-        race_data::appendJournal(DataFil, {timing::timeStamp(platform_.clock.now()),
-                                           race_data::JournalEvent::Start,
-                                           0,
-                                           {},
-                                           {},
-                                           oldStart,
-                                           GemensamStart});
-    });
+void frmMain::tellJournalFailure() {
+    const std::optional<RuntimeError> failure = race_.untoldJournalFailure();
+    if (!failure) return;
+    QString text = QStringLiteral("Journalen för tävlingen kan inte skrivas.");
+    const QString file = base::fileFailureLine(*failure);
+    if (!file.isEmpty()) text += QStringLiteral("\r\n\r\n") + file;
+    text += QStringLiteral("\r\n\r\nRegistreringarna sparas ändå i tävlingsfilen.");
+    msg(text, platform::Buttons::OK, platform::Icon::Exclamation);
 }

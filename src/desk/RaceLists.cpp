@@ -76,7 +76,7 @@ int frmMain::showSavedEntry(int record, const QString& entry, int replacing) {
     if (replacing >= 0) lstDeltagare->RemoveItem(replacing);
     const int placed = lstDeltagare->AddItem(entry);
     lstDeltagare->setItemData(placed, record);
-    if (lstPG->ListCount() > 0) {
+    if (GemensamStart > 0) { // a boat added or renamed during the race approaches too
         if (replacing >= 0 && replacing < lstPG->ListCount()) lstPG->RemoveItem(replacing);
         lstPG->InsertAt(std::min(placed, lstPG->ListCount()), entry, record);
     }

@@ -32,7 +32,9 @@ int frmMain::txtSegelNr_KeyPress(int keyAscii) {
         return 0;
     }
     // The click reads the clock: the finish is the time of this Enter key.
+    finishSource_ = race::FinishSource::Segelnr;
     skipOnError([this, queued] { lstMg->setListIndex(queued); });
+    finishSource_ = race::FinishSource::Klick;
     txtSegelNr->setText(QString());
     setFocusTo(txtSegelNr);
     return 0;

@@ -1,4 +1,6 @@
-// The common start: the start button, the start time box and saving the start into every record.
+// The common start: the start button, the start time box, and the start given to every record. Once a
+// race has a start it is never replaced without a question, and once a boat has finished only the box
+// can correct it; the finished boats' times are then recomputed.
 #include "frmMain.h"
 
 #include "ControlProps.h"
@@ -20,21 +22,25 @@ void frmMain::StartButton_Click() {
                            "Ta kopia, byt namn (Spara Som...)\r\nÖppna den nya och provkör som Test"));
         return;
     }
-    const std::optional<platform::Answer> answer = askNewStart();
-    if (answer == platform::Answer::No) {
-        StartMsg->setVisible(true);
+    if (race_.anyFinished()) { // the button is disabled then; the box corrects the start
+        platform_.dialogs.beep();
         return;
     }
-    const double oldStart = GemensamStart;
-    GemensamStart = timing::timeStamp(platform_.clock.now());
+    const double now = timing::timeStamp(platform_.clock.now());
+    if (GemensamStart > 0) {
+        const platform::Answer answer =
+            ask(QStringLiteral("Starten gick kl ") + timing::clockText(GemensamStart) +
+                    QStringLiteral(". Ny start nu, kl ") + timing::clockText(now) +
+                    QStringLiteral("? Alla båtar får den nya starttiden."),
+                QStringLiteral("StartTid"), platform::Buttons::YesNo, platform::Icon::Exclamation,
+                platform::Answer::No);
+        if (answer != platform::Answer::Yes) {
+            setFocusTo(txtSegelNr);
+            return;
+        }
+    }
+    if (!SparaStartTid(now)) return;
     BatarIMalText = QString(std::max(AntalDeltagare - 1, 0), QLatin1Char('*'));
-    showStartTime();
-    fillApproachList();
-    SparaStartTid();
-    journalStart(oldStart);
-    skipOnError([this] {
-        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
-    });
 }
 
 int frmMain::txtStartTid_KeyPress(int keyAscii) {
@@ -46,7 +52,7 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
         platform_.dialogs.beep();
         return keyAscii;
     }
-    if (BatarIMalText.contains(QLatin1Char('x')))
+    if (race_.anyFinished())
         msg(QStringLiteral("Du bör inte ändra StartTid\r\nnär det finns båtar som gått i mål"),
             platform::Buttons::OK, platform::Icon::Exclamation);
     const std::optional<platform::Answer> answer = askNewStart();
@@ -55,41 +61,45 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
         setFocusTo(lstPG);
         return keyAscii;
     }
-    if (answer == platform::Answer::Yes && lstMg->ListCount() > 0) {
+    if (answer == platform::Answer::Yes && race_.anyFinished()) {
         const platform::Answer sure = ask(
             QStringLiteral("Nu måste du tänka till\r\ndet finns båtar som gått i mål\r\n"
-                           "du måste också justera deras tid !"),
+                           "deras seglade och korrigerade tider räknas om !"),
             QString(), platform::Buttons::OKCancel, platform::Icon::Exclamation, platform::Answer::Cancel);
         setFocusTo(lstPG);
         if (sure == platform::Answer::Cancel) {
-            txtStartTid->setText(timing::formatDate(GemensamStart, QStringLiteral("yyyy-mm-dd    hh:mm:ss")));
-            StartMsg->setVisible(true);
+            showStartTime();
             return keyAscii;
         }
     }
-    const double oldStart = GemensamStart;
-    GemensamStart = *typed;
-    lblDatum[0]->setCaption(txtStartTid->Text().left(10));
-    StartMsg->setVisible(true);
-    showSegelNr(true);
-    fillApproachList();
-    SparaStartTid();
-    journalStart(oldStart);
-    skipOnError([this] {
-        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
-    });
+    SparaStartTid(*typed);
     return keyAscii;
 }
 
-void frmMain::SparaStartTid() {
-    EditLage = true;
-    for (int i = 0; i < lstDeltagare->ListCount(); ++i) {
-        skipOnError([this, i] {
-            lstDeltagare->setListIndex(i);
-            OkButton_Click();
-        });
-        EditLage = true;
+// The start goes to every record and the finished boats are timed from it; the panel, the lists and the
+// caption show it. A race that could not take the start at all keeps the old one and says so.
+bool frmMain::SparaStartTid(double start) {
+    const race::StartChange change = race_.setStart(start);
+    if (change.kept) {
+        if (change.failure->number() == runtime_error_numbers::PathFileAccess)
+            showUpdateError();
+        else
+            showWriteFailure(*change.failure, QStringLiteral("Starttiden är inte sparad."));
+        if (GemensamStart > 0)
+            showStartTime();
+        else
+            txtStartTid->setText(QString());
+        return false;
     }
-    skipOnError([this] { race_.flush(); });
+    if (change.failure)
+        showWriteFailure(*change.failure, QStringLiteral("Starttiden är inte sparad för alla båtar."));
+    showStartTime();
     showRaceUnderWayCaption();
+    fillApproachList();
+    showQueueAndRanking();
+    skipOnError([this] {
+        if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
+    });
+    setFocusTo(txtSegelNr);
+    return true;
 }

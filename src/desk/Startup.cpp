@@ -37,13 +37,14 @@ void frmMain::Form_Activate() {
                 DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
             }
             TavlingsNamn = race_data::raceName(DataFil);
-            panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
-            setWindowTitle(QStringLiteral("Brisrundan     ") + TavlingsNamn);
             KommentarFil = race_data::commentFileName(DataFil);
+            showRaceCaptions(QStringLiteral("Brisrundan     "));
+            race::Race last = newRaceModel();
+            last.open(DataFil, true);
+            last.restoreUnderWay(BatarIMalText.split(QLatin1Char('*')));
+            race_ = std::move(last);
             lstDeltagare->Clear();
-            openRaceFiles(true);
             listParticipants();
-            GemensamStart = race_.lastStartTid();
         });
         if (!opened) {
             // Without a race file the desk has nothing to work on: say so and end, writing nothing.
@@ -55,33 +56,50 @@ void frmMain::Form_Activate() {
             return;
         }
         skipOnError([this] { panDeltagare->setCaption(participantListCaption(AntalDeltagare)); });
-        BatarIMal = freshFlags(AntalDeltagare);
-        if (GemensamStart > 0) {
-            skipOnError([this] { showStartTime(); });
-            skipOnError([this] { showRaceUnderWayCaption(); });
-            skipOnError([this] { fillApproachList(); });
-            BatarIMal = BatarIMalText.split(QLatin1Char('*'));
-            // A boat has finished when its flag says so or its record holds a finish: the flag list
-            // may be cut short, or stale.
-            race_.restoreMarks(listOrder(), BatarIMal);
-            race_.markFinishedRecords();
-            if (BatarIMalText.contains(QLatin1Char('x')) || race_.anyFinished())
-                StartButton->setEnabled(false);
-            restoreFinishQueue();
-            lblPanSM_Click();
-        }
+        BatarIMal = GemensamStart > 0 ? BatarIMalText.split(QLatin1Char('*')) : freshFlags(AntalDeltagare);
+        showRaceUnderWay();
         showLoadedRace();
     }
     Aktiverad = true;
 }
 
-// The browse buttons, the first participant shown and the focus on the list, once a race is loaded.
+// The start-and-finish panel of the race the model holds: its start, the approaching boats, the finish
+// queue with its marks and the ranking; the start button only while no boat has finished. The same for
+// start-up and the open command.
+void frmMain::showRaceUnderWay() {
+    if (!(GemensamStart > 0)) {
+        syncFlags();
+        lblPanD_Click();
+        return;
+    }
+    skipOnError([this] { showStartTime(); });
+    skipOnError([this] { showRaceUnderWayCaption(); });
+    skipOnError([this] { fillApproachList(); });
+    StartButton->setEnabled(!race_.anyFinished());
+    restoreFinishQueue();
+    lblPanSM_Click();
+}
+
+// The browse buttons and the first participant shown once a race is loaded; the focus goes where the
+// officer works next: the participant list, or the sail-number box of a race under way.
 void frmMain::showLoadedRace() {
     VisaListKnappar();
     skipOnError([this] {
         if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
     });
-    setFocusTo(lstDeltagare);
+    setFocusTo(GemensamStart > 0 ? static_cast<QWidget*>(txtSegelNr) : lstDeltagare);
+}
+
+// The window caption and the panel captions name the race on show.
+void frmMain::showRaceCaptions(const QString& title) {
+    setWindowTitle(title + TavlingsNamn);
+    panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
+}
+
+race::Race frmMain::newRaceModel() {
+    race::Race race;
+    race.setClock([this] { return timing::timeStamp(platform_.clock.now()); });
+    return race;
 }
 
 void frmMain::Form_Unload() {
@@ -104,16 +122,8 @@ void frmMain::unloadBoth() {
     if (onEnded) onEnded();
 }
 
-void frmMain::openRaceFiles(bool trimSegelId) {
-    race_.open(DataFil, trimSegelId);
-    DatFilNr = 1;
-    CmtFilNr = 2;
-}
-
 void frmMain::closeRaceFiles() {
     race_.closeFiles();
-    DatFilNr = 0;
-    CmtFilNr = 0;
 }
 
 void frmMain::listParticipants() {

@@ -14,7 +14,7 @@ frmMain::Command::Command(frmMain& desk) : desk_(desk) {
     if (desk_.commandDepth_++ == 0) desk_.toldWriteFailure_ = false;
 }
 frmMain::Command::~Command() {
-    --desk_.commandDepth_;
+    if (--desk_.commandDepth_ == 0) desk_.tellJournalFailure();
 }
 
 void frmMain::showUpdateError() {

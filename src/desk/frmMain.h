@@ -24,7 +24,6 @@
 class frmResultat;
 struct DeltagarPost;
 namespace race_data {
-enum class JournalEvent;
 struct EntryList;
 } // namespace race_data
 
@@ -43,8 +42,6 @@ public:
     QString SparaSomFil;
     QString TavlingsNamn;
     std::int32_t AntalDeltagare = 0;
-    std::int32_t DatFilNr = 0;
-    std::int32_t CmtFilNr = 0;
     double& GemensamStart; // the race's common start, held by the race
     double AktMalTid = 0.0;
     double AktSeglTid = 0.0;
@@ -97,13 +94,13 @@ public:
     // Start panel.
     void StartButton_Click();
     int txtStartTid_KeyPress(int keyAscii);
-    void SparaStartTid();
+    bool SparaStartTid(double start);
 
     // Finish registration.
     void lstPG_DblClick();
     void lstMg_Click();
     int MTid_KeyPress(int keyAscii);
-    void SparaMalTid(int record, double finishTime);
+    void SparaMalTid(int record, double finishTime, race::FinishSource source);
 
     // Finish by sail number.
     int txtSegelNr_KeyPress(int keyAscii);
@@ -166,7 +163,12 @@ private:
     void unloadBoth();
 
     // Shared by start-up and the open command.
-    void openRaceFiles(bool trimSegelId);
+    race::Race newRaceModel();
+    bool openRace(const QString& path, bool trimSegelId);
+    void tellRaceFailure(const QString& what, const QString& path, const RuntimeError& failure);
+    void showRaceCaptions(const QString& title);
+    void showRaceUnderWay();
+    void clearParticipantFields();
     void closeRaceFiles();
     void listParticipants();
     void showStartTime();
@@ -190,9 +192,9 @@ private:
     platform::Answer ask(const QString& text, const QString& title, platform::Buttons buttons,
                          platform::Icon icon, platform::Answer defaultButton);
     void registerFinishAt(int queueIndex, int record, double finishTime, bool markEntry);
-    // The race's journal gets a line; a journal that cannot be written is passed over.
-    void journalFinish(race_data::JournalEvent event, int record, double oldTime, double newTime);
-    void journalStart(double oldStart);
+    race::FinishSource finishSource_ = race::FinishSource::Klick;
+    // A journal that could not be written is told once per race, after the command that found it.
+    void tellJournalFailure();
     void addImportedEntries(const race_data::EntryList& list);
     void showSegelNr(bool shown);
     void refuseSegelNr(const QString& typed, std::vector<int> found);
@@ -213,7 +215,6 @@ private:
     };
     int commandDepth_ = 0;
     bool toldWriteFailure_ = false;
-    void resetAfterRefusedSave();
     void withdrawUnsavedParticipant(int record, int position);
     platform::FileDialogRequest raceFileDialog() const;
 

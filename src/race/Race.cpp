@@ -1,6 +1,7 @@
 #include "Race.h"
 
 #include "Cp1252.h"
+#include "FinishJournal.h"
 #include "RaceTime.h"
 #include "ShownTexts.h"
 #include "SwedishOrder.h"
@@ -11,9 +12,38 @@ namespace race {
 
 namespace {
 const DeltagarPost NoRecord{};
+
+using race_data::JournalEntry;
+using race_data::JournalEvent;
+
+// A finished boat's times as the rules give them from its finish, the start and its LYS number.
+void timeFinish(DeltagarPost& post, double start) {
+    if (!(post.MalTid > 0)) return;
+    post.SeglTid = timing::sailedTime(post.MalTid, start);
+    post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
 }
 
+QString timeValue(double t) {
+    return t == 0 ? QString() : timing::formatDate(t, QStringLiteral("yyyy-mm-dd hh:mm:ss"));
+}
+
+QString sourceText(FinishSource source) {
+    switch (source) {
+    case FinishSource::Klick:
+        return QStringLiteral("klick");
+    case FinishSource::Segelnr:
+        return QStringLiteral("segelnr");
+    case FinishSource::InskrivenTid:
+        return QStringLiteral("inskriven tid");
+    }
+    return {};
+}
+
+} // namespace
+
 void Race::open(const QString& dataFil, bool trimSegelId) {
+    journalFailure_.reset();
+    journalFailureTold_ = false;
     records_.clear();
     unsaved_.clear();
     entries_.clear();
@@ -73,6 +103,39 @@ QString Race::comment(int n) const {
 }
 
 void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry) {
+    const bool added = n > int(records_.size()) || record(n).Borttagen != 0;
+    const DeltagarPost before = record(n);
+    const QString commentBefore = added ? QString() : trimBlanks(this->comment(n));
+    timeFinish(post, start_);
+    writeParticipant(n, post, comment, entry);
+    std::vector<JournalEntry> lines;
+    const auto line = [&](JournalEvent event, const QString& oldValue, const QString& newValue) {
+        JournalEntry e = journalEntry(n);
+        e.event = event;
+        e.oldValue = oldValue;
+        e.newValue = newValue;
+        lines.push_back(e);
+    };
+    if (added) {
+        line(JournalEvent::NyBat, {}, timing::lysTalText(post.LysTal));
+    } else {
+        const auto field = [&](JournalEvent event, const QString& was, const QString& is) {
+            if (trimBlanks(was) != trimBlanks(is)) line(event, trimBlanks(was), trimBlanks(is));
+        };
+        field(JournalEvent::Namn, before.Namn, post.Namn);
+        field(JournalEvent::SegelId, before.SegelId, post.SegelId);
+        field(JournalEvent::BTyp, before.BTyp, post.BTyp);
+        field(JournalEvent::LysTal, timing::lysTalText(before.LysTal), timing::lysTalText(post.LysTal));
+        if (commentBefore != trimBlanks(comment)) line(JournalEvent::Kommentar, {}, {});
+        if (post.MalTid > 0 && before.KorrigeradTid != post.KorrigeradTid)
+            line(JournalEvent::KorrTid, timing::TidText(before.KorrigeradTid),
+                 timing::TidText(post.KorrigeradTid));
+    }
+    rerank(n);
+    journal(lines);
+}
+
+void Race::writeParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry) {
     entries_[n] = entry;
     std::optional<RuntimeError> commentFailure;
     try {
@@ -115,6 +178,8 @@ int Race::addParticipant(const QString& Namn, const QString& SegelId, const QStr
 int Race::deleteParticipant(int n, DeltagarPost post) {
     post.Borttagen = -1;
     files_.writeRecord(n, post);
+    JournalEntry line = journalEntry(n);
+    line.event = JournalEvent::Borttagen;
     if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));
     records_[std::size_t(n) - 1] = post;
     entries_.erase(n);
@@ -125,6 +190,7 @@ int Race::deleteParticipant(int n, DeltagarPost post) {
         queue_.erase(queue_.begin() + left);
         if (std::size_t(left) < rankedUpTo_) --rankedUpTo_;
     }
+    journal({line});
     return left;
 }
 
@@ -213,7 +279,12 @@ std::vector<Ranking::Move> Race::rankNewlyQueued() {
     return moves;
 }
 
-Finish Race::registerFinish(int n, double t) {
+Finish Race::registerFinish(int n, double t, FinishSource source) {
+    JournalEntry line = journalEntry(n);
+    line.event = registered(n) ? JournalEvent::NyTid : JournalEvent::Mal;
+    line.oldValue = timeValue(record(n).MalTid);
+    line.newValue = timeValue(t);
+    line.source = sourceText(source);
     DeltagarPost post = asSavedFromPanel(record(n), start_);
     const QString text = trimBlanks(comment(n));
     post.MalTid = t;
@@ -230,7 +301,7 @@ Finish Race::registerFinish(int n, double t) {
     Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post.Namn, post.SegelId), rankNewlyQueued(),
              {}};
     try {
-        saveParticipant(n, post, text, f.entry);
+        writeParticipant(n, post, text, f.entry);
         files_.sync();
     } catch (const RuntimeError& e) {
         entries_[n] = f.entry;
@@ -239,7 +310,124 @@ Finish Race::registerFinish(int n, double t) {
     const int at = queueIndexOf(n);
     const std::uint64_t order = at >= 0 ? queue_[std::size_t(at)].order : nextOrder_++;
     f.moves.push_back(ranking_.place(n, timing::rankingKey(f.corrected), order));
+    if (!f.failure) journal({line});
     return f;
+}
+
+StartChange Race::setStart(double start) {
+    const double oldStart = start_;
+    start_ = start;
+    StartChange change;
+    std::vector<JournalEntry> lines;
+    bool written = false;
+    // Deleted records get the start too: a load reads the start from the file's last record.
+    for (int n = 1; n <= int(records_.size()); ++n) {
+        DeltagarPost post = record(n);
+        post.StartTid = start;
+        timeFinish(post, start);
+        try {
+            files_.writeRecord(n, post);
+        } catch (const RuntimeError& e) {
+            if (!change.failure) change.failure = e;
+            unsaved_[n] = post;
+            continue;
+        }
+        written = true;
+        unsaved_.erase(n);
+        const double before = records_[std::size_t(n) - 1].KorrigeradTid;
+        records_[std::size_t(n) - 1] = post;
+        if (post.Borttagen != 0 || post.KorrigeradTid == before) continue;
+        change.recomputed.push_back({n, before, post.KorrigeradTid});
+        JournalEntry line = journalEntry(n);
+        line.event = JournalEvent::KorrTid;
+        line.oldValue = timing::TidText(before);
+        line.newValue = timing::TidText(post.KorrigeradTid);
+        lines.push_back(line);
+        rerank(n);
+    }
+    if (!written && change.failure) {
+        start_ = oldStart;
+        unsaved_.clear();
+        change.kept = true;
+        return change;
+    }
+    try {
+        files_.sync();
+    } catch (const RuntimeError& e) {
+        if (!change.failure) change.failure = e;
+    }
+    JournalEntry startLine = journalEntry(0);
+    startLine.event = JournalEvent::Start;
+    startLine.oldValue = timeValue(oldStart);
+    startLine.newValue = timeValue(start);
+    lines.insert(lines.begin(), startLine);
+    journal(lines);
+    return change;
+}
+
+// A ranked boat whose corrected time changed moves to its new place; the queue order still breaks ties.
+void Race::rerank(int n) {
+    if (!ranking_.contains(n) || !finished(n)) return;
+    const int at = queueIndexOf(n);
+    if (at < 0) return;
+    ranking_.place(n, timing::rankingKey(record(n).KorrigeradTid), queue_[std::size_t(at)].order);
+}
+
+void Race::restoreUnderWay(const QStringList& flagsByPosition) {
+    start_ = lastStartTid_;
+    marks_.clear();
+    clearQueue();
+    if (!(start_ > 0)) return;
+    const std::vector<int> listed = listedRecords();
+    restoreMarks(listed, flagsByPosition);
+    markFinishedRecords();
+    restoreQueue(listed);
+}
+
+void Race::continueAs(const QString& dataFil) {
+    if (!files_.stillAtPath())
+        race_data::writeRaceAnew(dataFil, heldRecords());
+    else
+        race_data::copyRace(files_.dataFil(), dataFil);
+    race_data::RaceFiles copy;
+    copy.open(dataFil);
+    files_ = std::move(copy);
+    journalFailure_.reset();
+    journalFailureTold_ = false;
+}
+
+JournalEntry Race::journalEntry(int n) const {
+    JournalEntry e;
+    e.registered = now_ ? now_() : 0.0;
+    e.recordNumber = n;
+    if (n > 0) {
+        e.Namn = trimBlanks(record(n).Namn);
+        e.SegelId = trimBlanks(record(n).SegelId);
+    }
+    return e;
+}
+
+void Race::journalResultEdit(bool heading, const QString& oldText, const QString& newText) {
+    JournalEntry e = journalEntry(0);
+    e.event = heading ? JournalEvent::Rubrik : JournalEvent::Resultat;
+    e.oldValue = oldText;
+    e.newValue = newText;
+    journal({e});
+}
+
+void Race::journal(const std::vector<JournalEntry>& lines) {
+    if (!files_.isOpen()) return;
+    try {
+        race_data::appendJournal(files_.dataFil(), lines);
+    } catch (const RuntimeError& e) {
+        if (!journalFailure_) journalFailure_ = e;
+    }
+}
+
+std::optional<RuntimeError> Race::untoldJournalFailure() {
+    if (!journalFailure_ || journalFailureTold_) return std::nullopt;
+    journalFailureTold_ = true;
+    return journalFailure_;
 }
 
 } // namespace race

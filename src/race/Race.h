@@ -10,11 +10,34 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+namespace race_data {
+struct JournalEntry;
+}
+
 namespace race {
+
+// How a finish reached the desk, as the journal tells it.
+enum class FinishSource { Klick, Segelnr, InskrivenTid };
+
+// A finished boat whose corrected time a start or rating change recomputed.
+struct TimeChange {
+    int record = 0;
+    double oldCorrected = 0.0;
+    double newCorrected = 0.0;
+};
+
+// What a change of the start did: the boats whose corrected time changed, and the first write that
+// failed. When no record could be written at all the race keeps its old start.
+struct StartChange {
+    std::vector<TimeChange> recomputed;
+    std::optional<RuntimeError> failure;
+    bool kept = false; // nothing written: the old start stands
+};
 
 // What one registration changed.
 struct Finish {
@@ -35,11 +58,24 @@ public:
         std::uint64_t order = 0;
     };
 
+    // The clock reading that journal lines carry; without one they carry no time.
+    void setClock(std::function<double()> now) { now_ = std::move(now); }
+
     // Opens the race file pair and reads every record. The list entries carry the sail id trimmed
     // (start-up) or as stored (the open command). Throws RuntimeError when the files cannot be opened;
     // the race held before is then left closed and empty.
     void open(const QString& dataFil, bool trimSegelId);
     void closeFiles() { files_.close(); }
+    // A race under way as a load finds it: the start of the file's last record and, when there is one,
+    // the finish marks (the settings' flags by list position where they belong to this race, and every
+    // record holding a finish), with the finished boats queued in list order and ranked. Start-up, the
+    // open command and the command-line export all restore through here.
+    void restoreUnderWay(const QStringList& flagsByPosition = {});
+    // Continues the race on a copy of its file pair at dataFil ("Spara Som"): the copy is made (written
+    // anew from what is held when the files have vanished), then opened in place of the old pair, with
+    // start, marks, queue and ranking kept. Throws RuntimeError naming the file and the reason; the race
+    // then goes on in its old files.
+    void continueAs(const QString& dataFil);
     bool filesOpen() const { return files_.isOpen(); }
     race_data::RaceFiles& files() { return files_; }
 
@@ -60,6 +96,8 @@ public:
     // record never points at bytes a later comment will fill. When the comment cannot be written the
     // record is still written, without a comment, and the failure is thrown afterwards. When the record
     // cannot be written a new participant is forgotten and a changed one held as unsaved.
+    // A finished boat's sailed and corrected times follow its finish, the race's start and its LYS number;
+    // a changed corrected time re-ranks it. Every change of a field gets a journal line.
     void saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry);
     // A new participant appended as the participant panel saves one: the texts and LYS number given,
     // the race's start, no times, an empty comment. Returns its record number; throws RuntimeError
@@ -76,6 +114,10 @@ public:
     double start() const { return start_; }
     // The desk's GemensamStart is this very value.
     double& startRef() { return start_; }
+    // Gives every record the new start and recomputes the times of the finished boats, each write on
+    // the device when this returns, the ranking following; the journal gets the start and every
+    // changed corrected time.
+    StartChange setStart(double start);
 
     // Finish marks: "x" is a registered finish; any other non-empty mark (a damaged settings file's
     // "NC") counts as registered for a second click but does not keep the boat out of the queue.
@@ -107,10 +149,19 @@ public:
     // A finish at time t: sailed and corrected time from the race's start and the LYS number as the
     // desk shows it (two decimals), the record saved with its comment again and flushed, the mark set,
     // the boats queued since the last registration ranked and this one placed.
-    Finish registerFinish(int n, double t);
+    Finish registerFinish(int n, double t, FinishSource source = FinishSource::Klick);
+
+    // A journal line for a change made outside the race model (a hand edit of the result list).
+    void journalResultEdit(bool heading, const QString& oldText, const QString& newText);
+    // A journal write that failed, once per open race; then nothing until another race is opened.
+    std::optional<RuntimeError> untoldJournalFailure();
 
 private:
     std::vector<Ranking::Move> rankNewlyQueued();
+    void writeParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry);
+    void rerank(int n);
+    void journal(const std::vector<race_data::JournalEntry>& lines);
+    race_data::JournalEntry journalEntry(int n) const;
 
     race_data::RaceFiles files_;
     std::vector<DeltagarPost> records_;             // index n - 1, as on the disk
@@ -123,6 +174,9 @@ private:
     Ranking ranking_;
     double start_ = 0.0;
     double lastStartTid_ = 0.0;
+    std::function<double()> now_;
+    std::optional<RuntimeError> journalFailure_;
+    bool journalFailureTold_ = false;
 };
 
 } // namespace race

@@ -1,12 +1,15 @@
 #include "FinishJournal.h"
 
 #include "CsvText.h"
+#include "FileFailure.h"
 #include "FileSync.h"
 #include "RaceFiles.h"
+#include "RaceTime.h"
 #include "RuntimeError.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace race_data {
 
@@ -21,15 +24,33 @@ QString eventText(JournalEvent event) {
         return QStringLiteral("mål");
     case JournalEvent::NyTid:
         return QStringLiteral("ny tid");
-    case JournalEvent::InskrivenTid:
-        return QStringLiteral("inskriven tid");
     case JournalEvent::Start:
         return QStringLiteral("start");
+    case JournalEvent::KorrTid:
+        return QStringLiteral("korrigerad tid");
+    case JournalEvent::NyBat:
+        return QStringLiteral("ny båt");
+    case JournalEvent::Namn:
+        return QStringLiteral("namn");
+    case JournalEvent::SegelId:
+        return QStringLiteral("segelid");
+    case JournalEvent::BTyp:
+        return QStringLiteral("båttyp");
+    case JournalEvent::LysTal:
+        return QStringLiteral("lystal");
+    case JournalEvent::Kommentar:
+        return QStringLiteral("kommentar");
+    case JournalEvent::Borttagen:
+        return QStringLiteral("borttagen");
+    case JournalEvent::Resultat:
+        return QStringLiteral("resultatlista");
+    case JournalEvent::Rubrik:
+        return QStringLiteral("rubrik");
     }
     return {};
 }
 
-QString timeText(timing::DateTime t) {
+QString timeText(double t) {
     return t == 0 ? QString() : timing::formatDate(t, QStringLiteral("yyyy-mm-dd hh:mm:ss"));
 }
 
@@ -37,12 +58,9 @@ QByteArray utf8Line(const QStringList& fields) {
     return (csv::line(fields, Separator) + CrLf).toUtf8();
 }
 
+// Called right after the failing call, while errno still holds its reason.
 [[noreturn]] void journalFailed(const QFile& file) {
-    const int number = file.error() == QFileDevice::OpenError || file.error() == QFileDevice::PermissionsError
-                           ? runtime_error_numbers::PathFileAccess
-                           : runtime_error_numbers::DeviceIO;
-    throw RuntimeError(number, "finish journal " + file.fileName().toStdString() + ": " +
-                                   file.errorString().toStdString());
+    throw base::fileFailure(file.fileName(), errno != 0 ? errno : EIO);
 }
 
 } // namespace
@@ -52,26 +70,31 @@ QString journalFileName(const QString& dataFil) {
 }
 
 QByteArray journalHeader() {
-    return utf8Line({QStringLiteral("Tidpunkt"), QStringLiteral("Händelse"), QStringLiteral("Post"),
-                     QStringLiteral("Namn"), QStringLiteral("SegelId"), QStringLiteral("Gammal tid"),
-                     QStringLiteral("Ny tid")});
+    return QByteArray("\xEF\xBB\xBF") +
+           utf8Line({QStringLiteral("Tidpunkt"), QStringLiteral("Händelse"), QStringLiteral("Post"),
+                     QStringLiteral("Namn"), QStringLiteral("SegelId"), QStringLiteral("Gammalt värde"),
+                     QStringLiteral("Nytt värde"), QStringLiteral("Källa")});
 }
 
 QByteArray journalLine(const JournalEntry& entry) {
     const QString record = entry.recordNumber > 0 ? QString::number(entry.recordNumber) : QString();
     return utf8Line({timeText(entry.registered), eventText(entry.event), record, entry.Namn.trimmed(),
-                     entry.SegelId.trimmed(), timeText(entry.oldTime), timeText(entry.newTime)});
+                     entry.SegelId.trimmed(), entry.oldValue, entry.newValue, entry.source});
 }
 
-void appendJournal(const QString& dataFil, const JournalEntry& entry) {
+void appendJournal(const QString& dataFil, const std::vector<JournalEntry>& entries) {
+    if (entries.empty()) return;
     QFile file(journalFileName(dataFil));
     // A journal without its owner-write bit stays untouched, as every file of the race does.
     const QFileInfo info(file.fileName());
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        throw RuntimeError(runtime_error_numbers::PathFileAccess, "finish journal is read-only");
+        throw base::writeProtectedFile(file.fileName());
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) journalFailed(file);
-    // One write per registration, so that a crash leaves whole lines only.
-    const QByteArray bytes = (file.size() == 0 ? journalHeader() : QByteArray()) + journalLine(entry);
+    // One write per change, so that a crash leaves whole lines only.
+    QByteArray bytes = file.size() == 0 ? journalHeader() : QByteArray();
+    for (const JournalEntry& entry : entries)
+        bytes += journalLine(entry);
     if (file.write(bytes) != bytes.size() || !syncToDevice(file)) journalFailed(file);
 }
 

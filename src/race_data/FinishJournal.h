@@ -1,41 +1,52 @@
 #pragma once
-// The finish journal NAME.log beside NAME.dat: one line for every finish registration and every change
-// of the common start, for the jury. The desk only ever appends to it and never reads it.
-#include "RaceTime.h"
-
+// The race's journal NAME.log beside NAME.dat: one line for every change of the race (finishes, the
+// start, boats added, edited or deleted, hand edits of the result list), for the jury. The desk only
+// ever appends to it and never reads it. UTF-8 with a byte-order mark, ';' separated, CRLF.
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 namespace race_data {
 
 enum class JournalEvent {
-    Mal,          // "mål": a finish registered by a click
-    NyTid,        // "ny tid": a second click on a finished boat answered Yes
-    InskrivenTid, // "inskriven tid": a finish time typed in
-    Start,        // "start": the common start given or changed
+    Mal,     // "mål": a finish registered
+    NyTid,   // "ny tid": a registered finish given another time
+    Start,   // "start": the common start given or changed
+    KorrTid, // "korrigerad tid": a finished boat's corrected time recomputed
+    NyBat,   // "ny båt": a boat added
+    Namn,    // "namn", "segelid", "båttyp", "lystal", "kommentar": one field of a boat edited
+    SegelId,
+    BTyp,
+    LysTal,
+    Kommentar,
+    Borttagen, // "borttagen": a boat deleted
+    Resultat,  // "resultatlista": a cell of the result list corrected by hand
+    Rubrik,    // "rubrik": the result list's heading typed
 };
 
 struct JournalEntry {
-    timing::DateTime registered = 0; // the desk's clock reading at the registration
+    double registered = 0; // the desk's clock reading at the change; 0 leaves the field empty
     JournalEvent event = JournalEvent::Mal;
-    int recordNumber = 0; // 0 for the start, which concerns every boat
+    int recordNumber = 0; // 0 for a change of the whole race
     QString Namn;
     QString SegelId;
-    timing::DateTime oldTime = 0; // 0 = none
-    timing::DateTime newTime = 0;
+    QString oldValue;
+    QString newValue;
+    QString source; // Källa: "klick", "segelnr", "inskriven tid" for finishes
 };
 
 // The journal of a race file: the comment file's naming rule with "log".
 QString journalFileName(const QString& dataFil);
 
-// The first line of a new journal, CRLF included.
+// The first bytes of a new journal: the byte-order mark and the header line, CRLF included.
 QByteArray journalHeader();
-// One line, CRLF included: date-times as "yyyy-mm-dd hh:mm:ss" (a time of 0 is an empty field), the
-// record number empty for the start; fields separated by ';' and quoted where needed.
+// One line, CRLF included: the clock reading as "yyyy-mm-dd hh:mm:ss", the record number empty for a
+// change of the whole race; fields quoted where needed.
 QByteArray journalLine(const JournalEntry& entry);
 
-// Appends the line to the journal of dataFil, creating the file with its header first, and pushes it
-// onto the device before returning. Throws RuntimeError when any of that fails; the caller goes on.
-void appendJournal(const QString& dataFil, const JournalEntry& entry);
+// Appends the lines of one change to the journal of dataFil in one write, creating the file with its
+// header first, and pushes them onto the device before returning. Throws RuntimeError naming the journal
+// and the reason when any of that fails; the change itself stands.
+void appendJournal(const QString& dataFil, const std::vector<JournalEntry>& entries);
 
 } // namespace race_data

@@ -1,9 +1,10 @@
-// A race written anew from the records and comments the desk holds in memory.
+// A race written to another place: anew from what the desk holds in memory, or copied from its files.
 #include "Cp1252.h"
 #include "FileFailure.h"
 #include "RaceFiles.h"
 #include "SystemFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -12,12 +13,27 @@ namespace race_data {
 namespace {
 
 // The same rules as opening: a write-protected file stays untouched, a FIFO or folder is never opened.
-void createEmptyFile(const QString& path) {
+void requireReplaceable(const QString& path) {
     const sysfile::Kind kind = sysfile::kindAt(path);
     if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
     if (kind == sysfile::Kind::Regular && !(QFileInfo(path).permissions() & QFileDevice::WriteOwner))
         throw base::writeProtectedFile(path);
+}
+
+void createEmptyFile(const QString& path) {
+    requireReplaceable(path);
     if (const int error = sysfile::createEmpty(path)) throw base::fileFailure(path, error);
+}
+
+// The copy is writable whatever the original was: a copy of the read-only example race is raced in.
+void copyWhole(const QString& from, const QString& to) {
+    requireReplaceable(to);
+    if (!sysfile::opensForReading(from)) throw base::notARegularFile(from);
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) throw base::fileFailure(from, 0);
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) throw base::fileFailure(from, 0);
+    if (const int error = sysfile::replaceWhole(to, bytes)) throw base::fileFailure(to, error);
 }
 
 } // namespace
@@ -36,6 +52,17 @@ void writeRaceAnew(const QString& dataFil, std::vector<HeldRecord> records) {
         files.writeRecord(r.recordNumber, r.post);
     }
     files.sync();
+}
+
+void copyRace(const QString& dataFil, const QString& copyFil) {
+    copyWhole(dataFil, copyFil);
+    copyWhole(commentFileName(dataFil), commentFileName(copyFil));
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo x(a), y(b);
+    return x.exists() && y.exists() ? x.canonicalFilePath() == y.canonicalFilePath()
+                                    : x.absoluteFilePath() == y.absoluteFilePath();
 }
 
 } // namespace race_data

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <limits>
 
 namespace race_data {
@@ -43,9 +44,7 @@ struct RaceFile {
         }
         if (!opened) {
             const bool folderMissing = !info.absoluteDir().exists();
-            throw RuntimeError(folderMissing ? runtime_error_numbers::FileNotFound
-                                             : runtime_error_numbers::PathFileAccess,
-                               "cannot open " + path.toStdString());
+            throw base::fileFailure(path, folderMissing ? ENOENT : EACCES);
         }
         identity = sysfile::identityOf(fd()).value_or(sysfile::Identity{});
     }
@@ -110,6 +109,8 @@ struct RaceFiles::Impl {
 
 RaceFiles::RaceFiles() : d(std::make_unique<Impl>()) {}
 RaceFiles::~RaceFiles() = default;
+RaceFiles::RaceFiles(RaceFiles&&) noexcept = default;
+RaceFiles& RaceFiles::operator=(RaceFiles&&) noexcept = default;
 
 void RaceFiles::open(const QString& dataFil) {
     close();

@@ -42,6 +42,8 @@ public:
     ~RaceFiles();
     RaceFiles(const RaceFiles&) = delete;
     RaceFiles& operator=(const RaceFiles&) = delete;
+    RaceFiles(RaceFiles&&) noexcept;
+    RaceFiles& operator=(RaceFiles&&) noexcept;
 
     // Opens (creating when missing) the race file and its comment file. A file without owner-write
     // permission is opened read-only, and every write to it then throws RuntimeError 75. Throws
@@ -92,5 +94,10 @@ struct HeldRecord {
 // own number (deleted ones too) after its comment is appended, in record order, and both files are
 // flushed. Throws a RuntimeError naming the file and the reason when a file cannot be written.
 void writeRaceAnew(const QString& dataFil, std::vector<HeldRecord> records);
+// Copies the race file pair to copyFil and its comment file, each copy replaced whole and flushed, and
+// writable. Throws a RuntimeError naming the file and the reason.
+void copyRace(const QString& dataFil, const QString& copyFil);
+// True when both paths name the same file (through links, or as the same path while it does not exist).
+bool sameFile(const QString& a, const QString& b);
 
 } // namespace race_data

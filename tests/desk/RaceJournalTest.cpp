@@ -1,5 +1,5 @@
-// The race's journal: one line per finish registration and start change, and a journal that cannot be
-// written never stops a registration.
+// The race's journal: one line per change of the race, and a journal that cannot be written is told
+// once and never stops a registration.
 #include "DeskFixture.h"
 
 #include <QDir>
@@ -43,17 +43,29 @@ TEST_F(JournalTest, EveryKindOfRegistrationAndStartChangeGetsItsLine) {
     for (const platform::Answer a : {platform::Answer::OK, platform::Answer::Yes, platform::Answer::OK})
         scripted.dialogs.queueAnswer(a);
     d.txtStartTid_KeyPress(13);
+    d.txtSegelNr->setText(QStringLiteral("S2"));
+    d.txtSegelNr_KeyPress(13);
+    d.lstDeltagare->setListIndex(0);
+    d.EditButton_Click();
+    d.LysTal->setText(QStringLiteral("1,10"));
+    d.BTyp->setText(QStringLiteral("IF"));
+    d.OkButton_Click();
     EXPECT_EQ(
         journal(),
         (QStringList{
-            QStringLiteral("Tidpunkt;Händelse;Post;Namn;SegelId;Gammal tid;Ny tid"),
-            QStringLiteral("2003-07-05 10:00:00;start;;;;;2003-07-05 10:00:00"),
-            QStringLiteral("2003-07-05 14:05:09;mål;1;Anna;S123;;2003-07-05 14:05:09"),
-            QStringLiteral("2003-07-05 14:05:29;ny tid;1;Anna;S123;2003-07-05 14:05:09;2003-07-05 14:05:29"),
+            QStringLiteral("Tidpunkt;Händelse;Post;Namn;SegelId;Gammalt värde;Nytt värde;Källa"),
+            QStringLiteral("2003-07-05 10:00:00;start;;;;;2003-07-05 10:00:00;"),
+            QStringLiteral("2003-07-05 14:05:09;mål;1;Anna;S123;;2003-07-05 14:05:09;klick"),
             QStringLiteral(
-                "2003-07-05 14:10:00;inskriven tid;1;Anna;S123;2003-07-05 14:05:29;2003-07-05 14:06:00"),
-            QStringLiteral("2003-07-05 14:10:00;start;;;;2003-07-05 10:00:00;2003-07-05 09:59:00"),
-            QString()}));
+                "2003-07-05 14:05:29;ny tid;1;Anna;S123;2003-07-05 14:05:09;2003-07-05 14:05:29;klick"),
+            QStringLiteral("2003-07-05 14:10:00;ny tid;1;Anna;S123;2003-07-05 14:05:29;2003-07-05 "
+                           "14:06:00;inskriven tid"),
+            QStringLiteral("2003-07-05 14:10:00;start;;;;2003-07-05 10:00:00;2003-07-05 09:59:00;"),
+            QStringLiteral("2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:06:00;4:07:00;"),
+            QStringLiteral("2003-07-05 14:10:00;mål;2;Bertil;S2;;2003-07-05 14:10:00;segelnr"),
+            QStringLiteral("2003-07-05 14:10:00;båttyp;1;Anna;S123;Folkbåt;IF;"),
+            QStringLiteral("2003-07-05 14:10:00;lystal;1;Anna;S123;1,00;1,10;"),
+            QStringLiteral("2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:07:00;4:31:42;"), QString()}));
 }
 
 TEST_F(JournalTest, AJournalThatCannotBeWrittenDoesNotStopTheRegistration) {
@@ -66,5 +78,10 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenDoesNotStopTheRegistration) {
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 9));
     EXPECT_EQ(d.lstMg->List(0), QStringLiteral("¤Anna , S123"));
     EXPECT_EQ(d.BatarIMal.value(0), QStringLiteral("x"));
-    EXPECT_TRUE(messageTexts().isEmpty());
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].startsWith(QStringLiteral("Journalen för tävlingen kan inte skrivas.")));
+    d.lstPG->setListIndex(1);
+    d.lstPG_DblClick();
+    d.lstMg->setListIndex(1);
+    EXPECT_EQ(messageTexts().size(), 1) << "told once per race";
 }

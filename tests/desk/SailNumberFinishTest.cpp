@@ -47,7 +47,7 @@ TEST_F(SailNumberFinishTest, ShownByATypedStart) {
     EXPECT_TRUE(segelNrShown(d));
 }
 
-TEST_F(SailNumberFinishTest, HiddenByARefusedSaveOfTheFinish) {
+TEST_F(SailNumberFinishTest, StaysAfterARefusedSaveOfTheFinish) {
     // A race under way whose race file turned read-only since the start.
     writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("SWE 4410"), 1.0f}},
               july5(10, 0, 0));
@@ -58,7 +58,7 @@ TEST_F(SailNumberFinishTest, HiddenByARefusedSaveOfTheFinish) {
     clock(2003, 7, 5, 12, 0, 0);
     typeText(d, QStringLiteral("4410\r"));
     EXPECT_TRUE(messageTexts().value(0).startsWith(QStringLiteral("Fel vid UppDatering")));
-    EXPECT_FALSE(segelNrShown(d));
+    EXPECT_TRUE(segelNrShown(d)) << "the race stays on the desk";
     EXPECT_EQ(entries(d.lstMg), QStringList{QStringLiteral("¤Anna , SWE 4410")});
 }
 

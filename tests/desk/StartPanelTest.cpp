@@ -59,7 +59,9 @@ TEST_F(StartTest, AnsweringNoKeepsTheStart) {
     d.StartButton_Click();
     clock(2003, 7, 5, 10, 5, 0);
     d.StartButton_Click(); // No is the default
-    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Vill du ha ny StartTid ?")});
+    EXPECT_EQ(messageTexts(),
+              QStringList{QStringLiteral("Starten gick kl 10:00:00. Ny start nu, kl 10:05:00? "
+                                         "Alla båtar får den nya starttiden.")});
     EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).StartTid, july5(10, 0, 0));
     EXPECT_TRUE(controls::ownVisible(d.StartMsg));
@@ -107,7 +109,7 @@ TEST_F(StartTest, ChangingTheStartAfterFinishesWarnsInOrderAndCancelRestoresTheT
               (QStringList{QStringLiteral("Du bör inte ändra StartTid\r\nnär det finns båtar som gått i mål"),
                            QStringLiteral("Vill du ha ny StartTid ?"),
                            QStringLiteral("Nu måste du tänka till\r\ndet finns båtar som gått i mål\r\n"
-                                          "du måste också justera deras tid !")}));
+                                          "deras seglade och korrigerade tider räknas om !")}));
     EXPECT_EQ(d.txtStartTid->text(), QStringLiteral("2003-07-05    10:00:00"));
     EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
 
@@ -119,5 +121,6 @@ TEST_F(StartTest, ChangingTheStartAfterFinishesWarnsInOrderAndCancelRestoresTheT
     EXPECT_EQ(d.GemensamStart, july5(10, 30, 0));
     const DeltagarPost after = record(QStringLiteral("Höst.dat"), 1);
     EXPECT_EQ(after.StartTid, july5(10, 30, 0));
-    EXPECT_EQ(after.SeglTid, finished); // finished boats keep their times until timed again
+    EXPECT_NEAR(after.SeglTid, finished - 0.5 / 24, 1e-9) << "a finished boat is timed from the new start";
+    EXPECT_FALSE(d.StartButton->isEnabled());
 }

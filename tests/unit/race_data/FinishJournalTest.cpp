@@ -16,7 +16,8 @@ constexpr double at(int h, int m, int s) {
     return May20 + (h * 3600 + m * 60 + s) / 86400.0;
 }
 
-const QByteArray Header = "Tidpunkt;Händelse;Post;Namn;SegelId;Gammal tid;Ny tid\r\n";
+const QByteArray Header =
+    "\xEF\xBB\xBFTidpunkt;Händelse;Post;Namn;SegelId;Gammalt värde;Nytt värde;Källa\r\n";
 
 } // namespace
 
@@ -29,31 +30,30 @@ TEST(FinishJournal, LivesBesideTheRaceFileByTheCommentFileRule) {
 
 TEST(FinishJournal, EachKindOfEventHasItsLine) {
     const std::pair<JournalEntry, QByteArray> cases[] = {
-        {{at(13, 5, 10), JournalEvent::Mal, 4, "Ägir", "SWE-1", 0, at(13, 5, 10)},
-         "2006-05-20 13:05:10;mål;4;Ägir;SWE-1;;2006-05-20 13:05:10\r\n"},
-        {{at(13, 6, 0), JournalEvent::NyTid, 4, "Ägir  ", " SWE-1", at(13, 5, 10), at(13, 6, 0)},
-         "2006-05-20 13:06:00;ny tid;4;Ägir;SWE-1;2006-05-20 13:05:10;2006-05-20 13:06:00\r\n"},
-        {{at(14, 0, 1), JournalEvent::InskrivenTid, 12, "Bris; \"Lilla\"", "S-2", at(13, 59, 0),
-          at(13, 58, 30)},
-         "2006-05-20 14:00:01;inskriven tid;12;\"Bris; \"\"Lilla\"\"\";S-2;2006-05-20 13:59:00;2006-05-20 "
-         "13:58:30\r\n"},
-        {{at(11, 0, 0), JournalEvent::Start, 0, "", "", at(10, 55, 0), at(11, 0, 0)},
-         "2006-05-20 11:00:00;start;;;;2006-05-20 10:55:00;2006-05-20 11:00:00\r\n"},
+        {{at(13, 5, 10), JournalEvent::Mal, 4, "Ägir", "SWE-1", "", "2006-05-20 13:05:10", "segelnr"},
+         "2006-05-20 13:05:10;mål;4;Ägir;SWE-1;;2006-05-20 13:05:10;segelnr\r\n"},
+        {{at(14, 0, 1), JournalEvent::NyTid, 12, "Bris; \"Lilla\"  ", " S-2", "13:59:00", "13:58:30",
+          "inskriven tid"},
+         "2006-05-20 14:00:01;ny tid;12;\"Bris; \"\"Lilla\"\"\";S-2;13:59:00;13:58:30;inskriven tid\r\n"},
+        {{at(11, 0, 0), JournalEvent::Start, 0, "", "", "", "2006-05-20 11:00:00", ""},
+         "2006-05-20 11:00:00;start;;;;;2006-05-20 11:00:00;\r\n"},
+        {{0, JournalEvent::BTyp, 3, "Ägir", "S-1", "IF", "Folkbåt", ""},
+         ";båttyp;3;Ägir;S-1;IF;Folkbåt;\r\n"},
     };
     for (const auto& [entry, line] : cases)
         EXPECT_EQ(journalLine(entry), line);
-    EXPECT_EQ(journalHeader(), Header);
 }
 
 TEST(FinishJournal, TheFirstLineCreatesTheFileWithItsHeaderAndLaterLinesAppend) {
     QTemporaryDir dir;
     const QString dat = dir.filePath("Vår 2004.dat");
-    const JournalEntry first{at(11, 0, 0), JournalEvent::Start, 0, "", "", 0, at(11, 0, 0)};
-    const JournalEntry second{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", 0, at(13, 5, 10)};
-    appendJournal(dat, first);
+    const JournalEntry first{at(11, 0, 0), JournalEvent::Start, 0, "", "", "", "11:00:00", ""};
+    const JournalEntry second{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", "", "13:05:10", "klick"};
+    appendJournal(dat, {first});
     EXPECT_EQ(readBytes(dir.filePath("Vår 2004.log")), Header + journalLine(first));
-    appendJournal(dat, second);
-    EXPECT_EQ(readBytes(dir.filePath("Vår 2004.log")), Header + journalLine(first) + journalLine(second));
+    appendJournal(dat, {second, first});
+    EXPECT_EQ(readBytes(dir.filePath("Vår 2004.log")),
+              Header + journalLine(first) + journalLine(second) + journalLine(first));
     EXPECT_FALSE(QFile::exists(dat)) << "the journal never touches the race file";
 }
 
@@ -61,7 +61,8 @@ TEST(FinishJournal, AFileThatCannotTakeTheLineIsReportedAndKeepsWhatItHad) {
     QTemporaryDir dir;
     const QString dat = dir.filePath("Höst.dat");
     const QString log = dir.filePath("Höst.log");
-    const JournalEntry entry{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", 0, at(13, 5, 10)};
+    const std::vector<JournalEntry> entry{
+        {at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", "", "13:05:10", "klick"}};
     appendJournal(dat, entry);
     const QByteArray before = readBytes(log);
     {
