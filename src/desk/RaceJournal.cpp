@@ -13,3 +13,9 @@ void frmMain::tellJournalFailure() {
     text += QStringLiteral("\r\n\r\nRegistreringarna sparas ändå i tävlingsfilen.");
     msg(text, platform::Buttons::OK, platform::Icon::Exclamation);
 }
+
+void frmMain::journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
+                                const QString& newText) {
+    const Command command(*this);
+    race_.journalResultEdit(column, rowName, oldText, newText);
+}

@@ -118,6 +118,8 @@ public:
     QString commentsBoxText() const override;
     void setCommentsBoxText(const QString& text) override;
     void showDesk() override;
+    void journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
+                           const QString& newText) override;
 
     // Command column and pictures.
     controls::Label *lblNewFile, *lblOpen, *lblSave, *lblInfo, *lblQuit;

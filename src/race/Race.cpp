@@ -407,9 +407,12 @@ JournalEntry Race::journalEntry(int n) const {
     return e;
 }
 
-void Race::journalResultEdit(bool heading, const QString& oldText, const QString& newText) {
+void Race::journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
+                             const QString& newText) {
     JournalEntry e = journalEntry(0);
-    e.event = heading ? JournalEvent::Rubrik : JournalEvent::Resultat;
+    e.event = column.isEmpty() ? JournalEvent::Rubrik : JournalEvent::Resultat;
+    e.Namn = rowName;
+    e.source = column;
     e.oldValue = oldText;
     e.newValue = newText;
     journal({e});

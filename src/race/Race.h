@@ -152,7 +152,9 @@ public:
     Finish registerFinish(int n, double t, FinishSource source = FinishSource::Klick);
 
     // A journal line for a change made outside the race model (a hand edit of the result list).
-    void journalResultEdit(bool heading, const QString& oldText, const QString& newText);
+    // A cell of the row named rowName in the column, or the heading when column is empty.
+    void journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
+                           const QString& newText);
     // A journal write that failed, once per open race; then nothing until another race is opened.
     std::optional<RuntimeError> untoldJournalFailure();
 

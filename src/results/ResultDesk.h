@@ -11,4 +11,8 @@ public:
     virtual void setCommentsBoxText(const QString& text) = 0;
     virtual void showDesk() = 0;
     virtual void lblPanD_Click() = 0;
+    // A hand edit of the result list for the race's journal: a cell of the row named rowName in the
+    // column, or the heading when column is empty.
+    virtual void journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
+                                   const QString& newText) = 0;
 };

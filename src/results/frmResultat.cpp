@@ -100,13 +100,22 @@ int frmResultat::lvwEdit_KeyPress(int /*index*/, int keyAscii) {
     // The row written is the selected one, which need not be the row last copied into the boxes.
     const int row = lvw->SelectedRow();
     if (row == 0) return keyAscii;
-    for (std::size_t c = 0; c < lvwEdit.size(); ++c)
+    const QString rowName = lvw->Cell(row, 0);
+    for (std::size_t c = 0; c < lvwEdit.size(); ++c) {
+        const QString before = lvw->Cell(row, static_cast<int>(c));
         lvw->setCell(row, static_cast<int>(c), lvwEdit[c]->text());
+        if (before != lvwEdit[c]->text())
+            skipOnFailure([&] {
+                desk_.journalResultEdit(lvw->headerItem()->text(static_cast<int>(c)), rowName, before,
+                                        lvwEdit[c]->text());
+            });
+    }
     return keyAscii;
 }
 
 int frmResultat::txtRubrik_KeyPress(int keyAscii) {
     if (keyAscii != Enter) return keyAscii;
+    skipOnFailure([&] { desk_.journalResultEdit(QString(), QString(), QString(), txtRubrik->text()); });
     skipOnFailure([&] { desk_.selectParticipant(0); });
     QString withHeading;
     skipOnFailure([&] {

@@ -23,6 +23,10 @@ struct FakeDesk : ResultDesk {
     }
     void showDesk() override { calls << "showDesk"; }
     void lblPanD_Click() override { calls << "lblPanD_Click"; }
+    void journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
+                           const QString& newText) override {
+        calls << QStringLiteral("journal %1|%2|%3|%4").arg(column, rowName, oldText, newText);
+    }
 };
 
 const QString DesignHeading = "Rubrik till utskriften skriver du här.  Tryck <Enter> när du är klar";
@@ -143,6 +147,7 @@ TEST_F(ResultWindow, RowEditorWritesAllBoxesIntoTheSelectedRow) {
     w.typeChar(w.lvwEdit[3], 13);
     EXPECT_EQ(row(4), (QStringList{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1"}));
     EXPECT_EQ(row(3)[6], "3.6");
+    EXPECT_EQ(desk.calls, QStringList{"journal Plac.|Båt 4|4.6|1"}) << "only the changed cell is journaled";
     EXPECT_EQ(w.lvw->SelectedRow(), 4);
 
     // Other keys only type.
@@ -190,8 +195,8 @@ TEST_F(ResultWindow, EnterInTheHeadingAppendsItToTheFirstParticipantsComment) {
     w.typeChar(w.txtRubrik, 13);
 
     // The participant panel re-reads the first participant, so the heading is put back last.
-    EXPECT_EQ(desk.calls,
-              (QStringList{"select 0", "setComments", "showDesk", "lblPanD_Click", "setComments"}));
+    EXPECT_EQ(desk.calls, (QStringList{"journal |||Brisrundan 2006", "select 0", "setComments", "showDesk",
+                                       "lblPanD_Click", "setComments"}));
     EXPECT_EQ(desk.comments, "Kommentar\r\nUtskrift Rubrik :\r\nBrisrundan 2006");
     ASSERT_EQ(fake.dialogs.boxes.size(), 1u);
     const platform::MessageBoxRequest& box = fake.dialogs.boxes[0];
