@@ -44,7 +44,7 @@ struct RaceFile {
         }
         if (!opened) {
             const bool folderMissing = !info.absoluteDir().exists();
-            throw base::fileFailure(path, folderMissing ? ENOENT : EACCES);
+            throw base::fileFailure(path, folderMissing ? ENOTDIR : EACCES);
         }
         identity = sysfile::identityOf(fd()).value_or(sysfile::Identity{});
     }
