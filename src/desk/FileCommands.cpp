@@ -49,15 +49,15 @@ void frmMain::lblNewFile_Click() {
         platform::FileDialogRequest request = raceFileDialog();
         request.title = QStringLiteral("Skriv i nya filens namn");
         request.flags = 8192;
-        DataFil = chooseFile(platform_.dialogs, request);
-        if (DataFil.isEmpty()) return;
+        const QString chosen = chooseFile(platform_.dialogs, request);
+        if (chosen.isEmpty() || !openChosenRace(chosen)) return;
+        DataFil = chosen;
         TavlingsNamn = race_data::raceName(DataFil);
         KommentarFil = race_data::commentFileName(DataFil);
         saveSettings();
         lstDeltagare->Clear();
         AntalDeltagare = 0;
         GemensamStart = 0;
-        openRaceFiles(true);
         VisaListKnappar();
         RensaDesken();
         setWindowTitle(QStringLiteral("Brisrundan    ") + TavlingsNamn);
@@ -66,22 +66,24 @@ void frmMain::lblNewFile_Click() {
 
 void frmMain::lblOpen_Click() {
     const Command command(*this);
-    const bool opened = trapErrors([this] {
+    bool refused = false;
+    const bool opened = trapErrors([this, &refused] {
         platform::FileDialogRequest request = raceFileDialog();
         request.title = QStringLiteral("Öppna Startlista");
         const QString chosen = chooseFile(platform_.dialogs, request);
+        if (chosen.isEmpty()) throw RuntimeError(Cancelled);
+        refused = !openChosenRace(chosen);
+        if (refused) return;
         DataFil = chosen;
-        if (DataFil.isEmpty()) throw RuntimeError(Cancelled);
         AntalDeltagare = 0;
         TavlingsNamn = race_data::raceName(DataFil);
         setWindowTitle(QStringLiteral("Brisrundan    ") + TavlingsNamn);
         panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
         KommentarFil = race_data::commentFileName(DataFil);
         lstDeltagare->Clear();
-        openRaceFiles(false);
         listParticipants();
     });
-    if (!opened) return;
+    if (!opened || refused) return;
 
     skipOnError([this] { RensaDesken(); });
     skipOnError([this] { panDeltagare->setCaption(participantListCaption(AntalDeltagare)); });
@@ -122,6 +124,22 @@ void frmMain::lblSave_Click() {
         if (!DataFil.isEmpty()) copyReplacing(DataFil, SparaSomFil);
         copyReplacing(race_data::commentFileName(DataFil), race_data::commentFileName(SparaSomFil));
     });
+}
+
+// Opens the race the operator chose in the race model; the desk then shows it. A race that another
+// desk has open is refused with a message, and the desk stays as it was; other failures throw.
+bool frmMain::openChosenRace(const QString& dataFil) {
+    try {
+        openRaceFiles(dataFil);
+    } catch (const RuntimeError& e) {
+        if (e.number() != runtime_error_numbers::PermissionDenied) throw;
+        msg(openElsewhereText(dataFil) +
+                QStringLiteral("\r\n\r\nAvsluta den först, om tävlingen ska skötas härifrån."),
+            platform::Buttons::OK, platform::Icon::Information);
+        return false;
+    }
+    settingsOfAnotherDesk_ = false;
+    return true;
 }
 
 void frmMain::RensaDesken() {

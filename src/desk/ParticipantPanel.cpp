@@ -54,8 +54,12 @@ void frmMain::FaltTillPost(DeltagarPost& post) {
     post.KommentarLen = static_cast<std::int32_t>(cp1252::encode(trimBlanks(CommentsBox->Text())).size());
 }
 
+// The entry shows the typed name and sail id as the record will keep them.
 int frmMain::LaggTillListRad(std::int32_t recordNumber, int replacing) {
-    return showSavedEntry(recordNumber, entryText(Namn->Text(), SegelId->Text()), replacing);
+    DeltagarPost typed;
+    typed.Namn = Namn->Text();
+    typed.SegelId = SegelId->Text();
+    return showSavedEntry(recordNumber, entryText(typed), replacing);
 }
 
 void frmMain::VisaListKnappar() {
@@ -130,17 +134,18 @@ void frmMain::OkButton_Click() {
     saveMovedFlags(); // marks belong to records, so they follow a boat that moved in the list
     DeltagarPost post;
     FaltTillPost(post);
-    try {
-        race_.saveParticipant(recordNumber, post, trimBlanks(CommentsBox->Text()),
-                              entryText(Namn->Text(), SegelId->Text()));
-    } catch (const RuntimeError& e) {
-        if (e.number() == runtime_error_numbers::PathFileAccess) {
-            showUpdateError();
-            resetAfterRefusedSave();
-        } else if (e.number() != runtime_error_numbers::BadFileNumber) { // closed after "Spara Som": silent
-            showWriteFailure(e, QStringLiteral("Deltagaren är inte sparad."));
-            if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
-        }
+    const race::SaveFailures failed =
+        race_.saveParticipant(recordNumber, post, trimBlanks(CommentsBox->Text()));
+    if (failed.record && failed.record->number() == runtime_error_numbers::PathFileAccess) {
+        showUpdateError();
+        resetAfterRefusedSave();
+    } else if (failed.record && failed.record->number() != runtime_error_numbers::BadFileNumber) {
+        // With the race files closed after "Spara Som" nothing is written, silently.
+        showWriteFailure(*failed.record, QStringLiteral("Deltagaren är inte sparad."), failed.comment);
+        if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
+    } else if (!failed.record && failed.comment) {
+        showWriteFailure(*failed.comment,
+                         QStringLiteral("Deltagaren är sparad, men inte den nya kommentaren."));
     }
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });
     VisaListKnappar();

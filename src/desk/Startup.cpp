@@ -36,12 +36,12 @@ void frmMain::Form_Activate() {
                         platform::Buttons::OK, platform::Icon::Exclamation);
                 DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
             }
+            openStartupRace();
             TavlingsNamn = race_data::raceName(DataFil);
             panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
             setWindowTitle(QStringLiteral("Brisrundan     ") + TavlingsNamn);
             KommentarFil = race_data::commentFileName(DataFil);
             lstDeltagare->Clear();
-            openRaceFiles(true);
             listParticipants();
             GemensamStart = race_.lastStartTid();
         });
@@ -104,10 +104,27 @@ void frmMain::unloadBoth() {
     if (onEnded) onEnded();
 }
 
-void frmMain::openRaceFiles(bool trimSegelId) {
-    race_.open(DataFil, trimSegelId);
+void frmMain::openRaceFiles(const QString& dataFil) {
+    race_.open(dataFil);
     DatFilNr = 1;
     CmtFilNr = 2;
+}
+
+// The last race, or the example race when another desk has the last race open. The settings and their
+// finish flags then belong to that desk: this one leaves them alone until it opens a race of its own.
+void frmMain::openStartupRace() {
+    try {
+        openRaceFiles(DataFil);
+    } catch (const RuntimeError& e) {
+        if (e.number() != runtime_error_numbers::PermissionDenied) throw;
+        msg(openElsewhereText(DataFil) + QStringLiteral("\r\n\r\nExempel.dat öppnas i stället."),
+            platform::Buttons::OK, platform::Icon::Information);
+        settingsOfAnotherDesk_ = true;
+        BatarIMalText.clear();
+        BatarIMal.clear();
+        DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
+        openRaceFiles(DataFil);
+    }
 }
 
 void frmMain::closeRaceFiles() {

@@ -166,7 +166,9 @@ private:
     void unloadBoth();
 
     // Shared by start-up and the open command.
-    void openRaceFiles(bool trimSegelId);
+    void openRaceFiles(const QString& dataFil);
+    void openStartupRace();
+    bool openChosenRace(const QString& dataFil);
     void closeRaceFiles();
     void listParticipants();
     void showStartTime();
@@ -198,8 +200,11 @@ private:
     void refuseSegelNr(const QString& typed, std::vector<int> found);
     int queueForFinish(int record);
     void showUpdateError();
-    void showWriteFailure(const RuntimeError& failure, const QString& consequence);
+    void showWriteFailure(const RuntimeError& failure, const QString& consequence,
+                          const std::optional<RuntimeError>& alsoFailed = std::nullopt);
     void saveSettings();
+    // Set while this desk shows the example race because another desk has the last race open.
+    bool settingsOfAnotherDesk_ = false;
     // One handler's run: a write failure is told once in it, however many writes fail.
     class Command {
     public:

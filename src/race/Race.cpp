@@ -13,24 +13,33 @@ namespace {
 const DeltagarPost NoRecord{};
 }
 
-void Race::open(const QString& dataFil, bool trimSegelId) {
-    records_.clear();
+void Race::open(const QString& dataFil, OpenFor purpose) {
+    const bool keepLock = purpose == OpenFor::Desk && lock_.holds(dataFil);
+    RaceLock lock = purpose == OpenFor::Desk && !keepLock ? RaceLock::take(dataFil) : RaceLock();
+    race_data::RaceFiles files;
+    files.open(dataFil);
+    std::vector<DeltagarPost> records;
+    const int n = files.recordCount();
+    records.reserve(std::size_t(std::max(n, 0)));
+    for (int i = 1; i <= n; ++i)
+        records.push_back(files.readRecord(i));
+
+    // Nothing below fails: only now is the race held before given up.
+    files_ = std::move(files);
+    if (!keepLock) lock_ = std::move(lock);
+    records_ = std::move(records);
     unsaved_.clear();
     entries_.clear();
     marks_.clear();
     clearQueue();
-    lastStartTid_ = 0.0;
-    files_.open(dataFil);
-    const int n = files_.recordCount();
-    records_.reserve(std::size_t(std::max(n, 0)));
-    for (int i = 1; i <= n; ++i) {
-        records_.push_back(files_.readRecord(i));
-        const DeltagarPost& post = records_.back();
-        if (post.Borttagen == 0)
-            entries_[i] =
-                entryText(trimBlanks(post.Namn), trimSegelId ? trimBlanks(post.SegelId) : post.SegelId);
-    }
-    if (!records_.empty()) lastStartTid_ = records_.back().StartTid;
+    for (const int i : liveRecords())
+        entries_[i] = entryText(record(i));
+    lastStartTid_ = records_.empty() ? 0.0 : records_.back().StartTid;
+}
+
+void Race::closeFiles() {
+    files_.close();
+    lock_.release();
 }
 
 const DeltagarPost& Race::record(int n) const {
@@ -72,31 +81,34 @@ QString Race::comment(int n) const {
     }
 }
 
-void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry) {
-    entries_[n] = entry;
-    std::optional<RuntimeError> commentFailure;
+SaveFailures Race::saveParticipant(int n, DeltagarPost post, const QString& comment) {
+    SaveFailures failed;
     try {
-        files_.appendComment(comment);
+        post.KommentarPos = files_.appendComment(comment);
     } catch (const RuntimeError& e) {
-        commentFailure = e;
-        post.KommentarPos = 0;
-        post.KommentarLen = 0;
+        // The comment still in the file is not given up for one that could not be written.
+        failed.comment = e;
+        post.KommentarPos = record(n).KommentarPos;
+        post.KommentarLen = record(n).KommentarLen;
     }
+    post = race_data::asReadBack(post);
+    entries_[n] = entryText(post);
     try {
         files_.writeRecord(n, post);
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
+        failed.record = e;
         // A new boat that never reached the file is not part of the race; a changed one is held so
         // that a race saved anew still has the change.
         if (n > int(records_.size()))
             entries_.erase(n);
         else
             unsaved_[n] = post;
-        throw;
+        return failed;
     }
     unsaved_.erase(n);
     if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));
     records_[std::size_t(n) - 1] = post;
-    if (commentFailure) throw *commentFailure;
+    return failed;
 }
 
 int Race::addParticipant(const QString& Namn, const QString& SegelId, const QString& BTyp, float LysTal) {
@@ -108,7 +120,8 @@ int Race::addParticipant(const QString& Namn, const QString& SegelId, const QStr
     post.LysTal = LysTal;
     post.StartTid = start_;
     post.KommentarPos = nextCommentPosition();
-    saveParticipant(n, post, QString(), entryText(Namn, SegelId));
+    // An empty comment writes no bytes: only the record can fail.
+    if (const SaveFailures failed = saveParticipant(n, post, QString()); failed.record) throw *failed.record;
     return n;
 }
 
@@ -219,22 +232,20 @@ Finish Race::registerFinish(int n, double t) {
     post.MalTid = t;
     post.SeglTid = timing::sailedTime(t, start_);
     post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
-    post.KommentarPos = 0;
-    try {
-        post.KommentarPos = nextCommentPosition();
-    } catch (const RuntimeError&) {
-    }
     post.KommentarLen = std::int32_t(cp1252::encode(text).size());
     marks_[n] = QStringLiteral("x");
 
-    Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post.Namn, post.SegelId), rankNewlyQueued(),
-             {}};
-    try {
-        saveParticipant(n, post, text, f.entry);
-        files_.sync();
-    } catch (const RuntimeError& e) {
-        entries_[n] = f.entry;
-        f.failure = e;
+    Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post), rankNewlyQueued(), {}, {}};
+    const SaveFailures failed = saveParticipant(n, post, text);
+    f.failure = failed.record;
+    f.commentFailure = failed.comment;
+    entries_[n] = f.entry;
+    if (!f.failure) {
+        try {
+            files_.sync();
+        } catch (const RuntimeError& e) {
+            f.failure = e;
+        }
     }
     const int at = queueIndexOf(n);
     const std::uint64_t order = at >= 0 ? queue_[std::size_t(at)].order : nextOrder_++;
