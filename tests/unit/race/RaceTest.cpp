@@ -1,7 +1,6 @@
 // The race model over real files: a registration's record on disk, the queue's rules, restoring a race
-// under way from its flags and records, removal, and a comment that cannot be written.
+// under way from its flags and records, and removal.
 #include "Race.h"
-#include "FileFaults.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -152,60 +151,4 @@ TEST_F(RaceTest, RemovedBoatLeavesMarksQueueAndRanking) {
     ASSERT_EQ(race.ranking().size(), 1u);
     EXPECT_EQ(race.ranking()[0].record, 2);
     EXPECT_EQ(race.liveRecords(), std::vector<int>{2});
-}
-
-// A comment file that is full (a file-size limit below its next copy): the finish is written, and the
-// record keeps pointing at the comment it had.
-TEST_F(RaceTest, FinishOnAFullCommentFileKeepsTheCommentItHad) {
-    const QString wind(120, QLatin1Char('v'));
-    write({{QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, 0.0, wind}});
-    race::Race& race = opened();
-    race.enqueue(1);
-    race::Finish f;
-    {
-        const FileSizeLimit full(200);
-        f = race.registerFinish(1, at(12, 0, 0));
-    }
-    EXPECT_FALSE(f.failure);
-    ASSERT_TRUE(f.commentFailure);
-    EXPECT_EQ(f.commentFailure->path(), path(QStringLiteral("Höst.cmt")));
-    const DeltagarPost saved = onDisk(1);
-    EXPECT_EQ(saved.MalTid, at(12, 0, 0));
-    EXPECT_EQ(saved.KommentarPos, 1);
-    EXPECT_EQ(saved.KommentarLen, 120);
-    EXPECT_EQ(race.comment(1), wind);
-    EXPECT_TRUE(race.finished(1));
-}
-
-// A boat is held as its record reads back: a name Windows-1252 cannot write, one too long, blanks
-// around it. Its entry, and its place in the list, are those of the race opened anew.
-TEST_F(RaceTest, ABoatIsHeldAsItsRecordReadsBack) {
-    write({{QStringLiteral("Maja"), QStringLiteral("S0")},
-           {QStringLiteral("Beta"), QStringLiteral("S1")},
-           {QStringLiteral("Gamma"), QStringLiteral("S2")},
-           {QStringLiteral("Delta"), QStringLiteral("S3")}});
-    const struct {
-        int record;
-        QString Namn, SegelId, entry;
-    } cases[] = {
-        {2, QStringLiteral("Łukasz"), QStringLiteral("S1"), QStringLiteral("?ukasz , S1")},
-        {3, QStringLiteral("Abcdefghijklmnopqrstu"), QStringLiteral("SWE-1234567"),
-         QStringLiteral("Abcdefghijklmnopqrst , SWE-123456")},
-        {4, QStringLiteral("   Öjvind "), QStringLiteral(" S3 "), QStringLiteral("Öjvind , S3")},
-    };
-    race::Race& race = opened();
-    for (const auto& c : cases) {
-        DeltagarPost post = race.record(c.record);
-        post.Namn = c.Namn;
-        post.SegelId = c.SegelId;
-        ASSERT_FALSE(race.saveParticipant(c.record, post, QString()).record);
-        EXPECT_EQ(race.entry(c.record), c.entry);
-        EXPECT_EQ(race.record(c.record).Namn, onDisk(c.record).Namn);
-    }
-    const std::vector<int> listed = race.listedRecords();
-    race::Race again;
-    again.open(this->race(), race::OpenFor::Reading);
-    EXPECT_EQ(again.listedRecords(), listed);
-    for (const auto& c : cases)
-        EXPECT_EQ(again.entry(c.record), c.entry);
 }
