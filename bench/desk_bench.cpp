@@ -155,7 +155,7 @@ void BM_FindSailNumber1000(benchmark::State& state) {
     BenchDesk bench;
     bench.writeRace(1000, 0);
     race::Race race;
-    race.open(bench.path(QStringLiteral("Stor.dat")), true);
+    race.open(bench.path(QStringLiteral("Stor.dat")), race::OpenFor::Reading);
     for (auto _ : state)
         benchmark::DoNotOptimize(race::findSailNumber(race, QStringLiteral("4 4 1")));
 }

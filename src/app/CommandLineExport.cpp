@@ -67,7 +67,7 @@ int runExportCommand(int argc, char** argv) {
     race::Race race;
     try {
         if (!race_data::FilFinns(raceFile)) throw RuntimeError(runtime_error_numbers::FileNotFound);
-        race.open(raceFile, true);
+        race.open(raceFile, race::OpenFor::Reading);
     } catch (const RuntimeError&) {
         return fail(QStringLiteral("Tävlingsfilen kan inte läsas: %1").arg(raceFile));
     }

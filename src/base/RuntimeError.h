@@ -34,5 +34,6 @@ constexpr int FileNotFound = 53;
 constexpr int BadFileName = 64;
 constexpr int DeviceIO = 57;
 constexpr int DiskFull = 61;
+constexpr int PermissionDenied = 70; // a file that another program holds open
 constexpr int PathFileAccess = 75;
 } // namespace runtime_error_numbers

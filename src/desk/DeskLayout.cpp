@@ -4,6 +4,7 @@
 #include "frmMain.h"
 
 #include "ControlProps.h"
+#include "DeltagarPost.h"
 
 using controls::setBackColor;
 
@@ -78,7 +79,8 @@ void frmMain::buildParticipantPanel() {
                                    double width) {
         return place(add<controls::Label>(QString::fromLatin1(name), p, text), left, top, width, 240);
     };
-    // Only the boat type box limits what can be typed; longer names are cut when stored.
+    // The boxes of the record's texts take no more characters than their fields keep, so a longer
+    // text is cut where the operator sees it.
     const auto field = [this, p](const char* name, double top, double width, int maxLength = 32767) {
         auto* box = place(add<controls::TextBox>(QString::fromLatin1(name), p), 3960, top, width, 360);
         controls::setFont(box, SansSerif, 9.75, true);
@@ -88,11 +90,11 @@ void frmMain::buildParticipantPanel() {
         return box;
     };
     caption("lblNamn", QStringLiteral("Namn"), 3960, 360, 2000);
-    Namn = field("Namn", 600, 2900);
+    Namn = field("Namn", 600, 2900, race_data::NamnWidth);
     caption("lblSegelId", QStringLiteral("Segel Id"), 3960, 1020, 2000);
-    SegelId = field("SegelId", 1260, 1500);
+    SegelId = field("SegelId", 1260, 1500, race_data::SegelIdWidth);
     caption("lblBTyp", QStringLiteral("BåtTyp"), 3960, 1680, 2000);
-    BTyp = field("BTyp", 1920, 2200, 15);
+    BTyp = field("BTyp", 1920, 2200, race_data::BTypWidth);
     caption("lblLysTal", QStringLiteral("LysTal"), 3960, 2340, 2000);
     LysTal = field("LysTal", 2580, 900);
 

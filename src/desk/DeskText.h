@@ -1,5 +1,6 @@
 #pragma once
 // Small text helpers of the desk.
+#include "RaceFiles.h"
 #include "ShownTexts.h"
 
 #include <QDir>
@@ -19,6 +20,13 @@ inline QStringList freshFlags(int count) {
 // The participant panel's caption once a race is listed.
 inline QString participantListCaption(int count) {
     return QStringLiteral("  DeltagarLista ") + QString::number(count) + QStringLiteral("  båtar");
+}
+
+// Why a race cannot be opened here: another desk has it open. Names the race and its file.
+inline QString openElsewhereText(const QString& dataFil) {
+    return QStringLiteral("Tävlingen %1 är redan öppen i en annan Brisrundan:\r\n%2\r\n\r\n"
+                          "En tävling kan bara vara öppen i ett fönster åt gången.")
+        .arg(race_data::raceName(dataFil), dataFil);
 }
 
 using race::entryText;

@@ -51,17 +51,11 @@ void frmMain::lblNewFile_Click() {
             ask(QStringLiteral("Tävlingen ") + race_data::raceName(*chosen) +
                     QStringLiteral(" finns redan. Vill du öppna den?"),
                 QString(), platform::Buttons::YesNo, platform::Icon::Exclamation, platform::Answer::No);
-        if (open == platform::Answer::Yes) openRace(*chosen, false);
+        if (open == platform::Answer::Yes) openRace(*chosen);
         return;
     }
-    race::Race created = newRaceModel();
-    try {
-        created.open(*chosen, true);
-    } catch (const RuntimeError& e) {
-        tellRaceFailure(QStringLiteral("Tävlingen kan inte skapas:"), *chosen, e);
-        return;
-    }
-    race_ = std::move(created);
+    if (!openInModel(*chosen, QStringLiteral("Tävlingen kan inte skapas:"))) return;
+    RensaDesken();
     DataFil = *chosen;
     TavlingsNamn = race_data::raceName(DataFil);
     KommentarFil = race_data::commentFileName(DataFil);
@@ -70,7 +64,6 @@ void frmMain::lblNewFile_Click() {
     AntalDeltagare = 0;
     BatarIMal = freshFlags(0);
     VisaListKnappar();
-    RensaDesken();
     showRaceCaptions(QStringLiteral("Brisrundan    "));
 }
 
@@ -79,22 +72,33 @@ void frmMain::lblOpen_Click() {
     platform::FileDialogRequest request = raceFileDialog();
     request.title = QStringLiteral("Öppna Startlista");
     const std::optional<QString> chosen = chooseFile(platform_.dialogs, request);
-    if (chosen) openRace(*chosen, false);
+    if (chosen) openRace(*chosen);
 }
 
-// The open command's road, also taken by "Ny Startlista" for a race that exists: the race is read into
-// a model of its own first, so that a failure leaves the race on show untouched.
-bool frmMain::openRace(const QString& path, bool trimSegelId) {
-    race::Race opened = newRaceModel();
+// The race model opens the race aside and gives up the one held only when that worked. A race that
+// another desk has open is refused with its own message; any other failure names the file and why.
+// Either way the desk keeps the race it showed.
+bool frmMain::openInModel(const QString& path, const QString& failure) {
     try {
-        opened.open(path, trimSegelId);
+        race_.open(path);
     } catch (const RuntimeError& e) {
-        tellRaceFailure(QStringLiteral("Tävlingen kan inte öppnas:"), path, e);
+        if (e.number() == runtime_error_numbers::PermissionDenied)
+            msg(openElsewhereText(path) +
+                    QStringLiteral("\r\n\r\nAvsluta den först, om tävlingen ska skötas härifrån."),
+                platform::Buttons::OK, platform::Icon::Information);
+        else
+            tellRaceFailure(failure, path, e);
         return false;
     }
-    opened.restoreUnderWay();
+    settingsOfAnotherDesk_ = false;
+    return true;
+}
+
+// The open command's road, also taken by "Ny Startlista" for a race that exists.
+bool frmMain::openRace(const QString& path) {
+    if (!openInModel(path, QStringLiteral("Tävlingen kan inte öppnas:"))) return false;
+    race_.restoreUnderWay();
     RensaDesken();
-    race_ = std::move(opened);
     DataFil = path;
     TavlingsNamn = race_data::raceName(DataFil);
     KommentarFil = race_data::commentFileName(DataFil);
@@ -129,9 +133,13 @@ void frmMain::lblSave_Click() {
     try {
         race_.continueAs(SparaSomFil);
     } catch (const RuntimeError& e) {
-        tellRaceFailure(QStringLiteral("Tävlingen kan inte sparas som:"), SparaSomFil, e);
+        if (e.number() == runtime_error_numbers::PermissionDenied)
+            msg(openElsewhereText(SparaSomFil), platform::Buttons::OK, platform::Icon::Information);
+        else
+            tellRaceFailure(QStringLiteral("Tävlingen kan inte sparas som:"), SparaSomFil, e);
         return;
     }
+    settingsOfAnotherDesk_ = false;
     DataFil = SparaSomFil;
     TavlingsNamn = race_data::raceName(DataFil);
     KommentarFil = race_data::commentFileName(DataFil);

@@ -113,8 +113,13 @@ void frmMain::SparaMalTid(int record, double finishTime, race::FinishSource sour
     if (finish.failure && finish.failure->number() == runtime_error_numbers::PathFileAccess) {
         showUpdateError();
     } else if (finish.failure) { // the boat stays marked: the desk keeps what the operator saw
-        showWriteFailure(*finish.failure, QStringLiteral("Målgången för ") + finish.entry +
-                                              QStringLiteral(" är inte sparad."));
+        showWriteFailure(*finish.failure,
+                         QStringLiteral("Målgången för ") + finish.entry + QStringLiteral(" är inte sparad."),
+                         finish.commentFailure);
+    } else if (finish.commentFailure) {
+        showWriteFailure(*finish.commentFailure,
+                         QStringLiteral("Målgången för ") + finish.entry +
+                             QStringLiteral(" är sparad; kommentaren finns kvar som förut."));
     }
     showRankingMoves(finish.moves);
     syncFlags();

@@ -54,8 +54,12 @@ void frmMain::FaltTillPost(DeltagarPost& post) {
     post.KommentarLen = static_cast<std::int32_t>(cp1252::encode(trimBlanks(CommentsBox->Text())).size());
 }
 
+// The entry shows the typed name and sail id as the record will keep them.
 int frmMain::LaggTillListRad(std::int32_t recordNumber, int replacing) {
-    return showSavedEntry(recordNumber, entryText(Namn->Text(), SegelId->Text()), replacing);
+    DeltagarPost typed;
+    typed.Namn = Namn->Text();
+    typed.SegelId = SegelId->Text();
+    return showSavedEntry(recordNumber, entryText(typed), replacing);
 }
 
 void frmMain::VisaListKnappar() {
@@ -133,17 +137,17 @@ void frmMain::OkButton_Click() {
     saveMovedFlags(); // marks belong to records, so they follow a boat that moved in the list
     DeltagarPost post;
     FaltTillPost(post);
-    try {
-        race_.saveParticipant(recordNumber, post, trimBlanks(CommentsBox->Text()),
-                              entryText(Namn->Text(), SegelId->Text()));
-    } catch (const RuntimeError& e) {
-        if (e.number() == runtime_error_numbers::PathFileAccess) {
-            showUpdateError();
-            if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
-        } else if (e.number() != runtime_error_numbers::BadFileNumber) { // closed after "Spara Som": silent
-            showWriteFailure(e, QStringLiteral("Deltagaren är inte sparad."));
-            if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
-        }
+    const race::SaveFailures failed =
+        race_.saveParticipant(recordNumber, post, trimBlanks(CommentsBox->Text()));
+    if (failed.record && failed.record->number() == runtime_error_numbers::PathFileAccess) {
+        showUpdateError();
+        if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
+    } else if (failed.record) {
+        showWriteFailure(*failed.record, QStringLiteral("Deltagaren är inte sparad."), failed.comment);
+        if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
+    } else if (failed.comment) {
+        showWriteFailure(*failed.comment,
+                         QStringLiteral("Deltagaren är sparad, men inte den nya kommentaren."));
     }
     showQueueAndRanking(); // a changed LYS number may have moved a finished boat
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });

@@ -36,13 +36,11 @@ void frmMain::Form_Activate() {
                         platform::Buttons::OK, platform::Icon::Exclamation);
                 DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
             }
+            openStartupRace();
+            race_.restoreUnderWay(BatarIMalText.split(QLatin1Char('*')));
             TavlingsNamn = race_data::raceName(DataFil);
             KommentarFil = race_data::commentFileName(DataFil);
             showRaceCaptions(QStringLiteral("Brisrundan     "));
-            race::Race last = newRaceModel();
-            last.open(DataFil, true);
-            last.restoreUnderWay(BatarIMalText.split(QLatin1Char('*')));
-            race_ = std::move(last);
             lstDeltagare->Clear();
             listParticipants();
         });
@@ -96,10 +94,21 @@ void frmMain::showRaceCaptions(const QString& title) {
     panAdmin->setCaption(QStringLiteral("  Start och Målgång  ") + TavlingsNamn);
 }
 
-race::Race frmMain::newRaceModel() {
-    race::Race race;
-    race.setClock([this] { return timing::timeStamp(platform_.clock.now()); });
-    return race;
+// The last race, or the example race when another desk has the last race open. The settings and their
+// finish flags then belong to that desk: this one leaves them alone until it opens a race of its own.
+void frmMain::openStartupRace() {
+    try {
+        race_.open(DataFil);
+    } catch (const RuntimeError& e) {
+        if (e.number() != runtime_error_numbers::PermissionDenied) throw;
+        msg(openElsewhereText(DataFil) + QStringLiteral("\r\n\r\nExempel.dat öppnas i stället."),
+            platform::Buttons::OK, platform::Icon::Information);
+        settingsOfAnotherDesk_ = true;
+        BatarIMalText.clear();
+        BatarIMal.clear();
+        DataFil = besideProgram(appPath(), QStringLiteral("Exempel.dat"));
+        race_.open(DataFil);
+    }
 }
 
 void frmMain::Form_Unload() {

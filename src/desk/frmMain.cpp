@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "RaceTime.h"
+
 #include "ControlProps.h"
 #include "frmResultat.h"
 
@@ -9,6 +11,7 @@
 
 frmMain::frmMain(platform::Platform& platform) : GemensamStart(race_.startRef()), platform_(platform) {
     setWindowTitle(QStringLiteral("Brisrundan"));
+    race_.setClock([this] { return timing::timeStamp(platform_.clock.now()); });
     buildControls();
     wireHandlers();
     background_ = QImage(QStringLiteral(":/pictures/Bakgrund.png"));

@@ -165,8 +165,9 @@ private:
     void unloadBoth();
 
     // Shared by start-up and the open command.
-    race::Race newRaceModel();
-    bool openRace(const QString& path, bool trimSegelId);
+    bool openInModel(const QString& path, const QString& failure);
+    bool openRace(const QString& path);
+    void openStartupRace();
     void tellRaceFailure(const QString& what, const QString& path, const RuntimeError& failure);
     void showRaceCaptions(const QString& title);
     void showRaceUnderWay();
@@ -202,8 +203,11 @@ private:
     void refuseSegelNr(const QString& typed, std::vector<int> found);
     int queueForFinish(int record);
     void showUpdateError();
-    void showWriteFailure(const RuntimeError& failure, const QString& consequence);
+    void showWriteFailure(const RuntimeError& failure, const QString& consequence,
+                          const std::optional<RuntimeError>& alsoFailed = std::nullopt);
     void saveSettings();
+    // Set while this desk shows the example race because another desk has the last race open.
+    bool settingsOfAnotherDesk_ = false;
     // One handler's run: a write failure is told once in it, however many writes fail.
     class Command {
     public:

@@ -41,26 +41,35 @@ QString sourceText(FinishSource source) {
 
 } // namespace
 
-void Race::open(const QString& dataFil, bool trimSegelId) {
+void Race::open(const QString& dataFil, OpenFor purpose) {
+    const bool keepLock = purpose == OpenFor::Desk && lock_.holds(dataFil);
+    RaceLock lock = purpose == OpenFor::Desk && !keepLock ? RaceLock::take(dataFil) : RaceLock();
+    race_data::RaceFiles files;
+    files.open(dataFil);
+    std::vector<DeltagarPost> records;
+    const int n = files.recordCount();
+    records.reserve(std::size_t(std::max(n, 0)));
+    for (int i = 1; i <= n; ++i)
+        records.push_back(files.readRecord(i));
+
+    // Nothing below fails: only now is the race held before given up.
+    files_ = std::move(files);
+    if (!keepLock) lock_ = std::move(lock);
+    records_ = std::move(records);
     journalFailure_.reset();
     journalFailureTold_ = false;
-    records_.clear();
     unsaved_.clear();
     entries_.clear();
     marks_.clear();
     clearQueue();
-    lastStartTid_ = 0.0;
-    files_.open(dataFil);
-    const int n = files_.recordCount();
-    records_.reserve(std::size_t(std::max(n, 0)));
-    for (int i = 1; i <= n; ++i) {
-        records_.push_back(files_.readRecord(i));
-        const DeltagarPost& post = records_.back();
-        if (post.Borttagen == 0)
-            entries_[i] =
-                entryText(trimBlanks(post.Namn), trimSegelId ? trimBlanks(post.SegelId) : post.SegelId);
-    }
-    if (!records_.empty()) lastStartTid_ = records_.back().StartTid;
+    for (const int i : liveRecords())
+        entries_[i] = entryText(record(i));
+    lastStartTid_ = records_.empty() ? 0.0 : records_.back().StartTid;
+}
+
+void Race::closeFiles() {
+    files_.close();
+    lock_.release();
 }
 
 const DeltagarPost& Race::record(int n) const {
@@ -102,12 +111,14 @@ QString Race::comment(int n) const {
     }
 }
 
-void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry) {
+SaveFailures Race::saveParticipant(int n, DeltagarPost post, const QString& comment) {
     const bool added = n > int(records_.size()) || record(n).Borttagen != 0;
     const DeltagarPost before = record(n);
     const QString commentBefore = added ? QString() : trimBlanks(this->comment(n));
     timeFinish(post, start_);
-    writeParticipant(n, post, comment, entry);
+    const SaveFailures failed = writeParticipant(n, post, comment);
+    if (failed.record) return failed;
+    post = record(n);
     std::vector<JournalEntry> lines;
     const auto line = [&](JournalEvent event, const QString& oldValue, const QString& newValue) {
         JournalEntry e = journalEntry(n);
@@ -126,40 +137,44 @@ void Race::saveParticipant(int n, DeltagarPost post, const QString& comment, con
         field(JournalEvent::SegelId, before.SegelId, post.SegelId);
         field(JournalEvent::BTyp, before.BTyp, post.BTyp);
         field(JournalEvent::LysTal, timing::lysTalText(before.LysTal), timing::lysTalText(post.LysTal));
-        if (commentBefore != trimBlanks(comment)) line(JournalEvent::Kommentar, {}, {});
+        if (!failed.comment && commentBefore != trimBlanks(comment)) line(JournalEvent::Kommentar, {}, {});
         if (post.MalTid > 0 && before.KorrigeradTid != post.KorrigeradTid)
             line(JournalEvent::KorrTid, timing::TidText(before.KorrigeradTid),
                  timing::TidText(post.KorrigeradTid));
     }
     rerank(n);
     journal(lines);
+    return failed;
 }
 
-void Race::writeParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry) {
-    entries_[n] = entry;
-    std::optional<RuntimeError> commentFailure;
+SaveFailures Race::writeParticipant(int n, DeltagarPost post, const QString& comment) {
+    SaveFailures failed;
     try {
-        files_.appendComment(comment);
+        post.KommentarPos = files_.appendComment(comment);
     } catch (const RuntimeError& e) {
-        commentFailure = e;
-        post.KommentarPos = 0;
-        post.KommentarLen = 0;
+        // The comment still in the file is not given up for one that could not be written.
+        failed.comment = e;
+        post.KommentarPos = record(n).KommentarPos;
+        post.KommentarLen = record(n).KommentarLen;
     }
+    post = race_data::asReadBack(post);
+    entries_[n] = entryText(post);
     try {
         files_.writeRecord(n, post);
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
+        failed.record = e;
         // A new boat that never reached the file is not part of the race; a changed one is held so
         // that a race saved anew still has the change.
         if (n > int(records_.size()))
             entries_.erase(n);
         else
             unsaved_[n] = post;
-        throw;
+        return failed;
     }
     unsaved_.erase(n);
     if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));
     records_[std::size_t(n) - 1] = post;
-    if (commentFailure) throw *commentFailure;
+    return failed;
 }
 
 int Race::addParticipant(const QString& Namn, const QString& SegelId, const QString& BTyp, float LysTal) {
@@ -171,7 +186,8 @@ int Race::addParticipant(const QString& Namn, const QString& SegelId, const QStr
     post.LysTal = LysTal;
     post.StartTid = start_;
     post.KommentarPos = nextCommentPosition();
-    saveParticipant(n, post, QString(), entryText(Namn, SegelId));
+    // An empty comment writes no bytes: only the record can fail.
+    if (const SaveFailures failed = saveParticipant(n, post, QString()); failed.record) throw *failed.record;
     return n;
 }
 
@@ -290,22 +306,20 @@ Finish Race::registerFinish(int n, double t, FinishSource source) {
     post.MalTid = t;
     post.SeglTid = timing::sailedTime(t, start_);
     post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
-    post.KommentarPos = 0;
-    try {
-        post.KommentarPos = nextCommentPosition();
-    } catch (const RuntimeError&) {
-    }
     post.KommentarLen = std::int32_t(cp1252::encode(text).size());
     marks_[n] = QStringLiteral("x");
 
-    Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post.Namn, post.SegelId), rankNewlyQueued(),
-             {}};
-    try {
-        writeParticipant(n, post, text, f.entry);
-        files_.sync();
-    } catch (const RuntimeError& e) {
-        entries_[n] = f.entry;
-        f.failure = e;
+    Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post), rankNewlyQueued(), {}, {}};
+    const SaveFailures failed = writeParticipant(n, post, text);
+    f.failure = failed.record;
+    f.commentFailure = failed.comment;
+    entries_[n] = f.entry;
+    if (!f.failure) {
+        try {
+            files_.sync();
+        } catch (const RuntimeError& e) {
+            f.failure = e;
+        }
     }
     const int at = queueIndexOf(n);
     const std::uint64_t order = at >= 0 ? queue_[std::size_t(at)].order : nextOrder_++;
@@ -385,6 +399,7 @@ void Race::restoreUnderWay(const QStringList& flagsByPosition) {
 }
 
 void Race::continueAs(const QString& dataFil) {
+    RaceLock lock = RaceLock::take(dataFil); // never over a race another desk has open
     if (!files_.stillAtPath())
         race_data::writeRaceAnew(dataFil, heldRecords());
     else
@@ -392,6 +407,7 @@ void Race::continueAs(const QString& dataFil) {
     race_data::RaceFiles copy;
     copy.open(dataFil);
     files_ = std::move(copy);
+    lock_ = std::move(lock);
     journalFailure_.reset();
     journalFailureTold_ = false;
 }

@@ -4,6 +4,7 @@
 // windows show what it holds and turn list positions into record numbers before they call it.
 #include "DeltagarPost.h"
 #include "RaceFiles.h"
+#include "RaceLock.h"
 #include "Ranking.h"
 #include "RuntimeError.h"
 
@@ -48,7 +49,18 @@ struct Finish {
     QString entry;                       // the boat's list entry as saved
     std::vector<Ranking::Move> moves;    // boats newly ranked, then this boat placed
     std::optional<RuntimeError> failure; // the record could not be written; the boat stays marked
+    // The comment could not be appended again; the record keeps pointing at its previous copy.
+    std::optional<RuntimeError> commentFailure;
 };
+
+// What a participant's save could not write.
+struct SaveFailures {
+    std::optional<RuntimeError> record;  // the participant is not saved
+    std::optional<RuntimeError> comment; // the record keeps pointing at the boat's previous comment
+};
+
+// Who opens a race: a desk holds it open and locked; the result export only reads it.
+enum class OpenFor { Desk, Reading };
 
 class Race {
 public:
@@ -61,11 +73,11 @@ public:
     // The clock reading that journal lines carry; without one they carry no time.
     void setClock(std::function<double()> now) { now_ = std::move(now); }
 
-    // Opens the race file pair and reads every record. The list entries carry the sail id trimmed
-    // (start-up) or as stored (the open command). Throws RuntimeError when the files cannot be opened;
-    // the race held before is then left closed and empty.
-    void open(const QString& dataFil, bool trimSegelId);
-    void closeFiles() { files_.close(); }
+    // Opens the race file pair and reads every record; a desk holds the race's lock as long as it is open.
+    // Throws RuntimeError when the race cannot be opened (PermissionDenied: another desk has it open),
+    // and the race held before is then kept as it was.
+    void open(const QString& dataFil, OpenFor purpose = OpenFor::Desk);
+    void closeFiles();
     // A race under way as a load finds it: the start of the file's last record and, when there is one,
     // the finish marks (the settings' flags by list position where they belong to this race, and every
     // record holding a finish), with the finished boats queued in list order and ranked. Start-up, the
@@ -85,6 +97,7 @@ public:
     std::vector<int> liveRecords() const;
     // The live records in the order a fresh load lists them in the participant list.
     std::vector<int> listedRecords() const;
+    // The boat's list entry, made from its record as the file gives it back (entryText).
     QString entry(int n) const;
     // The boat's list entry after an edit; its queue entry shows it from now on.
     void setEntry(int n, const QString& entry) { entries_[n] = entry; }
@@ -94,11 +107,12 @@ public:
 
     // Saves a participant: its comment is appended first, then the record that points at it, so a
     // record never points at bytes a later comment will fill. When the comment cannot be written the
-    // record is still written, without a comment, and the failure is thrown afterwards. When the record
-    // cannot be written a new participant is forgotten and a changed one held as unsaved.
-    // A finished boat's sailed and corrected times follow its finish, the race's start and its LYS number;
-    // a changed corrected time re-ranks it. Every change of a field gets a journal line.
-    void saveParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry);
+    // record is still written, pointing at the boat's previous comment copy. When the record cannot be
+    // written a new participant is forgotten and a changed one held as unsaved. The race holds the
+    // record, and its entry, as the file gives them back. A finished boat's sailed and corrected times
+    // follow its finish, the race's start and its LYS number; a changed corrected time re-ranks it.
+    // Every change of a field gets a journal line.
+    [[nodiscard]] SaveFailures saveParticipant(int n, DeltagarPost post, const QString& comment);
     // A new participant appended as the participant panel saves one: the texts and LYS number given,
     // the race's start, no times, an empty comment. Returns its record number; throws RuntimeError
     // when the record cannot be written, and the race is then as before.
@@ -160,12 +174,13 @@ public:
 
 private:
     std::vector<Ranking::Move> rankNewlyQueued();
-    void writeParticipant(int n, DeltagarPost post, const QString& comment, const QString& entry);
+    SaveFailures writeParticipant(int n, DeltagarPost post, const QString& comment);
     void rerank(int n);
     void journal(const std::vector<race_data::JournalEntry>& lines);
     race_data::JournalEntry journalEntry(int n) const;
 
     race_data::RaceFiles files_;
+    RaceLock lock_;
     std::vector<DeltagarPost> records_;             // index n - 1, as on the disk
     std::unordered_map<int, DeltagarPost> unsaved_; // records whose last write failed
     std::unordered_map<int, QString> entries_;

@@ -21,8 +21,9 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString entryText(const QString& namn, const QString& segelId) {
-    return namn + QStringLiteral(" , ") + segelId;
+QString entryText(const DeltagarPost& post) {
+    return trimBlanks(race_data::storedText(post.Namn, race_data::NamnWidth)) + QStringLiteral(" , ") +
+           trimBlanks(race_data::storedText(post.SegelId, race_data::SegelIdWidth));
 }
 
 ShownTexts shownTexts(const DeltagarPost& post, double raceStart) {

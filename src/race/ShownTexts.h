@@ -12,8 +12,10 @@ namespace race {
 // count as blanks: a record read past the end of a damaged file is all zero bytes.
 QString trimBlanks(const QString& text);
 
-// The participant entry text: name, " , ", sail id.
-QString entryText(const QString& namn, const QString& segelId);
+// A participant's list entry, made from its record as the file gives it back: the name and the sail id
+// cut to their widths, a character Windows-1252 lacks as "?", trimmed, joined by " , ". Every list of
+// the desk shows a boat by this one text, so it reads and sorts the same before and after a restart.
+QString entryText(const DeltagarPost& post);
 
 struct ShownTexts {
     QString Namn, SegelId, BTyp, LysTal;

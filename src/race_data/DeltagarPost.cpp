@@ -7,9 +7,12 @@
 namespace {
 
 // Field offsets of the 93-byte record.
-constexpr int NamnAt = 0, NamnWidth = 20;
-constexpr int SegelIdAt = 20, SegelIdWidth = 10;
-constexpr int BTypAt = 30, BTypWidth = 15;
+using race_data::BTypWidth;
+using race_data::NamnWidth;
+using race_data::SegelIdWidth;
+constexpr int NamnAt = 0;
+constexpr int SegelIdAt = 20;
+constexpr int BTypAt = 30;
 constexpr int LysTalAt = 45;
 constexpr int StartTidAt = 49;
 constexpr int MalTidAt = 57;
@@ -19,8 +22,13 @@ constexpr int BorttagenAt = 81;
 constexpr int KommentarPosAt = 85;
 constexpr int KommentarLenAt = 89;
 
+// A field holds characters, one byte each: the text is cut after encoding.
+QByteArray fieldBytes(const QString& text, int width) {
+    return cp1252::encode(text).left(width);
+}
+
 void putText(QByteArray& record, int at, int width, const QString& text) {
-    const QByteArray bytes = cp1252::encode(text).left(width);
+    const QByteArray bytes = fieldBytes(text, width);
     for (int i = 0; i < width; ++i)
         record[at + i] = i < bytes.size() ? bytes[i] : ' ';
 }
@@ -93,6 +101,14 @@ DeltagarPost decodeRecord(const QByteArray& bytes) {
     post.KommentarPos = getInt32(record, KommentarPosAt);
     post.KommentarLen = getInt32(record, KommentarLenAt);
     return post;
+}
+
+DeltagarPost asReadBack(const DeltagarPost& post) {
+    return decodeRecord(encodeRecord(post));
+}
+
+QString storedText(const QString& text, int width) {
+    return cp1252::decode(fieldBytes(text, width));
 }
 
 } // namespace race_data

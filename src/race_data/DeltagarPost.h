@@ -21,11 +21,20 @@ struct DeltagarPost {
 namespace race_data {
 
 constexpr int RecordLength = 93;
+// The widths of the text fields: characters, one byte each on the disk.
+constexpr int NamnWidth = 20;
+constexpr int SegelIdWidth = 10;
+constexpr int BTypWidth = 15;
 
 // Field by field, Windows-1252 texts space-padded and cut to their widths after encoding.
 QByteArray encodeRecord(const DeltagarPost& post);
 // Reads a record from up to 93 bytes; a short buffer (the part record at the end of a file) is read as
 // if padded with zero bytes. Texts keep their padding; callers trim for display.
 DeltagarPost decodeRecord(const QByteArray& bytes);
+// The record as the race file gives it back once written: texts cut to their widths, a character
+// Windows-1252 lacks as "?", padding kept.
+DeltagarPost asReadBack(const DeltagarPost& post);
+// One text as its field keeps it: cut to the width, a character Windows-1252 lacks as "?", no padding.
+QString storedText(const QString& text, int width);
 
 } // namespace race_data

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "CsvText.h"
+#include "DeltagarPost.h"
 #include "RaceTime.h"
 
 #include <QHash>
@@ -49,6 +50,25 @@ QString lysTalRange() {
     return timing::lysTalText(LowestLysTal) + QStringLiteral(" och ") + timing::lysTalText(HighestLysTal);
 }
 
+// Gives the entry its texts as the race file will keep them; says which changed, or nothing.
+QString keepAsStored(ImportedEntry& entry) {
+    struct Field {
+        QString label;
+        QString* text;
+        int width;
+    };
+    QStringList changes;
+    for (const Field& f : {Field{QStringLiteral("Namn"), &entry.Namn, NamnWidth},
+                           Field{QStringLiteral("Segel Id"), &entry.SegelId, SegelIdWidth},
+                           Field{QStringLiteral("BåtTyp"), &entry.BTyp, BTypWidth}}) {
+        const QString stored = storedText(*f.text, f.width).trimmed();
+        if (stored == *f.text) continue;
+        changes << QStringLiteral("%1 \"%2\" blir \"%3\"").arg(f.label, *f.text, stored);
+        *f.text = stored;
+    }
+    return changes.join(QStringLiteral(", "));
+}
+
 // Reads one line's fields into an entry, or says why the line is refused.
 class LineChecker {
 public:
@@ -79,6 +99,7 @@ public:
                 Refusal::BadLysTal,
                 QStringLiteral("LysTal \"%1\" är inte ett tal mellan %2").arg(lysText, lysTalRange()));
         entry.LysTal = *lys;
+        const QString changes = keepAsStored(entry);
         const QString id = key(entry.SegelId);
         if (!id.isEmpty() && inRace_.contains(id))
             return refuse(Refusal::SailIdInRace,
@@ -89,6 +110,7 @@ public:
                 QStringLiteral("SegelId %1 finns redan på rad %2").arg(entry.SegelId).arg(inFile_.value(id)));
         if (!id.isEmpty()) inFile_.insert(id, record.line);
         list.entries.push_back(entry);
+        if (!changes.isEmpty()) list.adjusted.push_back({record.line, changes});
     }
 
 private:

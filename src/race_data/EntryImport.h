@@ -31,9 +31,17 @@ struct RefusedLine {
     QString reasonText; // Swedish, as the desk shows it after the line number
 };
 
+// An accepted line whose texts the race file cannot keep as written: cut to their widths, a character
+// Windows-1252 lacks as "?". Its entry holds the texts as they will be stored.
+struct AdjustedLine {
+    int line = 0;
+    QString changes; // Swedish, as the desk shows it after the line number
+};
+
 struct EntryList {
     std::vector<ImportedEntry> entries; // in file order
     std::vector<RefusedLine> refused;   // in file order
+    std::vector<AdjustedLine> adjusted; // in file order
 };
 
 constexpr float LowestLysTal = 0.50f;
@@ -43,7 +51,8 @@ constexpr float HighestLysTal = 2.50f;
 // none. A first line whose first field is "Namn" (any case) is a header. The bytes are UTF-8 (a byte
 // order mark is dropped) or, when they are not valid UTF-8, Windows-1252. Lines whose fields are all
 // blank are passed over, and so are blank fields after the fourth. Sail ids compare trimmed and
-// regardless of case; an empty sail id is never a duplicate. Only accepted lines claim their sail id.
+// regardless of case, as they will be stored; an empty sail id is never a duplicate. Only accepted lines
+// claim their sail id.
 EntryList parseEntryList(const QByteArray& bytes, const QStringList& sailIdsInRace);
 
 } // namespace race_data

@@ -6,7 +6,7 @@
 
 namespace race_data {
 
-// At most this many refused lines are listed; the rest are counted.
+// At most this many refused lines, and as many changed ones, are listed; the rest are counted.
 constexpr int ListedRefusals = 15;
 
 // How many boats will be added to which race, then each refused line with its reason, and the question.

@@ -28,15 +28,14 @@ struct RaceFile {
     bool readOnly = false;
     sysfile::Identity identity;
 
-    // A file without its owner-write bit is treated as read-only even where the process could write it,
-    // so the shipped example race stays untouched when run as root or administrator. A FIFO, device or
-    // folder is refused before it is opened, as opening or reading one may wait for ever.
+    // A write-protected file is opened for reading only. A FIFO, device or folder is refused before it
+    // is opened, as opening or reading one may wait for ever.
     void open(const QString& path) {
         file.setFileName(path);
         const sysfile::Kind kind = sysfile::kindAt(path);
         if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
         const QFileInfo info(path);
-        readOnly = kind == sysfile::Kind::Regular && !(info.permissions() & QFileDevice::WriteOwner);
+        readOnly = isWriteProtected(path);
         bool opened = !readOnly && file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
         if (!opened && kind == sysfile::Kind::Regular) {
             opened = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -86,6 +85,11 @@ qint64 recordOffset(int n) {
 }
 
 } // namespace
+
+bool isWriteProtected(const QString& path) {
+    return sysfile::kindAt(path) == sysfile::Kind::Regular &&
+           !(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+}
 
 struct RaceFiles::Impl {
     QString dataFil;

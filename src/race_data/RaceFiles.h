@@ -19,6 +19,9 @@ QString raceName(const QString& dataFil);
 // True when the path names a regular file that can be opened for reading. A FIFO, device or folder is
 // never opened, so the answer comes at once whatever the path names.
 bool FilFinns(const QString& path);
+// A regular file without its owner-write bit: opened for reading only, even where the process could
+// write it, so the shipped example race stays untouched when run as root or administrator.
+bool isWriteProtected(const QString& path);
 
 // Called after each comment append and each record write when set; null in the program. A test sets
 // one to stop a process between the two writes of a save.
@@ -42,6 +45,7 @@ public:
     ~RaceFiles();
     RaceFiles(const RaceFiles&) = delete;
     RaceFiles& operator=(const RaceFiles&) = delete;
+    // A race opened aside takes the place of the one open before, which is closed then.
     RaceFiles(RaceFiles&&) noexcept;
     RaceFiles& operator=(RaceFiles&&) noexcept;
 

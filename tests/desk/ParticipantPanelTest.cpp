@@ -86,11 +86,32 @@ TEST_F(ParticipantTest, EverySaveAppendsTheCommentAndPointsAtTheLastCopy) {
     EXPECT_EQ(d.CommentsBox->Text(), QStringLiteral("Reva"));
 }
 
-TEST_F(ParticipantTest, LongNameIsListedWholeButStoredCut) {
+// A pasted text is cut in its box, and after "Ok" the boxes and the list show the record as stored.
+TEST_F(ParticipantTest, TheBoxesTakeWhatTheRecordKeepsAndShowItAsStored) {
+    const struct {
+        QString Namn, SegelId, BTyp;
+        QString boxes, entry; // the three boxes after Ok, joined by "|"
+    } cases[] = {
+        {QStringLiteral("Abcdefghijklmnopqrstuvwxy"), QStringLiteral("SWE-1234567"),
+         QStringLiteral("Maxi Fenix 95 XLS"),
+         QStringLiteral("Abcdefghijklmnopqrst|SWE-123456|Maxi Fenix 95 X"),
+         QStringLiteral("Abcdefghijklmnopqrst , SWE-123456")},
+        {QStringLiteral("Łukasz"), QStringLiteral("POL 7"), QStringLiteral("Omega"),
+         QStringLiteral("?ukasz|POL 7|Omega"), QStringLiteral("?ukasz , POL 7")},
+        {QStringLiteral("  Ärla "), QStringLiteral(" S9"), QStringLiteral("IF"), QStringLiteral("Ärla|S9|IF"),
+         QStringLiteral("Ärla , S9")},
+    };
     frmMain& d = open({});
-    add(d, QStringLiteral("Abcdefghijklmnopqrstuvwxy"), QStringLiteral("S1"), QStringLiteral("1"));
-    EXPECT_EQ(d.lstDeltagare->List(0), QStringLiteral("Abcdefghijklmnopqrstuvwxy , S1"));
-    EXPECT_EQ(record(QStringLiteral("Vår.dat"), 1).Namn, QStringLiteral("Abcdefghijklmnopqrst"));
+    for (const auto& c : cases) {
+        add(d, c.Namn, c.SegelId, QStringLiteral("1"));
+        d.BTyp->setText(c.BTyp);
+        d.EditButton_Click();
+        d.OkButton_Click();
+        EXPECT_EQ(QStringList({d.Namn->Text(), d.SegelId->Text(), d.BTyp->Text()}).join(u'|'), c.boxes);
+        EXPECT_EQ(d.lstDeltagare->List(d.lstDeltagare->ListIndex()), c.entry);
+    }
+    const QStringList listed = entries(d.lstDeltagare);
+    EXPECT_EQ(entries(restart().lstDeltagare), listed);
 }
 
 TEST_F(ParticipantTest, EmptyNameIsRefusedAndTheEditGoesOn) {

@@ -167,3 +167,24 @@ TEST_F(DeskTest, ShutdownSavesLastRaceAndFlags) {
     EXPECT_EQ(s.DataFil, path(QStringLiteral("Höst.dat")));
     EXPECT_EQ(s.BatarIMalText, QStringLiteral("x**x"));
 }
+
+// A second desk on the race the first has open starts on the example race, without the first desk's
+// finish flags, and leaves the settings to the first desk.
+TEST_F(DeskTest, ASecondDeskShowsTheExampleAndLeavesTheSettingsToTheFirst) {
+    copyExample();
+    writeRace(QStringLiteral("Höst.dat"), fourBoats, july5(10, 0, 0));
+    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("x**x"));
+    load();
+    platform::Platform platform = scripted.platform();
+    frmMain second(platform);
+    second.Form_Load();
+    second.Form_Activate();
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].startsWith(QStringLiteral("Tävlingen Höst är redan öppen")));
+    EXPECT_EQ(second.TavlingsNamn, QStringLiteral("Exempel"));
+    EXPECT_EQ(second.lstMg->ListCount(), 0);
+    second.Form_Unload();
+    const race_data::Installningar s = race_data::LasInstallningar(race_data::settingsPath(dir.path()));
+    EXPECT_EQ(s.DataFil, path(QStringLiteral("Höst.dat")));
+    EXPECT_EQ(s.BatarIMalText, QStringLiteral("x**x"));
+}

@@ -145,3 +145,42 @@ TEST_F(WriteFailuresTest, DamagedTimesShowEmptyAndRankLast) {
     EXPECT_EQ(d.SlutTid->caption(), QString());
     EXPECT_EQ(d.KorrTid->caption(), QString());
 }
+
+// A comment file that cannot take the next copy of a comment: the record keeps pointing at the copy it
+// had, and the message names the comment file. When the record fails too, both files are named.
+TEST_F(WriteFailuresTest, ACommentThatCannotBeAppendedLosesNoComment) {
+    frmMain& d = started();
+    const QString wind(300, QLatin1Char('v'));
+    d.lstDeltagare->setListIndex(2);
+    d.EditButton_Click();
+    d.CommentsBox->setText(wind);
+    d.OkButton_Click();
+    const DeltagarPost before = record(Race, 3);
+    {
+        const FileSizeLimit full(400); // the race file is written in place; a second copy does not fit
+        finish(d, 2);
+    }
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(path(QStringLiteral("Höst.cmt"))));
+    EXPECT_TRUE(messageTexts()[0].contains(
+        QStringLiteral("Målgången för Cesar , S3 är sparad; kommentaren finns kvar som förut.")));
+    EXPECT_EQ(record(Race, 3).MalTid, july5(11, 0, 0));
+    EXPECT_EQ(record(Race, 3).KommentarPos, before.KommentarPos);
+    EXPECT_EQ(record(Race, 3).KommentarLen, 300);
+
+    d.AddButton_Click();
+    d.Namn->setText(QStringLiteral("Doris"));
+    d.CommentsBox->setText(QStringLiteral("Ny"));
+    {
+        const FileSizeLimit full(285);
+        d.OkButton_Click();
+    }
+    ASSERT_EQ(messageTexts().size(), 2);
+    EXPECT_TRUE(messageTexts()[1].contains(path(Race)));
+    EXPECT_TRUE(messageTexts()[1].contains(path(QStringLiteral("Höst.cmt"))));
+    EXPECT_TRUE(messageTexts()[1].contains(QStringLiteral("Deltagaren är inte sparad.")));
+
+    frmMain& again = restart();
+    again.lstDeltagare->setListIndex(2);
+    EXPECT_EQ(again.CommentsBox->Text(), wind);
+}

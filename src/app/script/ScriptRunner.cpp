@@ -6,8 +6,11 @@
 #include "ScriptError.h"
 #include "frmMain.h"
 
+#include <QEventLoop>
 #include <QJsonObject>
 #include <QStringList>
+#include <QTimer>
+#include <chrono>
 #include <map>
 
 namespace script {
@@ -28,6 +31,17 @@ void dump(DeskSession& session, const Command& command) {
     session.log().write(dumpEvent(session));
 }
 
+// Real time passes on the event loop while the scripted clock stands still: a server the desk runs
+// answers clients outside the runner, and a second desk can start while this one holds its race open.
+void serve(DeskSession&, const Command& command) {
+    command.expectArgs(1, "serve SECONDS");
+    constexpr long long Day = 24 * 3600;
+    const std::chrono::seconds seconds(command.integer(0, 0, Day));
+    QEventLoop loop;
+    QTimer::singleShot(seconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 const std::map<QString, CommandHandler>& commandTable() {
     static const std::map<QString, CommandHandler> table{
         {QStringLiteral("screen"), screen},     {QStringLiteral("clock"), clock},
@@ -38,7 +52,7 @@ const std::map<QString, CommandHandler>& commandTable() {
         {QStringLiteral("key"), key},           {QStringLiteral("set"), set},
         {QStringLiteral("answer"), answer},     {QStringLiteral("file"), file},
         {QStringLiteral("printer"), printer},   {QStringLiteral("close"), close},
-        {QStringLiteral("dump"), dump},
+        {QStringLiteral("dump"), dump},         {QStringLiteral("serve"), serve},
     };
     return table;
 }

@@ -35,7 +35,7 @@ TEST_F(ListOrderAndNewParticipantTest, ListedRecordsFollowTheSortedListEqualEntr
                {QStringLiteral("anna"), QStringLiteral("S1")}},
               0.0);
     race::Race race;
-    race.open(path(QStringLiteral("Höst.dat")), true);
+    race.open(path(QStringLiteral("Höst.dat")));
     EXPECT_EQ(race.listedRecords(), (std::vector<int>{4, 2, 3, 1}));
 }
 
@@ -43,14 +43,14 @@ TEST_F(ListOrderAndNewParticipantTest, AddedParticipantIsAppendedWithTheStartAnd
     writeRace({{QStringLiteral("Anna"), QStringLiteral("S1")}}, 37807.5);
     writeBytes(path(QStringLiteral("Höst.cmt")), "Vind SV");
     race::Race race;
-    race.open(path(QStringLiteral("Höst.dat")), true);
+    race.open(path(QStringLiteral("Höst.dat")));
     race.startRef() = race.lastStartTid();
     const int n =
         race.addParticipant(QStringLiteral("Bertil"), QStringLiteral("S2"), QStringLiteral("IF"), 1.13f);
     EXPECT_EQ(n, 2);
     EXPECT_EQ(race.entry(2), QStringLiteral("Bertil , S2"));
     race::Race reread;
-    reread.open(path(QStringLiteral("Höst.dat")), true);
+    reread.open(path(QStringLiteral("Höst.dat")), race::OpenFor::Reading);
     ASSERT_EQ(reread.recordCount(), 2);
     const DeltagarPost& post = reread.record(2);
     EXPECT_EQ(post.Namn.trimmed(), QStringLiteral("Bertil"));
@@ -68,7 +68,7 @@ TEST_F(ListOrderAndNewParticipantTest, AddingToAReadOnlyRaceThrowsAndLeavesTheRa
     makeReadOnly(path(QStringLiteral("Höst.dat")));
     const QByteArray before = readBytes(path(QStringLiteral("Höst.dat")));
     race::Race race;
-    race.open(path(QStringLiteral("Höst.dat")), true);
+    race.open(path(QStringLiteral("Höst.dat")));
     try {
         race.addParticipant(QStringLiteral("Bertil"), QStringLiteral("S2"), QString(), 1.0f);
         FAIL() << "a read-only race file took a record";

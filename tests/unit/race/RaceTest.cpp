@@ -1,5 +1,5 @@
 // The race model over real files: a registration's record on disk, the queue's rules, restoring a race
-// under way from its flags and records, removal, and a comment that cannot be written.
+// under way from its flags and records, and removal.
 #include "Race.h"
 #include "TestFiles.h"
 
@@ -50,7 +50,7 @@ protected:
         return files.readRecord(n);
     }
     race::Race& opened() {
-        r.open(race(), true);
+        r.open(race());
         r.startRef() = r.lastStartTid();
         return r;
     }
@@ -151,20 +151,4 @@ TEST_F(RaceTest, RemovedBoatLeavesMarksQueueAndRanking) {
     ASSERT_EQ(race.ranking().size(), 1u);
     EXPECT_EQ(race.ranking()[0].record, 2);
     EXPECT_EQ(race.liveRecords(), std::vector<int>{2});
-}
-
-// A comment file that refuses the append: the record is still written, pointing at no comment, so no
-// later comment can ever be read as this boat's.
-TEST_F(RaceTest, CommentThatCannotBeWrittenLeavesTheRecordWithoutOne) {
-    write({{QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, 0.0, QStringLiteral("Vind")}});
-    makeReadOnly(path(QStringLiteral("Höst.cmt")));
-    race::Race& race = opened();
-    race.enqueue(1);
-    const race::Finish f = race.registerFinish(1, at(12, 0, 0));
-    ASSERT_TRUE(f.failure);
-    const DeltagarPost saved = onDisk(1);
-    EXPECT_EQ(saved.MalTid, at(12, 0, 0));
-    EXPECT_EQ(saved.KommentarPos, 0);
-    EXPECT_EQ(saved.KommentarLen, 0);
-    EXPECT_TRUE(race.finished(1));
 }

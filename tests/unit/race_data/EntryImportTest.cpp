@@ -153,3 +153,23 @@ TEST(ImportQuestion, ListsAtMostFifteenRefusedLines) {
     EXPECT_EQ(lines.filter(QStringLiteral("Rad ")).size(), ListedRefusals);
     EXPECT_EQ(lines.back(), QStringLiteral("... och 5 till"));
 }
+
+// Texts the race file cannot keep are cut or get "?" as a save would store them, and the sail id is
+// matched as stored: a long id cut to another boat's is a duplicate.
+TEST(ImportQuestion, SaysWhichTextsAreStoredCutOrWithQuestionMarks) {
+    const EntryList list = parseEntryList(
+        utf8(u8"Łukasz;S-1;IF;1\nSjörövar-Anna från Västervik;SWE-123456789;IF;1\nBo;SWE-1234567;IF;1\n"),
+        {});
+    expectBoats(list, {{u8"?ukasz", u8"S-1", u8"IF", 1.0f},
+                       {u8"Sjörövar-Anna från V", u8"SWE-123456", u8"IF", 1.0f}});
+    EXPECT_EQ(importQuestion(list, QStringLiteral("Höst")),
+              QStringLiteral("2 båtar läggs till i Höst.\r\n\r\n"
+                             "1 rad tas inte med:\r\n"
+                             "Rad 3: SegelId SWE-123456 finns redan på rad 2\r\n\r\n"
+                             "2 rader sparas inte exakt som i filen (för långa texter kortas, och tecken som "
+                             "inte kan sparas blir ?):\r\n"
+                             "Rad 1: Namn \"Łukasz\" blir \"?ukasz\"\r\n"
+                             "Rad 2: Namn \"Sjörövar-Anna från Västervik\" blir \"Sjörövar-Anna från V\", "
+                             "Segel Id \"SWE-123456789\" blir \"SWE-123456\"\r\n\r\n"
+                             "Vill du lägga till dem?"));
+}
