@@ -9,18 +9,8 @@ class FinishTest : public DeskTest {
 protected:
     // Anna (LYS 1.00) and Bertil (LYS 1.13), started at 10:00:00 on 5 July 2003.
     frmMain& started() {
-        writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f},
-                                               {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.13f}});
-        writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
-        clock(2003, 7, 5, 10, 0, 0);
-        frmMain& d = load();
-        d.StartButton_Click();
-        d.lblPanSM_Click();
-        return d;
-    }
-    void queue(frmMain& d, int position) {
-        d.lstPG->setListIndex(position);
-        d.lstPG_DblClick();
+        return startedRace({{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f},
+                            {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.13f}});
     }
     void click(frmMain& d, int queueIndex) { d.lstMg->setListIndex(queueIndex); }
 };
@@ -123,29 +113,4 @@ TEST_F(FinishTest, WaitingBoatRanksFirstAndQueueingTwiceChangesNothing) {
     click(d, 0);
     EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00000000"), QStringLiteral("00040600")}));
     EXPECT_EQ(d.lstSortMG->ItemData(0), 2); // Bertil's record
-}
-
-TEST_F(FinishTest, RestartKeepsOnlyFinishedBoatsInTheQueue) {
-    frmMain& d = started();
-    queue(d, 1);
-    queue(d, 0);
-    clock(2003, 7, 5, 14, 5, 9);
-    click(d, 1); // Anna
-    frmMain& again = restart();
-    EXPECT_EQ(entries(again.lstMg), QStringList{QStringLiteral("¤Anna , S123")});
-    EXPECT_EQ(entries(again.lstSortMG), QStringList{QStringLiteral("00040509")});
-    EXPECT_FALSE(again.StartButton->isEnabled());
-}
-
-TEST_F(FinishTest, FlagOtherThanXLetsTheBoatQueueButCountsAsRegistered) {
-    // A race under way whose settings hold the default "NC" as the flag of the first boat.
-    writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f}},
-              july5(10, 0, 0));
-    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
-    frmMain& d = load();
-    queue(d, 0);
-    ASSERT_EQ(d.lstMg->ListCount(), 1);
-    click(d, 0);
-    EXPECT_EQ(messageTexts().size(), 1); // the second-click question
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, 0.0);
 }

@@ -15,8 +15,7 @@ protected:
         return load();
     }
     void queueAndClick(frmMain& d) {
-        d.lstPG->setListIndex(0);
-        d.lstPG_DblClick();
+        queue(d, 0);
         d.lstMg->setListIndex(0);
     }
     QStringList journal() const {
