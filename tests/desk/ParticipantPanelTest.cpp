@@ -4,8 +4,6 @@
 #include "ControlProps.h"
 #include "RaceFiles.h"
 
-#include <QFile>
-
 namespace {
 
 const std::vector<Boat> fiveWithThirdDeleted = {
@@ -15,12 +13,6 @@ const std::vector<Boat> fiveWithThirdDeleted = {
     {QStringLiteral("David"), QStringLiteral("S4")},
     {QStringLiteral("Erik"), QStringLiteral("S5")},
 };
-
-QString fileText(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromLatin1(f.readAll());
-}
 
 } // namespace
 
@@ -81,7 +73,7 @@ TEST_F(ParticipantTest, EverySaveAppendsTheCommentAndPointsAtTheLastCopy) {
     d.OkButton_Click();
     d.EditButton_Click();
     d.OkButton_Click();
-    EXPECT_EQ(fileText(path(QStringLiteral("Vår.cmt"))), QStringLiteral("RevaReva"));
+    EXPECT_EQ(readBytes(path(QStringLiteral("Vår.cmt"))), QByteArray("RevaReva"));
     EXPECT_EQ(record(QStringLiteral("Vår.dat"), 1).KommentarPos, 5);
     EXPECT_EQ(d.CommentsBox->Text(), QStringLiteral("Reva"));
 }
