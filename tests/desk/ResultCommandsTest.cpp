@@ -63,28 +63,6 @@ TEST_F(ResultTest, RebuildingDiscardsEditsAndNoStartKeepsTheRows) {
     EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
 }
 
-TEST_F(ResultTest, PrintNeedsTheResultWindowAndReportsPrinterFailure) {
-    frmMain& d = finishedRace();
-    d.lblPanPrint_Click();
-    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Du måste välja ResultatLista först")});
-
-    d.lblfrmRes_Click();
-    scripted.dialogs.queueAnswer(platform::Answer::Cancel);
-    d.lblPanPrint_Click();
-    EXPECT_TRUE(events(QStringLiteral("printer")).empty());
-
-    scripted.printer.setNone();
-    d.lblPanPrint_Click();
-    EXPECT_EQ(messageTexts().last(), QStringLiteral("Fel i Printer.Printer rutin"));
-
-    scripted.printer.setLog();
-    d.lblPanPrint_Click();
-    const std::vector<QJsonObject> ops = events(QStringLiteral("printer"));
-    ASSERT_FALSE(ops.empty());
-    EXPECT_EQ(ops.back().value(QStringLiteral("op")).toString(), QStringLiteral("EndDoc"));
-    EXPECT_EQ(d.resultat().lvw->SelectedRow(), 5);
-}
-
 TEST_F(ResultTest, HeadingGoesIntoTheFirstCommentAndHidesTheWindow) {
     frmMain& d = finishedRace();
     d.lblfrmRes_Click();
