@@ -10,6 +10,9 @@ TEST(RacePaths, CommentFileNameSearchesForTheDotNearTheEnd) {
         {QStringLiteral("/home/a.b/Vår 2004.dat"), QStringLiteral("/home/a.b/Vår 2004.cmt")},
         {QStringLiteral("/r/v.2004.dat"), QStringLiteral("/r/v.2004.cmt")},
         {QStringLiteral("/r/Höst.da"), QStringLiteral("/r/Höst.cmt")},
+        // The search finds the dot before an extension of four letters, not one before five.
+        {QStringLiteral("/r/Höst.lopp"), QStringLiteral("/r/Höst.cmt")},
+        {QStringLiteral("/r/Höst.lopp1"), QStringLiteral("/r/Höst.lopp1.cmt")},
         {QStringLiteral("/r/a.b/Höst"), QStringLiteral("/r/a.b/Höst.cmt")},
         {QStringLiteral("a.b"), QStringLiteral("a.cmt")},
         {QString(), QStringLiteral(".cmt")},
