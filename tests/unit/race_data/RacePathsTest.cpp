@@ -1,7 +1,5 @@
 #include "RaceFiles.h"
-#include "TestFiles.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(RacePaths, CommentFileNameSearchesForTheDotNearTheEnd) {
@@ -30,14 +28,4 @@ TEST(RacePaths, RaceNameIsTheLastPartWithoutItsExtension) {
 #else
     EXPECT_EQ(race_data::raceName(QStringLiteral("/r/C:\\Höst.dat")), QStringLiteral("C:\\Höst"));
 #endif
-}
-
-TEST(RacePaths, FilFinnsOnlyForReadableFiles) {
-    QTemporaryDir dir;
-    writeBytes(dir.filePath("Höst.dat"), "x");
-    EXPECT_TRUE(race_data::FilFinns(dir.filePath("Höst.dat")));
-    EXPECT_FALSE(race_data::FilFinns(dir.filePath("Vår.dat")));
-    EXPECT_FALSE(race_data::FilFinns(dir.path()));
-    EXPECT_FALSE(race_data::FilFinns(QStringLiteral("NC")));
-    EXPECT_FALSE(race_data::FilFinns(QString()));
 }
