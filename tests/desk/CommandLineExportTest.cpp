@@ -8,11 +8,6 @@
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct Finished {
     int exitCode = -1;
     QByteArray out, err;
@@ -54,7 +49,7 @@ TEST_F(CommandLineExportTest, WritesWhatResultatListaShowsAfterAFreshStart) {
     d.lblfrmRes_Click();
     scripted.dialogs.queueFile(path(QStringLiteral("desk.csv")));
     d.lblExport_Click();
-    const QByteArray fromDesk = contents(path(QStringLiteral("desk.csv")));
+    const QByteArray fromDesk = readBytes(path(QStringLiteral("desk.csv")));
     ASSERT_TRUE(fromDesk.contains("Bertil , S2;10:00:00;13:00:00;3:00:00;1,00;3:00:00;1\r\n"));
 
     for (const char* format : {"csv", "html", "pdf"}) {
@@ -63,7 +58,7 @@ TEST_F(CommandLineExportTest, WritesWhatResultatListaShowsAfterAFreshStart) {
         const Finished run = exportCommand({out, path(QStringLiteral("Höst.dat"))});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out + run.err, QByteArray());
-        const QByteArray written = contents(out);
+        const QByteArray written = readBytes(out);
         if (QByteArrayView(format) == "csv") {
             EXPECT_EQ(written, fromDesk);
         } else if (QByteArrayView(format) == "html") {

@@ -13,23 +13,7 @@ QString DeskTest::path(const QString& name) const {
 }
 
 void DeskTest::writeRace(const QString& name, const std::vector<Boat>& boats, double start) {
-    race_data::RaceFiles files;
-    files.open(path(name));
-    int n = 0;
-    for (const Boat& b : boats) {
-        DeltagarPost post;
-        post.Namn = b.namn;
-        post.SegelId = b.segelId;
-        post.BTyp = QStringLiteral("Folkbåt");
-        post.LysTal = b.lysTal;
-        post.StartTid = start;
-        post.MalTid = b.malTid;
-        post.SeglTid = b.malTid > 0 ? b.malTid - start : 0.0;
-        post.KorrigeradTid = b.korrTid;
-        post.Borttagen = b.borttagen;
-        files.writeRecord(++n, post);
-    }
-    files.close();
+    ::writeRace(path(name), boats, start);
 }
 
 void DeskTest::writeSettings(const QString& last, const QString& flags) {
@@ -54,6 +38,27 @@ int DeskTest::recordCount(const QString& race) const {
     race_data::RaceFiles files;
     files.open(path(race));
     return files.recordCount();
+}
+
+frmMain& DeskTest::startedRace() {
+    return startedRace({{QStringLiteral("Alfa"), QStringLiteral("S1")},
+                        {QStringLiteral("Beta"), QStringLiteral("S2")},
+                        {QStringLiteral("Cesar"), QStringLiteral("S3")}});
+}
+
+frmMain& DeskTest::startedRace(const std::vector<Boat>& boats) {
+    writeRace(QStringLiteral("Höst.dat"), boats);
+    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
+    clock(2003, 7, 5, 10, 0, 0);
+    frmMain& d = load();
+    d.StartButton_Click();
+    d.lblPanSM_Click();
+    return d;
+}
+
+void DeskTest::queue(frmMain& d, int position) {
+    d.lstPG->setListIndex(position);
+    d.lstPG_DblClick();
 }
 
 frmMain& DeskTest::load() {

@@ -1,27 +1,11 @@
 #pragma once
 // The desk built offscreen on the scripted platform, in a fresh application folder per test.
-#include "DeltagarPost.h"
 #include "ScriptedPlatform.h"
 #include "frmMain.h"
+#include "race_data/TestFiles.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
-#include <vector>
-
-// 2003-07-05 (a Saturday) at the given time of day, as a day count.
-inline double july5(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
-struct Boat {
-    QString namn;
-    QString segelId;
-    float lysTal = 1.0f;
-    double malTid = 0.0;
-    double korrTid = 0.0;
-    int borttagen = 0;
-};
 
 class DeskTest : public ::testing::Test {
 protected:
@@ -35,6 +19,13 @@ protected:
     void copyExample();
     DeltagarPost record(const QString& race, int n) const;
     int recordCount(const QString& race) const;
+
+    // The boats (by default Alfa, Beta and Cesar, LYS 1.00) in Höst.dat, started at 10:00:00 on 5 July
+    // 2003, the start panel on show.
+    frmMain& startedRace();
+    frmMain& startedRace(const std::vector<Boat>& boats);
+    // Queues the boat at that position of the approach list, as a double-click does.
+    static void queue(frmMain& d, int position);
 
     // Starts the program: load, show, first activation.
     frmMain& load();

@@ -29,16 +29,6 @@ TEST_F(DeskTest, NewRaceFileStartsEmptyAndTakesRecordOne) {
     EXPECT_EQ(record(QStringLiteral("Vår.dat"), 1).Namn.trimmed(), QStringLiteral("Anna"));
 }
 
-TEST_F(DeskTest, NewRaceInAFolderWithADotKeepsTheCommentFileBesideIt) {
-    copyExample();
-    QDir(dir.path()).mkdir(QStringLiteral("Tävlingar.2004"));
-    frmMain& d = load();
-    scripted.dialogs.queueFile(path(QStringLiteral("Tävlingar.2004/Höst")));
-    d.lblNewFile_Click();
-    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("Tävlingar.2004/Höst.cmt"))));
-    EXPECT_EQ(d.TavlingsNamn, QStringLiteral("Höst"));
-}
-
 TEST_F(DeskTest, OpeningRebuildsFlagsFromTheRecords) {
     copyExample();
     // Records 1 and 3 have finished; in list order (Anna, Bertil, Cecilia) they stand at 2 and 0.

@@ -13,22 +13,6 @@ const QString Race = QStringLiteral("Höst.dat");
 
 class RaceIdentityTest : public DeskTest {
 protected:
-    // Alfa, Beta and Cesar (LYS 1.00), started at 10:00:00 on 5 July 2003.
-    frmMain& started() {
-        writeRace(Race, {{QStringLiteral("Alfa"), QStringLiteral("S1")},
-                         {QStringLiteral("Beta"), QStringLiteral("S2")},
-                         {QStringLiteral("Cesar"), QStringLiteral("S3")}});
-        writeSettings(path(Race), QStringLiteral("NC"));
-        clock(2003, 7, 5, 10, 0, 0);
-        frmMain& d = load();
-        d.StartButton_Click();
-        d.lblPanSM_Click();
-        return d;
-    }
-    void queue(frmMain& d, int position) {
-        d.lstPG->setListIndex(position);
-        d.lstPG_DblClick();
-    }
     void finish(frmMain& d, int queueIndex, int hour) {
         clock(2003, 7, 5, hour, 0, 0);
         d.lstMg->setListIndex(queueIndex);
@@ -48,7 +32,7 @@ protected:
 };
 
 TEST_F(RaceIdentityTest, RenamedQueuedBoatGetsItsOwnFinish) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     queue(d, 0);                          // Alfa
     rename(d, 0, QStringLiteral("Zulu")); // now sorts after Beta and Cesar
     EXPECT_EQ(itemsOf(d.lstPG), itemsOf(d.lstDeltagare));
@@ -64,7 +48,7 @@ TEST_F(RaceIdentityTest, RenamedQueuedBoatGetsItsOwnFinish) {
 }
 
 TEST_F(RaceIdentityTest, EditAfterAFinishKeepsEveryMarkWithItsBoat) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     queue(d, 2); // Cesar
     finish(d, 0, 11);
     rename(d, 2, QStringLiteral("Adam")); // Cesar moves to the top of the list
@@ -74,7 +58,7 @@ TEST_F(RaceIdentityTest, EditAfterAFinishKeepsEveryMarkWithItsBoat) {
 }
 
 TEST_F(RaceIdentityTest, NewParticipantDuringARaceKeepsTheFinishes) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     queue(d, 1);
     finish(d, 0, 11); // Beta
     d.AddButton_Click();
@@ -88,7 +72,7 @@ TEST_F(RaceIdentityTest, NewParticipantDuringARaceKeepsTheFinishes) {
 }
 
 TEST_F(RaceIdentityTest, RemovedBoatLeavesTheQueueAndTheOthersKeepTheirMarks) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     queue(d, 0);
     queue(d, 2);
     finish(d, 1, 11); // Cesar
@@ -103,7 +87,7 @@ TEST_F(RaceIdentityTest, RemovedBoatLeavesTheQueueAndTheOthersKeepTheirMarks) {
 }
 
 TEST_F(RaceIdentityTest, TypedTimeForAWaitingBoatSurvivesAnAbruptEnd) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     queue(d, 0);
     d.lstMg->setCurrentRow(0); // highlighted, not clicked
     d.MTid->setText(QStringLiteral("11:30:00"));
@@ -114,7 +98,7 @@ TEST_F(RaceIdentityTest, TypedTimeForAWaitingBoatSurvivesAnAbruptEnd) {
 }
 
 TEST_F(RaceIdentityTest, ArrowKeysInTheFinishQueueOnlyMoveTheHighlight) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     queue(d, 0);
     queue(d, 1);
     d.lstMg->setCurrentRow(0);

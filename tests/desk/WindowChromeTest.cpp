@@ -11,38 +11,6 @@ bool shown(QWidget* w) {
 
 } // namespace
 
-TEST_F(DeskTest, InfoTextTogglesAndEscLeavesTheMarker) {
-    copyExample();
-    frmMain& d = load();
-    d.lblInfo_Click();
-    EXPECT_TRUE(shown(d.txtInfo));
-    EXPECT_TRUE(shown(d.panAdmin));
-    EXPECT_FALSE(shown(d.panDeltagare));
-    d.lblInfo_Click();
-    EXPECT_FALSE(shown(d.txtInfo));
-    EXPECT_TRUE(shown(d.panAdmin));
-
-    d.lblInfo_Click();
-    d.typeChar(d.txtInfo, 27);
-    EXPECT_FALSE(shown(d.txtInfo));
-    EXPECT_EQ(controls::tag(d.lblInfo), QStringLiteral("Open"));
-    d.lblInfo_Click(); // only clears the marker
-    EXPECT_FALSE(shown(d.txtInfo));
-    d.lblInfo_Click();
-    EXPECT_TRUE(shown(d.txtInfo));
-}
-
-TEST_F(DeskTest, InfoTextSaysWhatANewRaceOfficerNeeds) {
-    copyExample();
-    const QString text = load().txtInfo->Text();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Ref. till Exempel.dat")));
-    for (const char* part : {"800 * 600", "1024 * 768", "Vindo.ini", "[ StartPanel :]",
-                             "[ Båtar på väg mot mål : ]", "[ Målgång För : ]   Scenario", "¤"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
-    EXPECT_TRUE(
-        text.endsWith(QStringLiteral("Du kommer ur denna info med  <Esc> eller att trycka Hjälp igen.")));
-}
-
 TEST_F(DeskTest, ParticipantPanelLabelShowsFirstParticipantAndClearsFinishBox) {
     copyExample();
     frmMain& d = load();
@@ -81,16 +49,4 @@ TEST_F(DeskTest, DeskScalesToWideScreensOnly) {
         EXPECT_EQ(*controls::fontSize(d.CommentsBox), c.window) << c.screen;
         EXPECT_FALSE(controls::fontSize(d.Image3).has_value());
     }
-}
-
-TEST_F(DeskTest, DeskOnAWideScreenScalesOnlyAsFarAsItsHeightFits) {
-    copyExample();
-    // 1366 x 768: by the width alone the desk would be 803 pixels high.
-    scripted.screen.set(1366 * 15, 768 * 15);
-    frmMain& d = restart();
-    const double k = (768 * 15 - 600) / (825.0 + 7050);
-    EXPECT_NEAR(controls::twips(&d).height(), 7050 * k, 0.01);
-    EXPECT_NEAR(controls::twips(&d).bottom() + 600, 768 * 15, 0.01);
-    EXPECT_NEAR(controls::twips(d.MTid).top(), 420 * k, 0.01);
-    EXPECT_EQ(*controls::fontSize(d.Namn), 11);
 }

@@ -21,27 +21,15 @@ const QString Race = QStringLiteral("Höst.dat");
 
 class WriteFailuresTest : public DeskTest {
 protected:
-    frmMain& started() {
-        writeRace(Race, {{QStringLiteral("Alfa"), QStringLiteral("S1")},
-                         {QStringLiteral("Beta"), QStringLiteral("S2")},
-                         {QStringLiteral("Cesar"), QStringLiteral("S3")}});
-        writeSettings(path(Race), QStringLiteral("NC"));
-        clock(2003, 7, 5, 10, 0, 0);
-        frmMain& d = load();
-        d.StartButton_Click();
-        d.lblPanSM_Click();
-        return d;
-    }
     void finish(frmMain& d, int position) {
-        d.lstPG->setListIndex(position);
-        d.lstPG_DblClick();
+        queue(d, position);
         clock(2003, 7, 5, 11, 0, 0);
         d.lstMg->setListIndex(d.lstMg->ListCount() - 1);
     }
 };
 
 TEST_F(WriteFailuresTest, FullDiskDuringAFinishIsToldOnceAndTornNothing) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     const qint64 before = QFileInfo(path(Race)).size();
     {
         const FileSizeLimit full(200); // Cesar's record lies at bytes 186 to 278
@@ -65,7 +53,7 @@ TEST_F(WriteFailuresTest, FullDiskDuringAFinishIsToldOnceAndTornNothing) {
 }
 
 TEST_F(WriteFailuresTest, ABoatAddedOnAFullDiskLeavesTheListsAndIsAddedWhenOkIsPressedAgain) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     const qint64 before = QFileInfo(path(Race)).size();
     d.AddButton_Click();
     const int waiting = d.lstPG->ListCount();
@@ -92,7 +80,7 @@ TEST_F(WriteFailuresTest, ABoatAddedOnAFullDiskLeavesTheListsAndIsAddedWhenOkIsP
 }
 
 TEST_F(WriteFailuresTest, VanishedRaceFileIsNoticedAndSavedAnewFromTheDesk) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     finish(d, 0);
     QFile::remove(path(Race));
     finish(d, 2);
@@ -107,7 +95,7 @@ TEST_F(WriteFailuresTest, VanishedRaceFileIsNoticedAndSavedAnewFromTheDesk) {
 }
 
 TEST_F(WriteFailuresTest, SettingsFileThatCannotBeReplacedIsTold) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     QFile::remove(path(QStringLiteral("Vindo.ini")));
     QDir(dir.path()).mkdir(QStringLiteral("Vindo.ini"));
     finish(d, 1);
@@ -149,7 +137,7 @@ TEST_F(WriteFailuresTest, DamagedTimesShowEmptyAndRankLast) {
 // A comment file that cannot take the next copy of a comment: the record keeps pointing at the copy it
 // had, and the message names the comment file. When the record fails too, both files are named.
 TEST_F(WriteFailuresTest, ACommentThatCannotBeAppendedLosesNoComment) {
-    frmMain& d = started();
+    frmMain& d = startedRace();
     const QString wind(300, QLatin1Char('v'));
     d.lstDeltagare->setListIndex(2);
     d.EditButton_Click();

@@ -1,10 +1,7 @@
 #include "QtDialogs.h"
-#include "QtSound.h"
-#include "QtSystem.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -99,36 +96,6 @@ TEST(QtDialogsTest, ANewFileIsOnlyChosenWhenItsCreationIsConfirmed) {
     EXPECT_EQ(filters, QStringList{"DATA FILE *.dat (*.dat)"});
     EXPECT_TRUE(question.contains("Filen finns inte.")) << question.toStdString();
     EXPECT_EQ(chosen, QDir::toNativeSeparators(dir.filePath("Ny.dat")));
-}
-
-TEST(QtDialogsTest, ACancelledFileDialogChoosesNothing) {
-    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    FileDialogRequest request;
-    request.save = true;
-    EXPECT_EQ(QtDialogs().fileDialog(request), std::nullopt);
-}
-
-TEST(QtSystemTest, TheClockReadsWholeSeconds) {
-    EXPECT_EQ(QtClock().now().time().msec(), 0);
-}
-
-TEST(QtSystemTest, SoundsPlayWithoutAnAudioDeviceAndMissingFilesAreSilent) {
-    QTemporaryDir dir;
-    QFile wav(dir.filePath("Gun.wav"));
-    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
-    // A mono 8 kHz 8-bit wave of 8 silent samples.
-    const unsigned char bytes[] = {'R', 'I', 'F',  'F',  44, 0,   0,   0,   'W', 'A', 'V', 'E',  'f',
-                                   'm', 't', ' ',  16,   0,  0,   0,   1,   0,   1,   0,   0x40, 0x1F,
-                                   0,   0,   0x40, 0x1F, 0,  0,   1,   0,   8,   0,   'd', 'a',  't',
-                                   'a', 8,   0,    0,    0,  128, 128, 128, 128, 128, 128, 128,  128};
-    wav.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
-    wav.close();
-
-    QtSound sound;
-    sound.play(dir.filePath("Saknas.wav"));
-    sound.play(wav.fileName());
-    sound.play(wav.fileName());
-    SUCCEED();
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,29 +27,6 @@ struct ScriptedPrinterTest : ::testing::Test {
     }
 };
 
-TEST_F(ScriptedPrinterTest, EveryOperationIsLoggedWithItsArguments) {
-    auto job = printer.openJob();
-    titleBlock(*job);
-    job->NewPage();
-    job->EndDoc();
-
-    auto printerEvent = [](const char* op, QJsonArray args) {
-        return QJsonObject{{"event", "printer"}, {"op", op}, {"args", args}};
-    };
-    const std::vector<QJsonObject> expected{
-        printerEvent("ScaleMode", {7}),
-        printerEvent("PaintPicture", {2, 0.5, 2, 2}),
-        printerEvent("FontBold", {true}),
-        printerEvent("CurrentY", {3.5}),
-        printerEvent("FontUnderline", {false}),
-        printerEvent("Print", {QJsonObject{{"tab", 13}}, "Mål", QJsonObject{{"tab", 41}}, "1:05:09"}),
-        printerEvent("Print", {}),
-        printerEvent("NewPage", {}),
-        printerEvent("EndDoc", {}),
-    };
-    EXPECT_EQ(log.events, expected);
-}
-
 TEST_F(ScriptedPrinterTest, TheChosenOperationOfEachJobFails) {
     printer.setFailAt(3);
     for (int round = 0; round < 2; ++round) {
@@ -66,14 +42,6 @@ TEST_F(ScriptedPrinterTest, TheChosenOperationOfEachJobFails) {
         EXPECT_EQ(log.events[1]["op"], "PaintPicture");
         EXPECT_EQ(log.events[2], (QJsonObject{{"event", "printerror"}, {"op", "FontBold"}}));
     }
-}
-
-TEST_F(ScriptedPrinterTest, WithoutAPrinterNoJobStarts) {
-    printer.setNone();
-    EXPECT_THROW(printer.openJob(), RuntimeError);
-    EXPECT_TRUE(log.events.empty());
-    printer.setLog();
-    EXPECT_NO_THROW(printer.openJob()->EndDoc());
 }
 
 TEST_F(ScriptedPrinterTest, PdfModeLogsAndDraws) {

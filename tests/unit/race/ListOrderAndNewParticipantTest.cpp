@@ -11,36 +11,21 @@ namespace {
 class ListOrderAndNewParticipantTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
-    // Live participants with the given names and sail ids, every record carrying the start.
-    void writeRace(const std::vector<std::pair<QString, QString>>& boats, double start) {
-        race_data::RaceFiles files;
-        files.open(path(QStringLiteral("Höst.dat")));
-        int n = 0;
-        for (const auto& [namn, segelId] : boats) {
-            DeltagarPost post;
-            post.Namn = namn;
-            post.SegelId = segelId;
-            post.StartTid = start;
-            files.writeRecord(++n, post);
-        }
-        files.close();
-    }
     QTemporaryDir dir;
 };
 
 TEST_F(ListOrderAndNewParticipantTest, ListedRecordsFollowTheSortedListEqualEntriesLastAddedFirst) {
-    writeRace({{QStringLiteral("Östen"), QStringLiteral("S5")},
-               {QStringLiteral("Anna"), QStringLiteral("S1")},
-               {QStringLiteral("bertil"), QStringLiteral("S2")},
-               {QStringLiteral("anna"), QStringLiteral("S1")}},
-              0.0);
+    writeRace(path(QStringLiteral("Höst.dat")), {{QStringLiteral("Östen"), QStringLiteral("S5")},
+                                                 {QStringLiteral("Anna"), QStringLiteral("S1")},
+                                                 {QStringLiteral("bertil"), QStringLiteral("S2")},
+                                                 {QStringLiteral("anna"), QStringLiteral("S1")}});
     race::Race race;
     race.open(path(QStringLiteral("Höst.dat")));
     EXPECT_EQ(race.listedRecords(), (std::vector<int>{4, 2, 3, 1}));
 }
 
 TEST_F(ListOrderAndNewParticipantTest, AddedParticipantIsAppendedWithTheStartAndAnEmptyComment) {
-    writeRace({{QStringLiteral("Anna"), QStringLiteral("S1")}}, 37807.5);
+    writeRace(path(QStringLiteral("Höst.dat")), {{QStringLiteral("Anna"), QStringLiteral("S1")}}, 37807.5);
     writeBytes(path(QStringLiteral("Höst.cmt")), "Vind SV");
     race::Race race;
     race.open(path(QStringLiteral("Höst.dat")));
@@ -64,7 +49,7 @@ TEST_F(ListOrderAndNewParticipantTest, AddedParticipantIsAppendedWithTheStartAnd
 }
 
 TEST_F(ListOrderAndNewParticipantTest, AddingToAReadOnlyRaceThrowsAndLeavesTheRaceAsItWas) {
-    writeRace({{QStringLiteral("Anna"), QStringLiteral("S1")}}, 0.0);
+    writeRace(path(QStringLiteral("Höst.dat")), {{QStringLiteral("Anna"), QStringLiteral("S1")}});
     makeReadOnly(path(QStringLiteral("Höst.dat")));
     const QByteArray before = readBytes(path(QStringLiteral("Höst.dat")));
     race::Race race;

@@ -8,42 +8,14 @@
 
 namespace {
 
-const double Start = 37807.0 + 10.0 / 24; // 2003-07-05 10:00:00
-
-double at(int h, int m, int s) {
-    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
-}
-
-struct Boat {
-    QString namn, segelId;
-    float lysTal = 1.0f;
-    double malTid = 0.0;
-    QString comment = {};
-};
+const double Start = july5(10, 0, 0);
 
 class RaceTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
     QString race() const { return path(QStringLiteral("Höst.dat")); }
 
-    void write(const std::vector<Boat>& boats) {
-        race_data::RaceFiles files;
-        files.open(race());
-        int n = 0;
-        for (const Boat& b : boats) {
-            DeltagarPost post;
-            post.Namn = b.namn;
-            post.SegelId = b.segelId;
-            post.LysTal = b.lysTal;
-            post.StartTid = Start;
-            post.MalTid = b.malTid;
-            post.SeglTid = b.malTid > 0 ? b.malTid - Start : 0.0;
-            post.KorrigeradTid = post.SeglTid * b.lysTal;
-            post.KommentarLen = std::int32_t(b.comment.size());
-            post.KommentarPos = files.appendComment(b.comment);
-            files.writeRecord(++n, post);
-        }
-    }
+    void write(const std::vector<Boat>& boats) { writeRace(race(), boats, Start); }
     DeltagarPost onDisk(int n) const {
         race_data::RaceFiles files;
         files.open(race());
@@ -62,17 +34,20 @@ protected:
 } // namespace
 
 TEST_F(RaceTest, RegistrationStoresTheTimesAsTheDeskShowsThemAndTheCommentAgain) {
-    write({{QStringLiteral("  Anna"), QStringLiteral("S1"), 1.057f, 0.0, QStringLiteral("Vind 5")}});
+    write({{.namn = QStringLiteral("  Anna"),
+            .segelId = QStringLiteral("S1"),
+            .lysTal = 1.057f,
+            .comment = QStringLiteral("Vind 5")}});
     race::Race& race = opened();
     ASSERT_EQ(race.enqueue(1), 0);
-    const race::Finish f = race.registerFinish(1, at(14, 0, 0));
+    const race::Finish f = race.registerFinish(1, july5(14, 0, 0));
     EXPECT_FALSE(f.failure);
     const DeltagarPost saved = onDisk(1);
-    EXPECT_EQ(saved.MalTid, at(14, 0, 0));
+    EXPECT_EQ(saved.MalTid, july5(14, 0, 0));
     EXPECT_EQ(saved.StartTid, Start);
-    EXPECT_EQ(saved.SeglTid, at(14, 0, 0) - Start);
+    EXPECT_EQ(saved.SeglTid, july5(14, 0, 0) - Start);
     EXPECT_EQ(saved.LysTal, 1.06f); // the LYS number takes part with two decimals
-    EXPECT_EQ(saved.KorrigeradTid, (at(14, 0, 0) - Start) * double(1.06f));
+    EXPECT_EQ(saved.KorrigeradTid, (july5(14, 0, 0) - Start) * double(1.06f));
     EXPECT_EQ(saved.Namn.trimmed(), QStringLiteral("Anna")); // stored as the panel shows it
     EXPECT_EQ(saved.KommentarPos, 7);                        // the second copy of "Vind 5"
     EXPECT_EQ(readBytes(path(QStringLiteral("Höst.cmt"))), QByteArray("Vind 5Vind 5"));
@@ -90,7 +65,7 @@ TEST_F(RaceTest, BoatsQueuedSinceTheLastRegistrationAreRankedWithIt) {
     race.enqueue(1);
     race.enqueue(2);
     race.enqueue(3);
-    const race::Finish f = race.registerFinish(2, at(12, 0, 0));
+    const race::Finish f = race.registerFinish(2, july5(12, 0, 0));
     ASSERT_EQ(f.moves.size(), 4u); // three boats ranked, then B moved to its time
     EXPECT_EQ(f.moves.back().record, 2);
     EXPECT_EQ(f.moves.back().removedAt, 1);
@@ -104,7 +79,7 @@ TEST_F(RaceTest, BoatsQueuedSinceTheLastRegistrationAreRankedWithIt) {
 TEST_F(RaceTest, QueueRefusesFinishedBoatsAndAnEntryThatReadsExactlyAlike) {
     write({{QStringLiteral("Anna"), QStringLiteral("S1")},
            {QStringLiteral("Anna"), QStringLiteral("S1")},
-           {QStringLiteral("Bo"), QStringLiteral("S2"), 1.0f, at(12, 0, 0)},
+           {QStringLiteral("Bo"), QStringLiteral("S2"), 1.0f, july5(12, 0, 0)},
            {QStringLiteral("Cy"), QString()}});
     race::Race& race = opened();
     race.restoreMarks({4}, {QStringLiteral("NC")});
@@ -114,14 +89,14 @@ TEST_F(RaceTest, QueueRefusesFinishedBoatsAndAnEntryThatReadsExactlyAlike) {
     EXPECT_EQ(race.enqueue(3), -1);  // finished (from its record)
     EXPECT_EQ(race.enqueue(4), 1);   // a strange mark lets it queue...
     EXPECT_TRUE(race.registered(4)); // ...but counts as registered for a click
-    race.registerFinish(1, at(13, 0, 0));
+    race.registerFinish(1, july5(13, 0, 0));
     race.markQueued(0);
     EXPECT_EQ(race.queueText(0), QStringLiteral("¤Anna , S1"));
     EXPECT_EQ(race.enqueue(2), 2); // once the first has finished (and shows "¤"), its twin may queue
 }
 
 TEST_F(RaceTest, RestoringMarksByPositionAndFromRecords) {
-    write({{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, at(13, 0, 0)},
+    write({{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0)},
            {QStringLiteral("Bertil"), QStringLiteral("S2")},
            {QStringLiteral("Anna"), QStringLiteral("S1")}});
     race::Race& race = opened();
@@ -142,7 +117,7 @@ TEST_F(RaceTest, RemovedBoatLeavesMarksQueueAndRanking) {
     race::Race& race = opened();
     race.enqueue(1);
     race.enqueue(2);
-    race.registerFinish(1, at(12, 0, 0));
+    race.registerFinish(1, july5(12, 0, 0));
     EXPECT_EQ(race.deleteParticipant(1, race.record(1)), 0);
     EXPECT_EQ(onDisk(1).Borttagen, -1);
     EXPECT_FALSE(race.registered(1));

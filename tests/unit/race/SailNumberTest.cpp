@@ -1,5 +1,6 @@
 #include "SailNumber.h"
 #include "Race.h"
+#include "TestFiles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -47,17 +48,12 @@ TEST(SailNumberKey, DropsTheNulPaddingOfADamagedRecord) {
 class FindSailNumber : public testing::Test {
 protected:
     void write(const std::vector<const char*>& ids) {
-        race_data::RaceFiles files;
-        files.open(dat());
-        int n = 0;
-        for (const char* id : ids) {
-            DeltagarPost post;
-            post.Namn = QStringLiteral("Båt %1").arg(++n);
-            post.SegelId = id ? QString::fromUtf8(id) : QStringLiteral("S-4410");
-            post.Borttagen = id ? 0 : -1;
-            files.writeRecord(n, post);
-        }
-        files.close();
+        std::vector<Boat> boats;
+        for (const char* id : ids)
+            boats.push_back({QStringLiteral("Båt %1").arg(boats.size() + 1),
+                             id ? QString::fromUtf8(id) : QStringLiteral("S-4410"), 1.0f, 0.0, 0.0,
+                             id ? 0 : -1});
+        writeRace(dat(), boats);
         race.open(dat());
     }
     QString dat() const { return dir.filePath(QStringLiteral("Höst.dat")); }

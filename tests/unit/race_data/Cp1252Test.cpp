@@ -13,6 +13,8 @@ TEST(Cp1252, EncodesTheWholeHighTable) {
 TEST(Cp1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
     EXPECT_EQ(cp1252::encode(QStringLiteral("Łódź 😀 ☃")), QByteArray("?\xF3"
                                                                      "d? ? ?"));
+    // Half a pair, as a text cut after a fixed number of characters ends.
+    EXPECT_EQ(cp1252::encode(QStringLiteral("Båt") + QChar(0xD83D)), QByteArray("B\xE5t?"));
 }
 
 TEST(Cp1252, EveryByteSurvivesDecodeAndEncode) {

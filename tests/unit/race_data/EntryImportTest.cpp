@@ -129,22 +129,6 @@ TEST(EntryImport, EmptyFilesGiveNothing) {
     }
 }
 
-TEST(ImportQuestion, TellsCountRaceAndEveryRefusedLine) {
-    const EntryList list =
-        parseEntryList(utf8(u8"Ägir;S-1;IF;1\nBris;S-2;IF;1\n;S-3;IF;1\nVind;S-1;IF;1\n"), {});
-    EXPECT_EQ(importQuestion(list, QStringLiteral("Vår 2004")),
-              QStringLiteral("2 båtar läggs till i Vår 2004.\r\n\r\n"
-                             "2 rader tas inte med:\r\n"
-                             "Rad 3: namnet är tomt\r\n"
-                             "Rad 4: SegelId S-1 finns redan på rad 1\r\n\r\n"
-                             "Vill du lägga till dem?"));
-    EXPECT_EQ(importQuestion(parseEntryList("Ett;S-1;IF;1", {}), QStringLiteral("Höst")),
-              QStringLiteral("1 båt läggs till i Höst.\r\n\r\nVill du lägga till den?"));
-    EXPECT_EQ(importQuestion(parseEntryList("Ett;S-1;IF;7", {}), QStringLiteral("Höst")),
-              QStringLiteral("Ingen båt kan läggas till i Höst.\r\n\r\n1 rad tas inte med:\r\n"
-                             "Rad 1: LysTal \"7\" är inte ett tal mellan 0,50 och 2,50"));
-}
-
 TEST(ImportQuestion, ListsAtMostFifteenRefusedLines) {
     QByteArray file;
     for (int i = 1; i <= 20; ++i)

@@ -1,34 +1,12 @@
 #pragma once
 // Real faults for the file tests: a file-size limit that makes the disk look full, and a child process
 // that can be killed or can drop its privileges without touching the test process.
+#include "FileSizeLimit.h"
+
 #include <csignal>
 #include <functional>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-// While alive, no file of this process can grow past the given length: a write beyond it stops short and
-// then fails with EFBIG, as a full disk stops a write. SIGXFSZ is ignored so that the write reports.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = SIG_DFL;
-};
 
 struct ChildEnd {
     bool killed = false; // ended by SIGKILL

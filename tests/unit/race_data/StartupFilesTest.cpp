@@ -1,4 +1,5 @@
 // The last race file is tested and opened without ever waiting on a FIFO, a device or a folder.
+#include "FileFaults.h"
 #include "RaceFiles.h"
 #include "RuntimeError.h"
 #include "Settings.h"
@@ -39,6 +40,19 @@ TEST_F(StartupFilesTest, OnlyARegularFileCounts) {
     };
     for (const auto& [path, exists] : cases)
         EXPECT_EQ(race_data::FilFinns(path), exists) << path.toStdString();
+}
+
+// A race file the desk may not read is not there for it (root reads everything, so the check runs as
+// nobody).
+TEST_F(StartupFilesTest, AFileThatCannotBeReadDoesNotCount) {
+    writeBytes(regular, "x");
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(regular).constData(), 0), 0);
+    const ChildEnd end = runInChild([&] {
+        dropRootPrivileges();
+        return race_data::FilFinns(regular) ? 1 : 0;
+    });
+    EXPECT_EQ(end.exitCode, 0);
 }
 
 TEST_F(StartupFilesTest, ASettingsFileThatIsAFifoReadsAsMissing) {

@@ -1,6 +1,6 @@
 #pragma once
-// Small file helpers for tests that put exact bytes on disk and read them back, and the folder of one
-// race for the tests of the race files.
+// Small file helpers for tests that put exact bytes on disk and read them back, a race file of given
+// boats, and the folder of one race for the tests of the race files.
 #include "RaceFiles.h"
 #include "RuntimeError.h"
 
@@ -10,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <vector>
 
 inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -32,6 +33,46 @@ inline std::optional<RuntimeError> failureOf(const std::function<void()>& operat
         return e;
     }
     return std::nullopt;
+}
+
+// 2003-07-05 (a Saturday) at the given time of day, as a day count.
+inline double july5(int h, int m, int s) {
+    return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
+}
+
+// A boat of a test race; without a corrected time of its own a finished boat has its sailed time.
+struct Boat {
+    QString namn;
+    QString segelId;
+    float lysTal = 1.0f;
+    double malTid = 0.0;
+    double korrTid = 0.0;
+    int borttagen = 0;
+    QString comment = {};
+};
+
+// Writes the boats as records 1, 2, ... of the race file dat, each record carrying the start and each
+// comment appended before its record.
+inline void writeRace(const QString& dat, const std::vector<Boat>& boats, double start = 0.0) {
+    race_data::RaceFiles files;
+    files.open(dat);
+    int n = 0;
+    for (const Boat& b : boats) {
+        DeltagarPost post;
+        post.Namn = b.namn;
+        post.SegelId = b.segelId;
+        post.LysTal = b.lysTal;
+        post.StartTid = start;
+        post.MalTid = b.malTid;
+        post.SeglTid = b.malTid > 0 ? b.malTid - start : 0.0;
+        post.KorrigeradTid = b.korrTid != 0.0 ? b.korrTid : post.SeglTid;
+        post.Borttagen = b.borttagen;
+        if (!b.comment.isEmpty()) {
+            post.KommentarLen = std::int32_t(b.comment.size());
+            post.KommentarPos = files.appendComment(b.comment);
+        }
+        files.writeRecord(++n, post);
+    }
 }
 
 class RaceFolderTest : public ::testing::Test {

@@ -17,8 +17,9 @@ TEST(TypedFinishTime, KeepsTheDateInFrontAndTakesTheTypedTimeOfDay) {
 }
 
 TEST(TypedFinishTime, UnreadableTextGivesNoValue) {
-    for (const char* typed : {"", "   ", "abc", "25:00", "14:61", "14:05:60", "14", "14:05:09:01", "14:5x",
-                              "13-45 10:00", "02-30 10:00", "1405", "10:00 2003-07-05", "-1:00"})
+    for (const char* typed :
+         {"", "   ", "abc", "25:00", "14:61", "14:05:60", "14:05:009", "14", "14:05:09:01", "14:5x",
+          "13-45 10:00", "02-30 10:00", "1405", "10:00 2003-07-05", "-1:00"})
         EXPECT_FALSE(typedFinishTime("2003-07-05", QString::fromLatin1(typed))) << typed;
     EXPECT_FALSE(typedFinishTime("kalle", "14:05"));
 }

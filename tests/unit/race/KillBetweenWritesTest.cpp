@@ -1,0 +1,105 @@
+// The race model's saves killed between their two writes, and a registration's bytes on the device when
+// it returns. With the comment appended before the record that points at it, no record ever points past
+// the end of the comment file, so the next comment cannot land where a record points.
+#include "FileFaults.h"
+#include "Race.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/syscall.h>
+
+namespace {
+
+int hookCalls = 0;
+int killAtCall = 0;
+
+void killAtTheChosenCall() {
+    if (++hookCalls == killAtCall) raise(SIGKILL);
+}
+
+QString commentOf(int n) {
+    return QStringLiteral("Kommentar %1").arg(n);
+}
+
+// A participant saved as the participant panel saves one: its comment at the end of the comment file.
+void save(race::Race& race, int n) {
+    DeltagarPost post = race.record(n);
+    post.Namn = QStringLiteral("Båt %1").arg(n);
+    post.KommentarPos = race.nextCommentPosition();
+    post.KommentarLen = std::int32_t(commentOf(n).size());
+    (void)race.saveParticipant(n, post, commentOf(n));
+}
+
+// Boat 1 is saved twice, so a kill in its second save leaves it pointing at its first comment; the
+// finish of boat 2 appends its comment once more.
+void saveAndFinish(race::Race& race) {
+    for (const int n : {1, 2, 1, 3})
+        save(race, n);
+    race.enqueue(2);
+    race.registerFinish(2, 37807.5);
+}
+
+// The boats whose comment, after the kill, a restart and the next boat's save, is not their own.
+std::vector<int> misattributed(const QString& dat, race_data::WriteHook* hook, int call) {
+    const ChildEnd end = runInChild([&] {
+        race::Race race;
+        race.open(dat);
+        hookCalls = 0;
+        killAtCall = call;
+        *hook = killAtTheChosenCall;
+        saveAndFinish(race);
+        return 0;
+    });
+    EXPECT_TRUE(end.killed);
+    race::Race race;
+    race.open(dat);
+    save(race, 4);
+    std::vector<int> wrong;
+    for (const int n : race.liveRecords())
+        if (race.record(n).KommentarLen > 0 && race.comment(n) != commentOf(n)) wrong.push_back(n);
+    return wrong;
+}
+
+// Pages of the file still waiting to reach the device (Linux 6.5 and later), or none when the system
+// cannot say.
+std::optional<std::uint64_t> unsyncedPages(const QString& path) {
+    struct Range {
+        std::uint64_t offset = 0, length = 0; // length 0: to the end
+    } range;
+    struct Stat {
+        std::uint64_t cached, dirty, writeback, evicted, recentlyEvicted;
+    } stat{};
+    constexpr long CachestatCall = 451;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || syscall(CachestatCall, file.handle(), &range, &stat, 0) != 0)
+        return std::nullopt;
+    return stat.dirty + stat.writeback;
+}
+
+} // namespace
+
+TEST(KillBetweenWrites, NoBoatEverShowsAnotherBoatsComment) {
+    for (race_data::WriteHook* hook :
+         {&race_data::afterCommentAppendHook, &race_data::afterRecordWriteHook}) {
+        for (int call = 1; call <= 5; ++call) {
+            QTemporaryDir dir;
+            EXPECT_EQ(misattributed(dir.filePath(QStringLiteral("Höst.dat")), hook, call), std::vector<int>())
+                << (hook == &race_data::afterCommentAppendHook ? "after comment " : "after record ") << call;
+        }
+    }
+}
+
+TEST(KillBetweenWrites, ARegisteredFinishIsOnTheDeviceWhenTheCallReturns) {
+    QTemporaryDir dir;
+    const QString dat = dir.filePath(QStringLiteral("Höst.dat"));
+    race::Race race;
+    race.open(dat);
+    save(race, 1);
+    const std::optional<std::uint64_t> before = unsyncedPages(dat);
+    if (!before || *before == 0) GTEST_SKIP() << "this system does not show which pages await the device";
+    race.registerFinish(1, 37807.5);
+    EXPECT_EQ(unsyncedPages(dat), 0u);
+    EXPECT_EQ(unsyncedPages(dir.filePath(QStringLiteral("Höst.cmt"))), 0u);
+}
