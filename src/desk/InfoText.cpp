@@ -46,7 +46,8 @@ QString deskInfoText() {
                        "eller PDF. Importera läser en deltagarlista (.csv eller .txt) med Namn, SegelId, "
                        "BTyp och LysTal och lägger till båtarna när du svarat OK."),
         QString(),
-        QStringLiteral("Varje målgång och varje ändrad StartTid skrivs i tävlingens logg (.log) bredvid "
+        QStringLiteral("Varje ändring av tävlingen (målgångar, StartTid, båtar som läggs till, ändras eller "
+                       "tas bort, rättelser i ResultatListan) skrivs i tävlingens logg (.log) bredvid "
                        "tävlingsfilen, till hjälp för juryn."),
         QString(),
         QStringLiteral("Du kommer ur denna info med  <Esc> eller att trycka Hjälp igen."),
