@@ -16,9 +16,10 @@ const DeltagarPost NoRecord{};
 using race_data::JournalEntry;
 using race_data::JournalEvent;
 
-// A finished boat's times as the rules give them from its finish, the start and its LYS number.
+// A finished boat's times as the rules give them from its finish, the start and its LYS number. Without
+// a start there is nothing to time from, and what the record holds stays.
 void timeFinish(DeltagarPost& post, double start) {
-    if (!(post.MalTid > 0)) return;
+    if (!(post.MalTid > 0) || !(start > 0)) return;
     post.SeglTid = timing::sailedTime(post.MalTid, start);
     post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
 }

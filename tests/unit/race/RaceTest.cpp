@@ -127,3 +127,33 @@ TEST_F(RaceTest, RemovedBoatLeavesMarksQueueAndRanking) {
     EXPECT_EQ(race.ranking()[0].record, 2);
     EXPECT_EQ(race.liveRecords(), std::vector<int>{2});
 }
+
+// A moved start times every finished boat from it, re-ranks them and reaches the deleted records too, since
+// a load reads the start from the file's last record; a race file that takes no write keeps its old start.
+TEST_F(RaceTest, AMovedStartRetimesFinishedBoatsAndAReadOnlyRaceKeepsItsStart) {
+    write({{.namn = QStringLiteral("Anna"),
+            .segelId = QStringLiteral("S1"),
+            .lysTal = 1.2f,
+            .malTid = july5(11, 0, 0)},
+           {.namn = QStringLiteral("Bertil"),
+            .segelId = QStringLiteral("S2"),
+            .lysTal = 0.8f,
+            .malTid = july5(11, 10, 0)},
+           {.namn = QStringLiteral("Cilla"), .segelId = QStringLiteral("S3"), .borttagen = -1}});
+    race::Race& moved = opened();
+    moved.restoreUnderWay();
+    const race::StartChange change = moved.setStart(july5(10, 30, 0));
+    EXPECT_FALSE(change.failure);
+    ASSERT_EQ(change.recomputed.size(), 2u);
+    EXPECT_NEAR(onDisk(1).KorrigeradTid, 36.0 / 1440, 1e-9); // 0:30:00 x 1,20
+    EXPECT_NEAR(onDisk(2).KorrigeradTid, 32.0 / 1440, 1e-9); // 0:40:00 x 0,80
+    EXPECT_EQ(onDisk(3).StartTid, july5(10, 30, 0));
+    EXPECT_EQ(moved.ranking().front().record, 2) << "Bertil now beats Anna";
+
+    moved.closeFiles();
+    makeReadOnly(race());
+    race::Race& again = opened();
+    const race::StartChange refused = again.setStart(july5(10, 45, 0));
+    EXPECT_TRUE(refused.kept);
+    EXPECT_EQ(again.start(), july5(10, 30, 0));
+}
