@@ -149,7 +149,7 @@ void frmMain::OkButton_Click() {
         showWriteFailure(*failed.comment,
                          QStringLiteral("Deltagaren är sparad, men inte den nya kommentaren."));
     }
-    showQueueAndRanking(); // a changed LYS number may have moved a finished boat
+    showRanking(); // a changed LYS number may have moved a finished boat
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });
     VisaListKnappar();
     setFocusTo(lstDeltagare);

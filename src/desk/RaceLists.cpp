@@ -61,6 +61,11 @@ void frmMain::showQueueAndRanking() {
     for (std::size_t i = 0; i < race_.queue().size(); ++i)
         queue.emplace_back(race_.queueText(int(i)), race_.queue()[i].record);
     lstMg->FillInOrder(queue);
+    showRanking();
+}
+
+// The hidden ranking list anew; the queue's texts do not change when times do.
+void frmMain::showRanking() {
     std::vector<std::pair<QString, std::int32_t>> ranking;
     for (const race::Ranking::Entry& e : race_.ranking())
         ranking.emplace_back(e.key, e.record);

@@ -96,7 +96,7 @@ bool frmMain::SparaStartTid(double start) {
     showStartTime();
     showRaceUnderWayCaption();
     fillApproachList();
-    showQueueAndRanking();
+    showRanking();
     skipOnError([this] {
         if (lstDeltagare->ListCount() > 0) lstDeltagare->setListIndex(0);
     });

@@ -180,6 +180,7 @@ private:
     void restoreFinishQueue();
     void fillApproachList();
     void showQueueAndRanking();
+    void showRanking();
     void showRankingMoves(const std::vector<race::Ranking::Move>& moves);
     int showSavedEntry(int record, const QString& entry, int replacing);
     void showDeletedEntry(int record, int position, int queueIndex);

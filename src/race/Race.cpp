@@ -358,7 +358,6 @@ StartChange Race::setStart(double start) {
         line.oldValue = timing::TidText(before);
         line.newValue = timing::TidText(post.KorrigeradTid);
         lines.push_back(line);
-        rerank(n);
     }
     if (!written && change.failure) {
         start_ = oldStart;
@@ -366,6 +365,7 @@ StartChange Race::setStart(double start) {
         change.kept = true;
         return change;
     }
+    ranking_.rekeyAll([this](int n) { return timing::rankingKey(record(n).KorrigeradTid); });
     try {
         files_.sync();
     } catch (const RuntimeError& e) {

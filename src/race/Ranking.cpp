@@ -13,6 +13,12 @@ bool before(const Ranking::Entry& a, const Ranking::Entry& b) {
 }
 } // namespace
 
+void Ranking::rekeyAll(const std::function<QString(int record)>& keyOf) {
+    for (Entry& e : entries_)
+        e.key = keyOf(e.record);
+    std::stable_sort(entries_.begin(), entries_.end(), before);
+}
+
 int Ranking::indexOf(int record) const {
     const auto found = std::find_if(entries_.begin(), entries_.end(),
                                     [record](const Entry& e) { return e.record == record; });

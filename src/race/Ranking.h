@@ -4,6 +4,7 @@
 // sorts them; equal keys keep the order in which the boats were queued.
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace race {
@@ -26,6 +27,9 @@ public:
     Move place(int record, const QString& key, std::uint64_t queueOrder);
     // Returns the position it left, or -1.
     int remove(int record);
+    // Every ranked boat gets the key keyOf gives it, and the ranking is sorted once: a start change
+    // moves all finished boats at the same time.
+    void rekeyAll(const std::function<QString(int record)>& keyOf);
     void clear() { entries_.clear(); }
     bool contains(int record) const { return indexOf(record) >= 0; }
     const std::vector<Entry>& entries() const { return entries_; }
