@@ -2,7 +2,6 @@
 #include "frmMain.h"
 
 #include "ControlProps.h"
-#include "Cp1252.h"
 #include "DeltagarPost.h"
 #include "DeskText.h"
 #include "ErrorStyles.h"
@@ -49,9 +48,7 @@ void frmMain::FaltTillPost(DeltagarPost& post) {
     post.SeglTid = AktSeglTid;
     post.KorrigeradTid = AktKorrTid;
     post.Borttagen = 0;
-    skipOnError([this, &post] { post.KommentarPos = race_.nextCommentPosition(); });
-    // Counted in stored bytes, so the length always matches what is appended.
-    post.KommentarLen = static_cast<std::int32_t>(cp1252::encode(trimBlanks(CommentsBox->Text())).size());
+    // The comment's place and length are set by the race as it appends the comment.
 }
 
 // The entry shows the typed name and sail id as the record will keep them.

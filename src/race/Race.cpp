@@ -24,10 +24,6 @@ void timeFinish(DeltagarPost& post, double start) {
     post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
 }
 
-QString timeValue(double t) {
-    return t == 0 ? QString() : timing::formatDate(t, QStringLiteral("yyyy-mm-dd hh:mm:ss"));
-}
-
 QString sourceText(FinishSource source) {
     switch (source) {
     case FinishSource::Klick:
@@ -152,6 +148,7 @@ SaveFailures Race::writeParticipant(int n, DeltagarPost post, const QString& com
     SaveFailures failed;
     try {
         post.KommentarPos = files_.appendComment(comment);
+        post.KommentarLen = std::int32_t(cp1252::encode(comment).size());
     } catch (const RuntimeError& e) {
         // The comment still in the file is not given up for one that could not be written.
         failed.comment = e;
@@ -186,7 +183,6 @@ int Race::addParticipant(const QString& Namn, const QString& SegelId, const QStr
     post.BTyp = BTyp;
     post.LysTal = LysTal;
     post.StartTid = start_;
-    post.KommentarPos = nextCommentPosition();
     // An empty comment writes no bytes: only the record can fail.
     if (const SaveFailures failed = saveParticipant(n, post, QString()); failed.record) throw *failed.record;
     return n;
@@ -194,6 +190,8 @@ int Race::addParticipant(const QString& Namn, const QString& SegelId, const QStr
 
 int Race::deleteParticipant(int n, DeltagarPost post) {
     post.Borttagen = -1;
+    post.KommentarPos = record(n).KommentarPos; // nothing is appended: the record keeps its comment
+    post.KommentarLen = record(n).KommentarLen;
     files_.writeRecord(n, post);
     JournalEntry line = journalEntry(n);
     line.event = JournalEvent::Borttagen;
@@ -299,15 +297,14 @@ std::vector<Ranking::Move> Race::rankNewlyQueued() {
 Finish Race::registerFinish(int n, double t, FinishSource source) {
     JournalEntry line = journalEntry(n);
     line.event = registered(n) ? JournalEvent::NyTid : JournalEvent::Mal;
-    line.oldValue = timeValue(record(n).MalTid);
-    line.newValue = timeValue(t);
+    line.oldValue = race_data::journalTime(record(n).MalTid);
+    line.newValue = race_data::journalTime(t);
     line.source = sourceText(source);
     DeltagarPost post = asSavedFromPanel(record(n), start_);
     const QString text = trimBlanks(comment(n));
     post.MalTid = t;
     post.SeglTid = timing::sailedTime(t, start_);
     post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
-    post.KommentarLen = std::int32_t(cp1252::encode(text).size());
     marks_[n] = QStringLiteral("x");
 
     Finish f{n, t, post.SeglTid, post.KorrigeradTid, entryText(post), rankNewlyQueued(), {}, {}};
@@ -373,8 +370,8 @@ StartChange Race::setStart(double start) {
     }
     JournalEntry startLine = journalEntry(0);
     startLine.event = JournalEvent::Start;
-    startLine.oldValue = timeValue(oldStart);
-    startLine.newValue = timeValue(start);
+    startLine.oldValue = race_data::journalTime(oldStart);
+    startLine.newValue = race_data::journalTime(start);
     lines.insert(lines.begin(), startLine);
     journal(lines);
     return change;

@@ -103,7 +103,6 @@ public:
     void setEntry(int n, const QString& entry) { entries_[n] = entry; }
     QString comment(int n) const; // empty when it cannot be read
     double lastStartTid() const { return lastStartTid_; }
-    std::int32_t nextCommentPosition() const { return files_.commentFileLength() + 1; }
 
     // Saves a participant: its comment is appended first, then the record that points at it, so a
     // record never points at bytes a later comment will fill. When the comment cannot be written the

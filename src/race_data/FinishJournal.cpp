@@ -50,9 +50,13 @@ QString eventText(JournalEvent event) {
     return {};
 }
 
-QString timeText(double t) {
+} // namespace
+
+QString journalTime(double t) {
     return t == 0 ? QString() : timing::formatDate(t, QStringLiteral("yyyy-mm-dd hh:mm:ss"));
 }
+
+namespace {
 
 QByteArray utf8Line(const QStringList& fields) {
     return (csv::line(fields, Separator) + CrLf).toUtf8();
@@ -78,7 +82,7 @@ QByteArray journalHeader() {
 
 QByteArray journalLine(const JournalEntry& entry) {
     const QString record = entry.recordNumber > 0 ? QString::number(entry.recordNumber) : QString();
-    return utf8Line({timeText(entry.registered), eventText(entry.event), record, entry.Namn.trimmed(),
+    return utf8Line({journalTime(entry.registered), eventText(entry.event), record, entry.Namn.trimmed(),
                      entry.SegelId.trimmed(), entry.oldValue, entry.newValue, entry.source});
 }
 

@@ -38,6 +38,9 @@ struct JournalEntry {
 // The journal of a race file: the comment file's naming rule with "log".
 QString journalFileName(const QString& dataFil);
 
+// A date-time as the journal writes it, "yyyy-mm-dd hh:mm:ss"; 0 is an empty field.
+QString journalTime(double t);
+
 // The first bytes of a new journal: the byte-order mark and the header line, CRLF included.
 QByteArray journalHeader();
 // One line, CRLF included: the clock reading as "yyyy-mm-dd hh:mm:ss", the record number empty for a

@@ -27,8 +27,6 @@ QString commentOf(int n) {
 void save(race::Race& race, int n) {
     DeltagarPost post = race.record(n);
     post.Namn = QStringLiteral("Båt %1").arg(n);
-    post.KommentarPos = race.nextCommentPosition();
-    post.KommentarLen = std::int32_t(commentOf(n).size());
     (void)race.saveParticipant(n, post, commentOf(n));
 }
 
