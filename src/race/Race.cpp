@@ -412,7 +412,6 @@ void Race::continueAs(const QString& dataFil) {
 
 JournalEntry Race::journalEntry(int n) const {
     JournalEntry e;
-    e.registered = now_ ? now_() : 0.0;
     e.recordNumber = n;
     if (n > 0) {
         e.Namn = trimBlanks(record(n).Namn);
@@ -432,8 +431,12 @@ void Race::journalResultEdit(const QString& column, const QString& rowName, cons
     journal({e});
 }
 
-void Race::journal(const std::vector<JournalEntry>& lines) {
-    if (!files_.isOpen()) return;
+// The lines of one change carry one clock reading.
+void Race::journal(std::vector<JournalEntry> lines) {
+    if (!files_.isOpen() || lines.empty()) return;
+    const double now = now_ ? now_() : 0.0;
+    for (JournalEntry& line : lines)
+        line.registered = now;
     try {
         race_data::appendJournal(files_.dataFil(), lines);
     } catch (const RuntimeError& e) {

@@ -175,7 +175,7 @@ private:
     std::vector<Ranking::Move> rankNewlyQueued();
     SaveFailures writeParticipant(int n, DeltagarPost post, const QString& comment);
     void rerank(int n);
-    void journal(const std::vector<race_data::JournalEntry>& lines);
+    void journal(std::vector<race_data::JournalEntry> lines);
     race_data::JournalEntry journalEntry(int n) const;
 
     race_data::RaceFiles files_;

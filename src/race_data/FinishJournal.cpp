@@ -80,10 +80,16 @@ QByteArray journalHeader() {
                      QStringLiteral("Nytt värde"), QStringLiteral("Källa")});
 }
 
-QByteArray journalLine(const JournalEntry& entry) {
+namespace {
+QByteArray lineAt(const QString& registered, const JournalEntry& entry) {
     const QString record = entry.recordNumber > 0 ? QString::number(entry.recordNumber) : QString();
-    return utf8Line({journalTime(entry.registered), eventText(entry.event), record, entry.Namn.trimmed(),
+    return utf8Line({registered, eventText(entry.event), record, entry.Namn.trimmed(),
                      entry.SegelId.trimmed(), entry.oldValue, entry.newValue, entry.source});
+}
+} // namespace
+
+QByteArray journalLine(const JournalEntry& entry) {
+    return lineAt(journalTime(entry.registered), entry);
 }
 
 void appendJournal(const QString& dataFil, const std::vector<JournalEntry>& entries) {
@@ -97,8 +103,13 @@ void appendJournal(const QString& dataFil, const std::vector<JournalEntry>& entr
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) journalFailed(file);
     // One write per change, so that a crash leaves whole lines only.
     QByteArray bytes = file.size() == 0 ? journalHeader() : QByteArray();
-    for (const JournalEntry& entry : entries)
-        bytes += journalLine(entry);
+    // A change of the start writes a line per finished boat, all at one clock reading: formatted once.
+    double stamped = entries.front().registered;
+    QString stamp = journalTime(stamped);
+    for (const JournalEntry& entry : entries) {
+        if (entry.registered != stamped) stamp = journalTime(stamped = entry.registered);
+        bytes += lineAt(stamp, entry);
+    }
     if (file.write(bytes) != bytes.size() || !syncToDevice(file)) journalFailed(file);
 }
 
