@@ -95,7 +95,7 @@ void frmMain::buildParticipantPanel() {
     SegelId = field("SegelId", 1260, 1500, race_data::SegelIdWidth);
     caption("lblBTyp", QStringLiteral("BåtTyp"), 3960, 1680, 2000);
     BTyp = field("BTyp", 1920, 2200, race_data::BTypWidth);
-    caption("lblLysTal", QStringLiteral("LysTal"), 3960, 2340, 2000);
+    caption("lblLysTal", QStringLiteral("SRS"), 3960, 2340, 2000);
     LysTal = field("LysTal", 2580, 900);
 
     const auto timeLabel = [this, p](const char* name, double left, double top, double width) {
@@ -114,7 +114,7 @@ void frmMain::buildParticipantPanel() {
     TotTid = timeLabel("TotTid", 7080, 1920, 1500);
     caption("lblKorrigeradTid", QStringLiteral("Korrigerad Tid"), 7080, 2340, 2300);
     KorrTid = timeLabel("KorrTid", 7080, 2580, 1500);
-    KorrTid->setToolTip(QStringLiteral("Seglad Tid  x LysTal"));
+    KorrTid->setToolTip(QStringLiteral("Seglad Tid  x SRS"));
 
     caption("lblKommentar", QStringLiteral("Övriga Anteckningar     Väder Vind  mm."), 3960, 3060, 5400);
     CommentsBox =

@@ -97,7 +97,7 @@ public:
         if (!lys || !(*lys >= LowestLysTal && *lys <= HighestLysTal))
             return refuse(
                 Refusal::BadLysTal,
-                QStringLiteral("LysTal \"%1\" är inte ett tal mellan %2").arg(lysText, lysTalRange()));
+                QStringLiteral("SRS \"%1\" är inte ett tal mellan %2").arg(lysText, lysTalRange()));
         entry.LysTal = *lys;
         const QString changes = keepAsStored(entry);
         const QString id = key(entry.SegelId);

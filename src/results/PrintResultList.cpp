@@ -52,7 +52,7 @@ void printHeader(platform::PrintJob& job) {
 
 std::array<QString, 7> headerTexts() {
     return {QStringLiteral("Namn"),       QStringLiteral("Start"),  QStringLiteral("Mål"),
-            QStringLiteral("Seglad Tid"), QStringLiteral("LysTal"), QStringLiteral("Korrigerad Tid"),
+            QStringLiteral("Seglad Tid"), QStringLiteral("SRS"), QStringLiteral("Korrigerad Tid"),
             QStringLiteral("Plac.")};
 }
 

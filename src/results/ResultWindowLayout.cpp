@@ -26,7 +26,7 @@ const std::array<Column, 7> Columns{{
     {"Start", 1000, Qt::AlignCenter, 3240, 1005},
     {"Mål", 1000, Qt::AlignCenter, 4290, 1005},
     {"SeglTid", 1400, Qt::AlignCenter, 5340, 1395},
-    {"LysTal", 800, Qt::AlignCenter, 6780, 795},
+    {"SRS", 800, Qt::AlignCenter, 6780, 795},
     {"KorrTid", 1400, Qt::AlignCenter, 7620, 1395},
     {"Plac.", 800, Qt::AlignCenter, 9060, 795},
 }};

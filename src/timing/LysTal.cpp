@@ -1,4 +1,5 @@
-// The LYS number as the participant panel writes and reads it, and the corrected time it gives.
+// The rating (SRS, formerly LYS) as the participant panel writes and reads it, with three decimals, and the
+// corrected time it gives.
 #include "RaceTime.h"
 
 #include <charconv>
@@ -21,15 +22,17 @@ std::string incremented(std::string digits) {
     return '1' + digits;
 }
 
-// A non-negative decimal ("1.057") rounded to two decimals, an exact half away from zero, as digits
-// without a separator ("106").
-std::string hundredths(const std::string& decimal) {
+constexpr std::size_t Decimals = 3;
+
+// A non-negative decimal ("1.0575") rounded to three decimals, an exact half away from zero, as digits
+// without a separator ("1058").
+std::string thousandths(const std::string& decimal) {
     const std::size_t point = decimal.find('.');
     const std::string whole = decimal.substr(0, point);
     std::string fraction = point == std::string::npos ? std::string() : decimal.substr(point + 1);
-    fraction.resize(std::max<std::size_t>(fraction.size(), 3), '0');
-    const std::string kept = whole + fraction.substr(0, 2);
-    return fraction[2] >= '5' ? incremented(kept) : kept;
+    fraction.resize(std::max(fraction.size(), Decimals + 1), '0');
+    const std::string kept = whole + fraction.substr(0, Decimals);
+    return fraction[Decimals] >= '5' ? incremented(kept) : kept;
 }
 
 bool isDigit(QChar c) {
@@ -55,17 +58,17 @@ bool isPlainNumber(const QString& text) {
 } // namespace
 
 // The single is rounded as the decimal it stands for, the shortest one that reads back as the same single,
-// so a typed 1,005 shows 1,01 even though the nearest single lies a hair below 1.005.
+// so a typed 1,0005 shows 1,001 even though the nearest single lies a hair below 1.0005.
 QString lysTalText(float lysTal) {
     if (!std::isfinite(lysTal)) return {};
     char buffer[80];
     const auto written =
         std::to_chars(buffer, buffer + sizeof buffer, std::fabs(lysTal), std::chars_format::fixed);
-    const std::string digits = hundredths(std::string(buffer, written.ptr));
+    const std::string digits = thousandths(std::string(buffer, written.ptr));
     const bool zero = digits.find_first_not_of('0') == std::string::npos;
     const std::string sign = lysTal < 0 && !zero ? "-" : "";
     const std::string text =
-        sign + digits.substr(0, digits.size() - 2) + ',' + digits.substr(digits.size() - 2);
+        sign + digits.substr(0, digits.size() - Decimals) + ',' + digits.substr(digits.size() - Decimals);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -31,13 +31,13 @@ DateTime timeStamp(const QDateTime& clockReading); // an invalid reading gives 0
 
 Duration sailedTime(DateTime finish, DateTime start);
 
-// The LYS number as the participant panel shows it, pattern "0.00" with a decimal comma ("1,05").
+// The rating as the participant panel shows it, three decimals with a decimal comma ("1,045", "0,950").
 QString lysTalText(float lysTal);
 // A LYS text read back as a single; a comma or a point is the decimal separator. No value when the
 // text is not a number.
 std::optional<float> readLysTal(const QString& text);
-// Corrected time = sailed time x the LYS number as it reads back through its "0.00" text
-// (a stored 1.057 acts as 1.06). A LYS number of 0 gives 0.
+// Corrected time = sailed time x the rating as it reads back through its three-decimal text
+// (a stored 1.0574 acts as 1,057). A rating of 0 gives 0.
 Duration correctedTime(Duration sailed, float lysTal);
 
 // A finish, sailed or corrected time that can be shown and ranked: a finite number that rounds to a whole

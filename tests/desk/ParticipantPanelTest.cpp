@@ -194,7 +194,7 @@ TEST_F(ParticipantTest, CancelAfterNewOnAnEmptyListShowsNobody) {
     d.Namn->setText(QStringLiteral("Halvfärdig"));
     d.CancelButton_Click();
     EXPECT_EQ(d.Namn->Text(), QString());
-    EXPECT_EQ(d.LysTal->Text(), QStringLiteral("0,00"));
+    EXPECT_EQ(d.LysTal->Text(), QStringLiteral("0,000"));
     EXPECT_TRUE(controls::ownVisible(d.AddButton));
 }
 

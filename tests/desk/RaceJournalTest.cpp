@@ -63,7 +63,7 @@ TEST_F(JournalTest, EveryKindOfRegistrationAndStartChangeGetsItsLine) {
             QStringLiteral("2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:06:00;4:07:00;"),
             QStringLiteral("2003-07-05 14:10:00;mål;2;Bertil;S2;;2003-07-05 14:10:00;segelnr"),
             QStringLiteral("2003-07-05 14:10:00;båttyp;1;Anna;S123;;IF;"),
-            QStringLiteral("2003-07-05 14:10:00;lystal;1;Anna;S123;1,00;1,10;"),
+            QStringLiteral("2003-07-05 14:10:00;lystal;1;Anna;S123;1,000;1,100;"),
             QStringLiteral("2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:07:00;4:31:42;"), QString()}));
 }
 

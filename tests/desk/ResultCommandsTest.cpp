@@ -39,7 +39,7 @@ TEST_F(ResultTest, ThreeBoatsGiveFiveRowsInRankingOrder) {
     // Equal corrected times get places 1 and 2, in queue order.
     EXPECT_EQ(row(r.lvw, 3),
               (QStringList{QStringLiteral("Bertil , S2"), QStringLiteral("10:00:00"),
-                           QStringLiteral("13:00:00"), QStringLiteral("3:00:00"), QStringLiteral("1,00"),
+                           QStringLiteral("13:00:00"), QStringLiteral("3:00:00"), QStringLiteral("1,000"),
                            QStringLiteral("3:00:00"), QStringLiteral("1")}));
     EXPECT_EQ(r.lvw->Cell(4, 0), QStringLiteral("Cecilia , S3"));
     EXPECT_EQ(r.lvw->Cell(5, 0), QStringLiteral("Anna , S1"));

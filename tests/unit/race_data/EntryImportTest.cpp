@@ -97,7 +97,7 @@ TEST(EntryImport, EveryRefusalNamesItsLineAndReason) {
     }
     EXPECT_EQ(list.refused[0].reasonText, QStringLiteral("namnet är tomt"));
     EXPECT_EQ(list.refused[2].reasonText,
-              QStringLiteral("LysTal \"abc\" är inte ett tal mellan 0,50 och 2,50"));
+              QStringLiteral("SRS \"abc\" är inte ett tal mellan 0,500 och 2,500"));
     EXPECT_EQ(list.refused[5].reasonText, QStringLiteral("SegelId s-100 finns redan i tävlingen"));
     EXPECT_EQ(list.refused[6].reasonText, QStringLiteral("SegelId swe-1 finns redan på rad 2"));
     EXPECT_EQ(list.refused[7].reasonText, QStringLiteral("för många fält (5, högst 4)"));

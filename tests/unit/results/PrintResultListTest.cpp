@@ -47,7 +47,7 @@ const QStringList TitleAndHeader{
     "FontSize 10",
     "FontUnderline 1",
     "CurrentY 5",
-    "Print <13>Namn<41>Start<51>Mål<61>Seglad Tid<75>LysTal<84>Korrigerad Tid<103>Plac.",
+    "Print <13>Namn<41>Start<51>Mål<61>Seglad Tid<75>SRS<84>Korrigerad Tid<103>Plac.",
     "FontUnderline 0",
     "CurrentY 6",
 };

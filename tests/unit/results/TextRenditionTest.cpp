@@ -18,7 +18,7 @@ TEST(TextRendition, HeaderLineStandsAtItsTabColumns) {
     const QStringList lines = results::renderPrint(results::headerItems());
     ASSERT_EQ(lines.size(), 1);
     const QString expected = blanks(12) + "Namn" + blanks(24) + "Start" + blanks(5) + "Mål" + blanks(7) +
-                             "Seglad Tid" + blanks(4) + "LysTal" + blanks(3) + "Korrigerad Tid" + blanks(5) +
+                             "Seglad Tid" + blanks(4) + "SRS" + blanks(6) + "Korrigerad Tid" + blanks(5) +
                              "Plac.";
     EXPECT_EQ(lines[0], expected);
     EXPECT_EQ(lines[0].size(), 107);

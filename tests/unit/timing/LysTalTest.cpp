@@ -8,21 +8,23 @@ using timing::correctedTime;
 using timing::lysTalText;
 using timing::readLysTal;
 
-TEST(LysTalText, TwoDecimalsWithDecimalComma) {
-    EXPECT_EQ(lysTalText(1.05f), "1,05");
-    EXPECT_EQ(lysTalText(1.057f), "1,06");
-    EXPECT_EQ(lysTalText(0.0f), "0,00");
-    EXPECT_EQ(lysTalText(12.3f), "12,30");
-    EXPECT_EQ(lysTalText(9.999f), "10,00");
-    EXPECT_EQ(lysTalText(-0.001f), "0,00");
+TEST(LysTalText, ThreeDecimalsWithDecimalComma) {
+    EXPECT_EQ(lysTalText(1.045f), "1,045");
+    EXPECT_EQ(lysTalText(0.95f), "0,950");
+    EXPECT_EQ(lysTalText(1.06f), "1,060"); // an old two-decimal rating
+    EXPECT_EQ(lysTalText(1.0574f), "1,057");
+    EXPECT_EQ(lysTalText(0.0f), "0,000");
+    EXPECT_EQ(lysTalText(12.3f), "12,300");
+    EXPECT_EQ(lysTalText(9.9996f), "10,000");
+    EXPECT_EQ(lysTalText(-0.0001f), "0,000");
     EXPECT_EQ(lysTalText(std::nanf("")), "");
 }
 
 // Halves round away from zero on the decimal the single stands for, not on its binary value.
 TEST(LysTalText, ExactHalvesRoundUp) {
-    EXPECT_EQ(lysTalText(1.005f), "1,01");
-    EXPECT_EQ(lysTalText(0.125f), "0,13");
-    EXPECT_EQ(lysTalText(-0.125f), "-0,13");
+    EXPECT_EQ(lysTalText(1.0005f), "1,001");
+    EXPECT_EQ(lysTalText(0.0625f), "0,063");
+    EXPECT_EQ(lysTalText(-0.0625f), "-0,063");
 }
 
 TEST(ReadLysTal, CommaOrPoint) {
@@ -41,7 +43,8 @@ TEST(CorrectedTime, SailedTimesTheLysNumberAsShown) {
     const double hour = 1.0 / 24;
     EXPECT_EQ(timing::TidText(correctedTime(hour, 0.87f)), "0:52:12");
     EXPECT_EQ(timing::TidText(correctedTime(hour, 1.13f)), "1:07:48");
-    EXPECT_EQ(correctedTime(1.0, 1.057f), static_cast<double>(1.06f));
+    EXPECT_EQ(timing::TidText(correctedTime(hour, 1.066f)), "1:03:58"); // 3837,6 s
+    EXPECT_EQ(correctedTime(1.0, 1.0574f), static_cast<double>(1.057f));
     EXPECT_EQ(correctedTime(hour, 0.0f), 0.0);
-    EXPECT_EQ(correctedTime(hour, 0.004f), 0.0);
+    EXPECT_EQ(correctedTime(hour, 0.0004f), 0.0);
 }
