@@ -288,8 +288,8 @@ std::vector<Ranking::Move> Race::rankNewlyQueued() {
     std::vector<Ranking::Move> moves;
     for (; rankedUpTo_ < queue_.size(); ++rankedUpTo_) {
         const QueueEntry& q = queue_[rankedUpTo_];
-        moves.push_back(
-            ranking_.place(q.record, timing::rankingKey(record(q.record).KorrigeradTid), q.order));
+        moves.push_back(ranking_.place(q.record, timing::rankingKey(record(q.record).KorrigeradTid),
+                                       record(q.record).MalTid));
     }
     return moves;
 }
@@ -319,9 +319,7 @@ Finish Race::registerFinish(int n, double t, FinishSource source) {
             f.failure = e;
         }
     }
-    const int at = queueIndexOf(n);
-    const std::uint64_t order = at >= 0 ? queue_[std::size_t(at)].order : nextOrder_++;
-    f.moves.push_back(ranking_.place(n, timing::rankingKey(f.corrected), order));
+    f.moves.push_back(ranking_.place(n, timing::rankingKey(f.corrected), f.finish));
     if (!f.failure) journal({line});
     return f;
 }
@@ -377,12 +375,10 @@ StartChange Race::setStart(double start) {
     return change;
 }
 
-// A ranked boat whose corrected time changed moves to its new place; the queue order still breaks ties.
+// A ranked boat whose corrected time changed moves to its new place.
 void Race::rerank(int n) {
     if (!ranking_.contains(n) || !finished(n)) return;
-    const int at = queueIndexOf(n);
-    if (at < 0) return;
-    ranking_.place(n, timing::rankingKey(record(n).KorrigeradTid), queue_[std::size_t(at)].order);
+    ranking_.place(n, timing::rankingKey(record(n).KorrigeradTid), record(n).MalTid);
 }
 
 void Race::restoreUnderWay(const QStringList& flagsByPosition) {

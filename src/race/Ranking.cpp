@@ -9,7 +9,8 @@ namespace race {
 namespace {
 bool before(const Ranking::Entry& a, const Ranking::Entry& b) {
     const int byKey = base::compareSwedish(a.key, b.key);
-    return byKey != 0 ? byKey < 0 : a.queueOrder < b.queueOrder;
+    if (byKey != 0) return byKey < 0;
+    return a.finish != b.finish ? a.finish < b.finish : a.record < b.record;
 }
 } // namespace
 
@@ -25,9 +26,9 @@ int Ranking::indexOf(int record) const {
     return found == entries_.end() ? -1 : int(found - entries_.begin());
 }
 
-Ranking::Move Ranking::place(int record, const QString& key, std::uint64_t queueOrder) {
+Ranking::Move Ranking::place(int record, const QString& key, double finish) {
     Move move{record, remove(record), -1, key};
-    const Entry entry{key, record, queueOrder};
+    const Entry entry{key, record, finish};
     const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry, before);
     move.insertedAt = int(at - entries_.begin());
     entries_.insert(at, entry);

@@ -1,7 +1,8 @@
 #pragma once
 // The ranking of the queued boats by corrected-time key, kept in order as boats are placed and moved:
-// one key inserted or moved per registration, never rebuilt. Keys compare as the hidden ranking list
-// sorts them; equal keys keep the order in which the boats were queued.
+// one key inserted or moved per registration. Keys compare as the hidden ranking list sorts them; equal
+// keys (the same corrected second) stand in finishing order, then by record number, so the order is the
+// same before and after a restart.
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -14,7 +15,7 @@ public:
     struct Entry {
         QString key;
         int record = 0;
-        std::uint64_t queueOrder = 0;
+        double finish = 0.0; // among equal keys the earlier finish, then the lower record number, first
     };
     // Where one boat left and where it went, for a list that shows the ranking.
     struct Move {
@@ -24,7 +25,7 @@ public:
         QString key;
     };
 
-    Move place(int record, const QString& key, std::uint64_t queueOrder);
+    Move place(int record, const QString& key, double finish);
     // Returns the position it left, or -1.
     int remove(int record);
     // Every ranked boat gets the key keyOf gives it, and the ranking is sorted once: a start change

@@ -36,11 +36,12 @@ TEST_F(ResultTest, ThreeBoatsGiveFiveRowsInRankingOrder) {
     d.lblfrmRes_Click();
     frmResultat& r = d.resultat();
     ASSERT_EQ(r.lvw->RowCount(), 5);
-    // Equal corrected times get places 1 and 2, in queue order.
+    // Equal corrected seconds share the place; the lower record number stands first of equal finishes.
     EXPECT_EQ(row(r.lvw, 3),
               (QStringList{QStringLiteral("Bertil , S2"), QStringLiteral("10:00:00"),
                            QStringLiteral("13:00:00"), QStringLiteral("3:00:00"), QStringLiteral("1,000"),
-                           QStringLiteral("3:00:00"), QStringLiteral("1")}));
+                           QStringLiteral("3:00:00"), QStringLiteral("1=")}));
+    EXPECT_EQ(r.lvw->Cell(5, 6), QStringLiteral("3"));
     EXPECT_EQ(r.lvw->Cell(4, 0), QStringLiteral("Cecilia , S3"));
     EXPECT_EQ(r.lvw->Cell(5, 0), QStringLiteral("Anna , S1"));
     EXPECT_EQ(r.windowTitle(), QStringLiteral("ResultatLista  Fil  Höst      Lördag 5 Juli 2003"));
@@ -54,7 +55,7 @@ TEST_F(ResultTest, RebuildingDiscardsEditsAndNoStartKeepsTheRows) {
     frmResultat& r = d.resultat();
     r.lvw->setCell(4, 6, QStringLiteral("1"));
     d.lblfrmRes_Click();
-    EXPECT_EQ(r.lvw->Cell(4, 6), QStringLiteral("2"));
+    EXPECT_EQ(r.lvw->Cell(4, 6), QStringLiteral("1="));
 
     d.GemensamStart = 0;
     r.lvw->setCell(4, 6, QStringLiteral("9"));

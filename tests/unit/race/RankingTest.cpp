@@ -14,12 +14,14 @@ std::vector<int> order(const race::Ranking& r) {
 
 } // namespace
 
-TEST(Ranking, EqualKeysKeepTheQueueOrderWhereverTheyArePlaced) {
+// Equal keys stand in finishing order, then by record number, however they were placed.
+TEST(Ranking, EqualKeysStandByFinishThenRecordWhereverTheyArePlaced) {
     race::Ranking r;
-    r.place(7, QStringLiteral("00040000"), 2);
-    r.place(5, QStringLiteral("00040000"), 0);
-    r.place(9, QStringLiteral("00040000"), 1);
-    EXPECT_EQ(order(r), (std::vector<int>{5, 9, 7}));
+    r.place(7, QStringLiteral("00040000"), 0.52);
+    r.place(5, QStringLiteral("00040000"), 0.50);
+    r.place(9, QStringLiteral("00040000"), 0.51);
+    r.place(3, QStringLiteral("00040000"), 0.52);
+    EXPECT_EQ(order(r), (std::vector<int>{5, 9, 3, 7}));
 }
 
 TEST(Ranking, MovingABoatReportsWhereItLeftAndWhereItWent) {
@@ -43,8 +45,8 @@ TEST(Ranking, KeysOrderAsTextSoLongTimesAndNegativesFallIntoPlace) {
         {QStringLiteral("00-60000"), 4}, // a finish before the start
         {QStringLiteral("00000000"), 5},
     };
-    std::uint64_t queueOrder = 0;
+    double finish = 0.5;
     for (const auto& [key, record] : keys)
-        r.place(record, key, queueOrder++);
+        r.place(record, key, finish += 0.01);
     EXPECT_EQ(order(r), (std::vector<int>{4, 5, 2, 3, 1}));
 }

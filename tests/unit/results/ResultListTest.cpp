@@ -49,13 +49,24 @@ TEST(ByggResultatRader, ThreeBoatsGiveTitleEmptyRowAndPlacesInRankingOrder) {
     EXPECT_EQ(list.caption, "ResultatLista  Fil  Regatta      Lördag 20 Maj 2006");
 }
 
-TEST(ByggResultatRader, EqualKeysGetConsecutivePlaces) {
-    FakePanel panel;
-    const auto list = ByggResultatRader(Start20May2006, "2006-05-20", "2006-05-20",
-                                        {{"00020600", 2}, {"00020600", 3}}, std::ref(panel), "R");
-    ASSERT_EQ(list.rows.size(), 4u);
-    EXPECT_EQ(list.rows[2][6], "1");
-    EXPECT_EQ(list.rows[3][6], "2");
+// The same corrected second shares the place; the next boat's place counts every boat before it.
+TEST(ByggResultatRader, EqualCorrectedSecondsShareThePlace) {
+    const std::vector<std::pair<std::vector<QString>, std::vector<QString>>> cases = {
+        {{"00020600", "00020600"}, {"1=", "1="}},
+        {{"00010000", "00020600", "00020600", "00020600", "00030000"}, {"1", "2=", "2=", "2=", "5"}},
+        {{"00010000", "00020000", "00020000"}, {"1", "2=", "2="}},
+    };
+    for (const auto& [keys, places] : cases) {
+        FakePanel panel;
+        std::vector<RankingEntry> ranking;
+        for (const QString& key : keys)
+            ranking.push_back({key, int(ranking.size()) + 1});
+        const auto list =
+            ByggResultatRader(Start20May2006, "2006-05-20", "2006-05-20", ranking, std::ref(panel), "R");
+        ASSERT_EQ(list.rows.size(), keys.size() + 2);
+        for (std::size_t i = 0; i < places.size(); ++i)
+            EXPECT_EQ(list.rows[i + 2][6], places[i]) << keys.size() << " boats, row " << i;
+    }
 }
 
 TEST(ByggResultatRader, NoFinishDateAndNoBoatsLeaveOnlyTheTitleRows) {
