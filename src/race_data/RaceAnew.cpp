@@ -5,6 +5,7 @@
 #include "SystemFile.h"
 
 #include <QFile>
+#include <cerrno>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -28,12 +29,11 @@ void createEmptyFile(const QString& path) {
 // The copy is writable whatever the original was: a copy of the read-only example race is raced in.
 void copyWhole(const QString& from, const QString& to) {
     requireReplaceable(to);
-    if (!sysfile::opensForReading(from)) throw base::notARegularFile(from);
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) throw base::fileFailure(from, 0);
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) throw base::fileFailure(from, 0);
-    if (const int error = sysfile::replaceWhole(to, bytes)) throw base::fileFailure(to, error);
+    const std::optional<QByteArray> bytes = sysfile::readRegularFile(from);
+    if (!bytes)
+        throw sysfile::kindAt(from) == sysfile::Kind::Regular ? base::fileFailure(from, EACCES)
+                                                               : base::notARegularFile(from);
+    if (const int error = sysfile::replaceWhole(to, *bytes)) throw base::fileFailure(to, error);
 }
 
 } // namespace

@@ -22,19 +22,11 @@ const QString NotCreated = QStringLiteral("NC");
 // The value buffer of the profile functions holds 255 characters including the terminating NUL.
 constexpr qsizetype MaxValueLength = 254;
 
-// Only a regular file is read: reading a FIFO of that name would wait for ever at start-up.
-std::optional<QByteArray> readWhole(const QString& path) {
-    if (sysfile::kindAt(path) != sysfile::Kind::Regular) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
-}
-
 } // namespace
 
 QString readProfileString(const QString& path, const QString& section, const QString& key,
                           const QString& defaultValue) {
-    const std::optional<QByteArray> text = readWhole(path);
+    const std::optional<QByteArray> text = sysfile::readRegularFile(path);
     const std::optional<QByteArray> value =
         text ? ini::findValue(*text, cp1252::encode(section), cp1252::encode(key)) : std::nullopt;
     if (!value) return defaultValue.left(MaxValueLength);
@@ -49,7 +41,7 @@ void saveProfileStrings(const QString& path, const QString& section,
     if (info.exists() && !info.isFile()) throw base::notARegularFile(path);
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
         throw base::writeProtectedFile(path);
-    const std::optional<QByteArray> old = info.exists() ? readWhole(path) : QByteArray();
+    const std::optional<QByteArray> old = info.exists() ? sysfile::readRegularFile(path) : QByteArray();
     if (!old) throw base::fileFailure(path, EACCES);
 
     QList<QPair<QByteArray, QByteArray>> encoded;

@@ -106,6 +106,15 @@ int writeAndSync(int fd, const QByteArray& bytes, const QByteArray& oldPath) {
 
 } // namespace
 
+std::optional<QByteArray> readRegularFile(const QString& path) {
+    if (kindAt(path) != Kind::Regular) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return bytes;
+}
+
 int replaceWhole(const QString& path, const QByteArray& bytes) {
     const QByteArray target = QFile::encodeName(path);
     const QByteArray temporary = target + ".tmp" + QByteArray::number(qint64(::getpid()));

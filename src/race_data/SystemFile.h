@@ -33,6 +33,9 @@ Kind kindAt(const QString& path);
 // True when the path opens for reading as a regular file. The open never waits, so a path swapped for a
 // FIFO after a look at its kind still gives false at once.
 bool opensForReading(const QString& path);
+// The whole file, when the path names a regular file that can be read; a FIFO of that name is never
+// opened, since reading one would wait for ever.
+std::optional<QByteArray> readRegularFile(const QString& path);
 // Creates the file, or cuts an existing one to length 0.
 int createEmpty(const QString& path);
 
