@@ -60,6 +60,7 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
         lstMg->setList(queueIndex, QStringLiteral("¤") + lstMg->List(queueIndex));
     }
     SparaMalTid(record, finishTime, finishSource_);
+    lastRegistered_ = record;
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
     StartButton->setEnabled(false);

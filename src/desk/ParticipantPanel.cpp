@@ -10,6 +10,10 @@
 
 #include "ShownTexts.h"
 
+namespace {
+constexpr int CtrlZ = 26;
+}
+
 // With nothing selected the record cannot be found and the all-zero participant is shown.
 void frmMain::lstDeltagare_Click() {
     DeltagarPost post;
@@ -199,6 +203,10 @@ void frmMain::DeleteButton_Click() {
 
 int frmMain::Form_KeyPress(int keyAscii) {
     if (keyAscii == 27) txtInfo->setVisible(false);
+    if (keyAscii == CtrlZ) {
+        if (lastRegistered_ > 0) takeBack(lastRegistered_);
+        return 0;
+    }
     if (controls::ownVisible(panDeltagare) && !controls::ownVisible(OkButton) && keyAscii >= 32) {
         msg(QStringLiteral("Du vill Editera Tryck Ok när du är klar"));
         EditButton_Click();

@@ -24,7 +24,7 @@ void frmMain::lblfrmRes_Click() {
         r.lvw->ClearRows();
         for (const results::ResultatRad& row : list.rows) {
             const int n = r.lvw->AddRow(row[0]);
-            for (int c = 1; c < 7; ++c)
+            for (int c = 1; c < int(results::ColumnCount); ++c)
                 r.lvw->setCell(n, c, row[c]);
         }
         r.lvw->setUpdatesEnabled(true);

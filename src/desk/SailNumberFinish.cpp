@@ -20,10 +20,19 @@ void frmMain::showSegelNr(bool shown) {
 
 int frmMain::txtSegelNr_KeyPress(int keyAscii) {
     if (keyAscii != Enter) return keyAscii;
-    const QString typed = txtSegelNr->Text();
-    std::vector<int> found = race::findSailNumber(race_, typed);
+    const race::SailCommand command = race::sailCommand(txtSegelNr->Text());
+    std::vector<int> found = race::findSailNumber(race_, command.number);
     if (found.size() != 1) {
-        refuseSegelNr(typed, found);
+        refuseSegelNr(command.number, found);
+        return 0;
+    }
+    if (command.takeBack || !command.code.isEmpty()) {
+        if (command.takeBack)
+            takeBack(found.front());
+        else
+            giveCode(found.front(), command.code);
+        txtSegelNr->setText(QString());
+        setFocusTo(txtSegelNr);
         return 0;
     }
     const int queued = queueForFinish(found.front());

@@ -4,6 +4,7 @@
 #include "ControlProps.h"
 #include "DeskText.h"
 #include "ErrorStyles.h"
+#include "RaceSidecar.h"
 #include "RaceTime.h"
 #include "ScreenFit.h"
 #include "Settings.h"
@@ -65,6 +66,12 @@ void frmMain::Form_Activate() {
 // queue with its marks and the ranking; the start button only while no boat has finished. The same for
 // start-up and the open command.
 void frmMain::showRaceUnderWay() {
+    // A damaged NAME.json never keeps the race from the desk: what it could not give is named.
+    if (!race_.sidecarProblem().isEmpty())
+        msg(QStringLiteral("Filen ") + race_data::sidecarFileName(DataFil) +
+                QStringLiteral(" kan inte läsas helt: ") + race_.sidecarProblem() +
+                QStringLiteral(".\r\n\r\nTävlingen öppnas utan det som inte kunde läsas."),
+            platform::Buttons::OK, platform::Icon::Exclamation);
     if (!(GemensamStart > 0)) {
         syncFlags();
         lblPanD_Click();

@@ -202,6 +202,11 @@ private:
     void addImportedEntries(const race_data::EntryList& list);
     void showSegelNr(bool shown);
     void refuseSegelNr(const QString& typed, std::vector<int> found);
+    // Scoring codes and taking back: from the sail-number box, and Ctrl+Z for the latest registration.
+    void giveCode(int record, const QString& code);
+    void takeBack(int record);
+    void showTakenBackFinish(int record);
+    int lastRegistered_ = 0;
     int queueForFinish(int record);
     void showUpdateError();
     void showWriteFailure(const RuntimeError& failure, const QString& consequence,

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "FinishJournal.h"
+#include "RaceSidecar.h"
 #include "RaceTime.h"
 #include "ShownTexts.h"
 #include "SwedishOrder.h"
@@ -53,6 +54,9 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     files_ = std::move(files);
     if (!keepLock) lock_ = std::move(lock);
     records_ = std::move(records);
+    race_data::SidecarRead sidecar = race_data::readSidecar(dataFil);
+    codes_ = std::move(sidecar.sidecar.codes);
+    sidecarProblem_ = sidecar.problem;
     journalFailure_.reset();
     journalFailureTold_ = false;
     unsaved_.clear();
@@ -398,6 +402,7 @@ void Race::continueAs(const QString& dataFil) {
         race_data::writeRaceAnew(dataFil, heldRecords());
     else
         race_data::copyRace(files_.dataFil(), dataFil);
+    if (!codes_.empty()) race_data::writeSidecar(dataFil, {codes_});
     race_data::RaceFiles copy;
     copy.open(dataFil);
     files_ = std::move(copy);
@@ -444,6 +449,74 @@ std::optional<RuntimeError> Race::untoldJournalFailure() {
     if (!journalFailure_ || journalFailureTold_) return std::nullopt;
     journalFailureTold_ = true;
     return journalFailure_;
+}
+
+QString Race::code(int n) const {
+    const auto found = codes_.find(n);
+    return found == codes_.end() ? QString() : found->second;
+}
+
+std::optional<RuntimeError> Race::setCode(int n, const QString& code) {
+    JournalEntry line = journalEntry(n);
+    line.event = JournalEvent::Kod;
+    line.oldValue = this->code(n);
+    line.newValue = code;
+    if (code.isEmpty())
+        codes_.erase(n);
+    else
+        codes_[n] = code;
+    journal({line});
+    try {
+        race_data::writeSidecar(files_.dataFil(), {codes_});
+    } catch (const RuntimeError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
+
+std::optional<RuntimeError> Race::takeBackFinish(int n) {
+    JournalEntry line = journalEntry(n);
+    line.event = JournalEvent::MalBorttagen;
+    line.oldValue = race_data::journalTime(record(n).MalTid);
+    DeltagarPost post = record(n);
+    post.MalTid = 0;
+    post.SeglTid = 0;
+    post.KorrigeradTid = 0;
+    try {
+        files_.writeRecord(n, post);
+        files_.sync();
+    } catch (const RuntimeError& e) {
+        return e;
+    }
+    records_[std::size_t(n) - 1] = post;
+    unsaved_.erase(n);
+    marks_.erase(n);
+    ranking_.remove(n);
+    const int queued = queueIndexOf(n);
+    if (queued >= 0) queue_[std::size_t(queued)].marked = false;
+    journal({line});
+    return std::nullopt;
+}
+
+std::vector<ScoredBoat> Race::scored() const {
+    if (!(start_ > 0)) return {};
+    std::vector<Finisher> finishers;
+    for (const Ranking::Entry& e : ranking_.entries())
+        if (finished(e.record) && record(e.record).MalTid > 0 && code(e.record).isEmpty())
+            finishers.push_back({e.record, e.key});
+    const auto isFinisher = [&finishers](int n) {
+        return std::any_of(finishers.begin(), finishers.end(),
+                           [n](const Finisher& f) { return f.record == n; });
+    };
+    std::vector<Coded> coded;
+    std::vector<int> neither;
+    for (const int n : listedRecords()) {
+        if (!code(n).isEmpty())
+            coded.push_back({n, code(n)});
+        else if (!isFinisher(n))
+            neither.push_back(n);
+    }
+    return scoreRace(finishers, coded, neither, entered());
 }
 
 } // namespace race

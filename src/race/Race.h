@@ -7,11 +7,13 @@
 #include "RaceLock.h"
 #include "Ranking.h"
 #include "RuntimeError.h"
+#include "Scoring.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -159,6 +161,23 @@ public:
 
     const std::vector<Ranking::Entry>& ranking() const { return ranking_.entries(); }
 
+    // Scoring codes, kept in NAME.json beside the race. A code stands whether or not the boat finished.
+    QString code(int n) const;
+    // Gives the boat the code (replacing any it had), or takes its code away when code is empty; the
+    // journal gets the old and the new code. Returns the failure to write NAME.json; the code then
+    // stands in the desk until the race is closed.
+    std::optional<RuntimeError> setCode(int n, const QString& code);
+    // Takes a registered finish back: the record's finish, sailed and corrected time become zero, the
+    // mark goes, the boat leaves the ranking but stays in the queue, so that a click registers it again.
+    std::optional<RuntimeError> takeBackFinish(int n);
+    // What of NAME.json could not be read when the race was opened; empty when all was well.
+    QString sidecarProblem() const { return sidecarProblem_; }
+    // The boats not deleted: the fleet that a code's points count.
+    int entered() const { return int(liveRecords().size()); }
+    // Every boat of a race with a start, as the result list shows it: finishers by place, then the boats
+    // with a code, then the rest in list order. Empty without a start.
+    std::vector<ScoredBoat> scored() const;
+
     // A finish at time t: sailed and corrected time from the race's start and the LYS number as the
     // desk shows it (two decimals), the record saved with its comment again and flushed, the mark set,
     // the boats queued since the last registration ranked and this one placed.
@@ -191,6 +210,8 @@ private:
     double start_ = 0.0;
     double lastStartTid_ = 0.0;
     std::function<double()> now_;
+    std::map<int, QString> codes_;
+    QString sidecarProblem_;
     std::optional<RuntimeError> journalFailure_;
     bool journalFailureTold_ = false;
 };

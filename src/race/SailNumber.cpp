@@ -1,5 +1,7 @@
 #include "SailNumber.h"
 
+#include "Scoring.h"
+
 #include "Race.h"
 
 #include <algorithm>
@@ -62,6 +64,17 @@ std::vector<int> findSailNumber(const Race& race, const QString& typed) {
     for (const int n : race.liveRecords())
         if (matches(race.record(n).SegelId, t)) found.push_back(n);
     return found;
+}
+
+SailCommand sailCommand(const QString& typed) {
+    const QString text = typed.trimmed();
+    const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));
+    if (blank < 0) return {text, {}, false};
+    const QString last = text.mid(blank + 1);
+    const QString number = text.left(blank).trimmed();
+    if (last == QLatin1String("-")) return {number, {}, true};
+    if (const std::optional<QString> code = scoringCode(last)) return {number, *code, false};
+    return {text, {}, false};
 }
 
 } // namespace race

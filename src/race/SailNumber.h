@@ -18,4 +18,13 @@ bool sailIdMatches(const QString& segelId, const QString& typed);
 // The live participants whose sail id is the one typed, in record order: none, exactly one, or several.
 std::vector<int> findSailNumber(const Race& race, const QString& typed);
 
+// What the sail-number box was asked: a finish ("4410"), a scoring code ("4410 DNF", any case), or a
+// finish or code taken back ("4410 -").
+struct SailCommand {
+    QString number;
+    QString code;          // set for a code
+    bool takeBack = false; // "-"
+};
+SailCommand sailCommand(const QString& typed);
+
 } // namespace race

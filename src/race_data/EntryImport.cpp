@@ -95,9 +95,8 @@ public:
         const QString lysText = field(f, 3);
         const std::optional<float> lys = timing::readLysTal(lysText);
         if (!lys || !(*lys >= LowestLysTal && *lys <= HighestLysTal))
-            return refuse(
-                Refusal::BadLysTal,
-                QStringLiteral("SRS \"%1\" är inte ett tal mellan %2").arg(lysText, lysTalRange()));
+            return refuse(Refusal::BadLysTal,
+                          QStringLiteral("SRS \"%1\" är inte ett tal mellan %2").arg(lysText, lysTalRange()));
         entry.LysTal = *lys;
         const QString changes = keepAsStored(entry);
         const QString id = key(entry.SegelId);

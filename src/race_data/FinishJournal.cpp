@@ -42,6 +42,10 @@ QString eventText(JournalEvent event) {
         return QStringLiteral("kommentar");
     case JournalEvent::Borttagen:
         return QStringLiteral("borttagen");
+    case JournalEvent::Kod:
+        return QStringLiteral("kod");
+    case JournalEvent::MalBorttagen:
+        return QStringLiteral("mål borttagen");
     case JournalEvent::Resultat:
         return QStringLiteral("resultatlista");
     case JournalEvent::Rubrik:

@@ -19,9 +19,11 @@ enum class JournalEvent {
     BTyp,
     LysTal,
     Kommentar,
-    Borttagen, // "borttagen": a boat deleted
-    Resultat,  // "resultatlista": a cell of the result list corrected by hand
-    Rubrik,    // "rubrik": the result list's heading typed
+    Borttagen,    // "borttagen": a boat deleted
+    Kod,          // "kod": a scoring code set, replaced (old and new) or removed (new empty)
+    MalBorttagen, // "mål borttagen": a registered finish taken back
+    Resultat,     // "resultatlista": a cell of the result list corrected by hand
+    Rubrik,       // "rubrik": the result list's heading typed
 };
 
 struct JournalEntry {

@@ -5,21 +5,20 @@
 #include "SystemFile.h"
 
 #include <QFile>
-#include <cerrno>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 
 namespace race_data {
 
-namespace {
-
-// The same rules as opening: a write-protected file stays untouched, a FIFO or folder is never opened.
 void requireReplaceable(const QString& path) {
     const sysfile::Kind kind = sysfile::kindAt(path);
     if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
     if (kind == sysfile::Kind::Regular && !(QFileInfo(path).permissions() & QFileDevice::WriteOwner))
         throw base::writeProtectedFile(path);
 }
+
+namespace {
 
 void createEmptyFile(const QString& path) {
     requireReplaceable(path);
@@ -32,7 +31,7 @@ void copyWhole(const QString& from, const QString& to) {
     const std::optional<QByteArray> bytes = sysfile::readRegularFile(from);
     if (!bytes)
         throw sysfile::kindAt(from) == sysfile::Kind::Regular ? base::fileFailure(from, EACCES)
-                                                               : base::notARegularFile(from);
+                                                              : base::notARegularFile(from);
     if (const int error = sysfile::replaceWhole(to, *bytes)) throw base::fileFailure(to, error);
 }
 

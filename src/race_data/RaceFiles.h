@@ -101,6 +101,9 @@ void writeRaceAnew(const QString& dataFil, std::vector<HeldRecord> records);
 // Copies the race file pair to copyFil and its comment file, each copy replaced whole and flushed, and
 // writable. Throws a RuntimeError naming the file and the reason.
 void copyRace(const QString& dataFil, const QString& copyFil);
+// Throws when a file of the race may not be replaced: the same rules as opening (a write-protected file
+// stays untouched, a FIFO or folder is never opened).
+void requireReplaceable(const QString& path);
 // True when both paths name the same file (through links, or as the same path while it does not exist).
 bool sameFile(const QString& a, const QString& b);
 

@@ -1,7 +1,7 @@
 #include "CsvExport.h"
 
 #include "CsvText.h"
-#include "PrintResultList.h"
+#include "ResultColumns.h"
 
 #include <QStringList>
 
@@ -11,16 +11,16 @@ namespace {
 
 constexpr QChar Separator = u';';
 
-QString csvLine(const std::array<QString, 7>& cells) {
-    return race_data::csv::line(QStringList(cells.begin(), cells.end()), Separator) + QStringLiteral("\r\n");
+QString csvLine(const QStringList& cells) {
+    return race_data::csv::line(cells, Separator) + QStringLiteral("\r\n");
 }
 
 } // namespace
 
 QByteArray csvExport(const ResultExport& list) {
-    QString text = QChar(QChar::ByteOrderMark) + csvLine(headerTexts());
+    QString text = QChar(QChar::ByteOrderMark) + csvLine(exportHeader());
     for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
-        text += csvLine(list.rows[r]);
+        text += csvLine(exportCells(list.rows[r]));
     return text.toUtf8();
 }
 

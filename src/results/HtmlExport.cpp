@@ -45,7 +45,7 @@ QString raceDateText(const ResultatRad& title) {
     return text;
 }
 
-QString tableRow(const std::array<QString, 7>& cells, const char* cellTag) {
+QString tableRow(const QStringList& cells, const char* cellTag) {
     const QString open = QStringLiteral("<%1>").arg(QLatin1StringView(cellTag));
     const QString close = QStringLiteral("</%1>").arg(QLatin1StringView(cellTag));
     QString row = QStringLiteral("<tr>");
@@ -79,12 +79,12 @@ QByteArray htmlExport(const ResultExport& list) {
     if (!list.rows.empty())
         page += QStringLiteral("<p class=\"tavling\">%1</p>\n").arg(esc(raceDateText(list.rows.front())));
     page +=
-        QStringLiteral("<table>\n<thead>\n") + tableRow(headerTexts(), "th") + QStringLiteral("</thead>\n");
+        QStringLiteral("<table>\n<thead>\n") + tableRow(exportHeader(), "th") + QStringLiteral("</thead>\n");
     // Without boats the body is left out: an empty one is valid, yet checkers warn about it.
     if (list.rows.size() > FirstBoatRow) {
         page += QStringLiteral("<tbody>\n");
         for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
-            page += tableRow(list.rows[r], "td");
+            page += tableRow(exportCells(list.rows[r]), "td");
         page += QStringLiteral("</tbody>\n");
     }
     page += QStringLiteral("</table>\n") + writtenText(list.written) + QStringLiteral("</body>\n</html>\n");

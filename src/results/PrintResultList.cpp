@@ -9,15 +9,11 @@ using platform::PrintItem;
 using platform::Tab;
 
 constexpr int Centimetres = 7;
-const std::array<int, 7> HeaderTabs{13, 41, 51, 61, 75, 84, 103};
-// From the sailed time on the row fields stand a little right of their headers.
-const std::array<int, 7> RowTabs{13, 41, 51, 63, 76, 87, 105};
-
-std::vector<PrintItem> tabbed(const std::array<int, 7>& tabs, const std::array<QString, 7>& texts) {
+std::vector<PrintItem> tabbed(int ResultColumn::*tab, const ResultatRad& texts) {
     std::vector<PrintItem> items;
-    items.reserve(14);
-    for (std::size_t i = 0; i < tabs.size(); ++i) {
-        items.emplace_back(Tab{tabs[i]});
+    items.reserve(2 * ColumnCount);
+    for (std::size_t i = 0; i < ColumnCount; ++i) {
+        items.emplace_back(Tab{resultColumns()[i].*tab});
         items.emplace_back(texts[i]);
     }
     return items;
@@ -50,18 +46,12 @@ void printHeader(platform::PrintJob& job) {
 
 } // namespace
 
-std::array<QString, 7> headerTexts() {
-    return {QStringLiteral("Namn"),       QStringLiteral("Start"),  QStringLiteral("Mål"),
-            QStringLiteral("Seglad Tid"), QStringLiteral("SRS"), QStringLiteral("Korrigerad Tid"),
-            QStringLiteral("Plac.")};
-}
-
 std::vector<PrintItem> headerItems() {
-    return tabbed(HeaderTabs, headerTexts());
+    return tabbed(&ResultColumn::headerTab, headerTexts());
 }
 
 std::vector<PrintItem> rowItems(const ResultatRad& row) {
-    return tabbed(RowTabs, row);
+    return tabbed(&ResultColumn::rowTab, row);
 }
 
 void printResultList(platform::PrintJob& job, const QImage& picture, const QString& clubName,

@@ -18,9 +18,6 @@ using RowSelector = std::function<void(int row)>;
 
 constexpr int RowsPerPage = 60;
 
-// The column names of the printed header line, which exports use as well ("Seglad Tid", not "SeglTid").
-std::array<QString, 7> headerTexts();
-
 // The items of the column header line and of one table line.
 std::vector<platform::PrintItem> headerItems();
 std::vector<platform::PrintItem> rowItems(const ResultatRad& row);

@@ -1,6 +1,6 @@
 #pragma once
-// The result list of an open race, built from the race itself: every boat of its ranking shown as the
-// participant panel would show it, without selecting any boat on the desk.
+// The result list of an open race, built from the race itself: every boat as the race scores it, shown
+// as the participant panel would show it, without selecting any boat on the desk.
 #include "Race.h"
 #include "ResultList.h"
 

@@ -1,7 +1,9 @@
 #pragma once
 // The result list as the result window shows it and the printer prints it: a title row, an empty row
-// and one row per boat of the ranking list, in the ranking list's order. Built without any window.
+// and one row per boat as the race scores it. Built without any window.
 #include "RaceTime.h"
+#include "ResultColumns.h"
+#include "Scoring.h"
 
 #include <QString>
 #include <array>
@@ -9,16 +11,6 @@
 #include <vector>
 
 namespace results {
-
-// Seven text cells: "Namn", "Start", "Mål", "SeglTid", "LysTal", "KorrTid", "Plac.".
-using ResultatRad = std::array<QString, 7>;
-constexpr int PlaceCell = 6;
-
-// One entry of the ranking list lstSortMG: its corrected-time key and the boat's record number.
-struct RankingEntry {
-    QString key;
-    int record = 0;
-};
 
 // What the participant panel shows for one boat: its list entry text and five panel texts.
 struct PanelTexts {
@@ -39,9 +31,9 @@ struct ResultatLista {
 };
 
 // startDate and lastFinishDate are "yyyy-mm-dd" texts (lastFinishDate may be empty). The lookup runs
-// once per ranking entry, in list order.
+// once per scored boat, in their order.
 ResultatLista ByggResultatRader(timing::DateTime GemensamStart, const QString& startDate,
-                                const QString& lastFinishDate, const std::vector<RankingEntry>& ranking,
+                                const QString& lastFinishDate, const std::vector<race::ScoredBoat>& scored,
                                 const PanelLookup& panelTexts, const QString& TavlingsNamn);
 
 } // namespace results

@@ -13,23 +13,6 @@ constexpr std::uint32_t FieldColor = 0xFFFFFF;
 constexpr std::uint32_t EditorColor = 0xEEF8FC;
 constexpr std::uint32_t TextColor = 0x502810;
 
-struct Column {
-    const char* header;
-    double width;
-    Qt::Alignment alignment;
-    double boxLeft;
-    double boxWidth;
-};
-
-const std::array<Column, 7> Columns{{
-    {"Namn", 3200, Qt::AlignLeft | Qt::AlignVCenter, 60, 3195},
-    {"Start", 1000, Qt::AlignCenter, 3240, 1005},
-    {"Mål", 1000, Qt::AlignCenter, 4290, 1005},
-    {"SeglTid", 1400, Qt::AlignCenter, 5340, 1395},
-    {"SRS", 800, Qt::AlignCenter, 6780, 795},
-    {"KorrTid", 1400, Qt::AlignCenter, 7620, 1395},
-    {"Plac.", 800, Qt::AlignCenter, 9060, 795},
-}};
 constexpr double EditorTop = 5820;
 constexpr double EditorHeight = 285;
 
@@ -47,8 +30,8 @@ void frmResultat::buildControls() {
     lvw = add<controls::ListView>(QStringLiteral("lvw"), this);
     lvw->setToolTip(QStringLiteral("Klicka på ett namn om du vill Editera en rad "));
     controls::setBackColor(lvw, FieldColor);
-    for (const Column& c : Columns)
-        lvw->addColumn(QString::fromUtf8(c.header), c.width, c.alignment);
+    for (const results::ResultColumn& c : results::resultColumns())
+        lvw->addColumn(QString::fromUtf8(c.windowHeader), c.width, c.alignment);
 
     for (std::size_t i = 0; i < lvwEdit.size(); ++i) {
         auto* box = add<controls::TextBox>(QStringLiteral("lvwEdit(%1)").arg(i), this);
@@ -79,12 +62,14 @@ void frmResultat::resetToDesign() {
     controls::setTag(lvw, QString());
     controls::setTwips(lvw, 60, 1620, 9795, 4155);
     controls::setFont(lvw, FontFamily, 8.25, true);
-    for (std::size_t c = 0; c < Columns.size(); ++c)
-        lvw->setColumnWidthTwips(static_cast<int>(c), Columns[c].width);
-
+    // Each row editor box stands under its column, a hair narrower.
+    double boxLeft = 60;
     for (std::size_t i = 0; i < lvwEdit.size(); ++i) {
+        const double width = results::resultColumns()[i].width;
+        lvw->setColumnWidthTwips(static_cast<int>(i), width);
         lvwEdit[i]->setText(QString());
-        controls::setTwips(lvwEdit[i], Columns[i].boxLeft, EditorTop, Columns[i].boxWidth, EditorHeight);
+        controls::setTwips(lvwEdit[i], boxLeft, EditorTop, width - 5, EditorHeight);
+        boxLeft += width;
         controls::setFont(lvwEdit[i], FontFamily, 8.25, true);
     }
 }

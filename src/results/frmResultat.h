@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "ListView.h"
 #include "Platform.h"
+#include "ResultColumns.h"
 #include "ResultDesk.h"
 #include "TextBox.h"
 
@@ -37,7 +38,7 @@ public:
     controls::Label* lblKlubbNamn = nullptr;
     controls::TextBox* txtRubrik = nullptr;
     controls::ListView* lvw = nullptr;
-    std::array<controls::TextBox*, 7> lvwEdit{};
+    std::array<controls::TextBox*, results::ColumnCount> lvwEdit{};
 
 protected:
     void paintEvent(QPaintEvent* event) override;

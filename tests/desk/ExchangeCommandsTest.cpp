@@ -23,9 +23,9 @@ TEST_F(DeskTest, ExportWritesTheRowsAndHeadingAsTheWindowShowsThem) {
     scripted.dialogs.queueFile(path(QStringLiteral("Höst.csv")));
     d.lblExport_Click();
     EXPECT_EQ(readBytes(path(QStringLiteral("Höst.csv"))),
-              QStringLiteral("\uFEFFNamn;Start;Mål;Seglad Tid;SRS;Korrigerad Tid;Plac.\r\n"
-                             "Bertil , S2;10:00:00;13:00:30;3:00:00;1,000;3:00:00;1\r\n"
-                             "Anna , S1;10:00:00;14:00:00;4:00:00;1,000;4:00:00;2\r\n")
+              QStringLiteral("\uFEFFNamn;SegelId;Start;Mål;Seglad Tid;SRS;Korrigerad Tid;Plac.;Poäng\r\n"
+                             "Bertil;S2;10:00:00;13:00:30;3:00:00;1,000;3:00:00;1;1\r\n"
+                             "Anna;S1;10:00:00;14:00:00;4:00:00;1,000;4:00:00;2;2\r\n")
                   .toUtf8());
     scripted.dialogs.queueFile(path(QStringLiteral("Höst.html")));
     d.lblExport_Click();

@@ -8,7 +8,7 @@ namespace {
 
 QStringList row(const controls::ListView* lvw, int r) {
     QStringList cells;
-    for (int c = 0; c < 7; ++c)
+    for (int c = 0; c < 8; ++c)
         cells << lvw->Cell(r, c);
     return cells;
 }
@@ -31,17 +31,20 @@ protected:
 };
 
 // The list is built from the race's own ranking and records; how rows are laid out is the builder's.
-TEST_F(ResultTest, ThreeBoatsGiveFiveRowsInRankingOrder) {
+TEST_F(ResultTest, FinishersByPlaceThenTheBoatStillSailing) {
     frmMain& d = finishedRace();
     d.lblfrmRes_Click();
     frmResultat& r = d.resultat();
-    ASSERT_EQ(r.lvw->RowCount(), 5);
-    // Equal corrected seconds share the place; the lower record number stands first of equal finishes.
+    ASSERT_EQ(r.lvw->RowCount(), 6);
+    // Equal corrected seconds share the place and its points; the lower record number stands first of
+    // equal finishes; the boat still sailing stands last without place or points.
     EXPECT_EQ(row(r.lvw, 3),
               (QStringList{QStringLiteral("Bertil , S2"), QStringLiteral("10:00:00"),
                            QStringLiteral("13:00:00"), QStringLiteral("3:00:00"), QStringLiteral("1,000"),
-                           QStringLiteral("3:00:00"), QStringLiteral("1=")}));
+                           QStringLiteral("3:00:00"), QStringLiteral("1="), QStringLiteral("1,5")}));
     EXPECT_EQ(r.lvw->Cell(5, 6), QStringLiteral("3"));
+    EXPECT_EQ(r.lvw->Cell(6, 0), QStringLiteral("David , S4"));
+    EXPECT_EQ(r.lvw->Cell(6, 6), QString());
     EXPECT_EQ(r.lvw->Cell(4, 0), QStringLiteral("Cecilia , S3"));
     EXPECT_EQ(r.lvw->Cell(5, 0), QStringLiteral("Anna , S1"));
     EXPECT_EQ(r.windowTitle(), QStringLiteral("ResultatLista  Fil  Höst      Lördag 5 Juli 2003"));

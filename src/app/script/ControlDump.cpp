@@ -13,8 +13,6 @@
 namespace script {
 namespace {
 
-constexpr int CellsPerRow = 7;
-
 template <class T> QJsonValue orNull(const std::optional<T>& v) {
     return v ? QJsonValue(static_cast<double>(*v)) : QJsonValue(QJsonValue::Null);
 }
@@ -32,7 +30,7 @@ void addListView(QJsonObject& o, const controls::ListView& lvw) {
     QJsonArray rows;
     for (int r = 1; r <= lvw.RowCount(); ++r) {
         QJsonArray cells;
-        for (int c = 0; c < CellsPerRow; ++c)
+        for (int c = 0; c < lvw.columnCount(); ++c)
             cells.append(lvw.Cell(r, c));
         rows.append(cells);
     }

@@ -17,7 +17,7 @@ const QString ResultName = QStringLiteral("frmResultat");
 bool isResultDesignName(const QString& name) {
     static const QStringList names = [] {
         QStringList n{QStringLiteral("lblKlubbNamn"), QStringLiteral("txtRubrik"), QStringLiteral("lvw")};
-        for (int i = 0; i < 7; ++i)
+        for (std::size_t i = 0; i < results::ColumnCount; ++i)
             n << QStringLiteral("lvwEdit(%1)").arg(i);
         return n;
     }();

@@ -14,14 +14,17 @@ inline results::ResultExport smallRaceExport() {
          {},
          {},
          {},
+         {},
          {}},
         {},
         {QStringLiteral("Blå Måsen , S-7"), QStringLiteral("11:00:00"), QStringLiteral("13:05:10"),
-         QStringLiteral("2:05:10"), QStringLiteral("0,95"), QStringLiteral("1:58:55"), QStringLiteral("1")},
+         QStringLiteral("2:05:10"), QStringLiteral("0,950"), QStringLiteral("1:58:55"), QStringLiteral("1"),
+         QStringLiteral("1")},
         {QStringLiteral("Ägir , SWE-101"), QStringLiteral("11:00:00"), QStringLiteral("12:50:00"),
-         QStringLiteral("1:50:00"), QStringLiteral("1,10"), QStringLiteral("2:01:00"), QStringLiteral("2")},
+         QStringLiteral("1:50:00"), QStringLiteral("1,100"), QStringLiteral("2:01:00"), QStringLiteral("2"),
+         QStringLiteral("2")},
         {QStringLiteral("<Rå> & \"R;V\" , S-3"), QStringLiteral("11:00:00"), QStringLiteral("--:--:--"),
-         QString(), QStringLiteral("1,00"), QString(), QStringLiteral("DNF")},
+         QString(), QStringLiteral("1,000"), QString(), QStringLiteral("DNF"), QStringLiteral("4")},
     };
     list.written = 38857.0 + 18.5 / 24; // 2006-05-20 18:30:00
     return list;

@@ -9,16 +9,17 @@ namespace {
 
 // A result list of n rows: the title row, the empty row and boats named "Båt 3", "Båt 4", ...
 ResultatRad listRow(int r) {
-    if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-20", "", "", "", ""};
+    if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-20", "", "", "", "", ""};
     if (r == 2) return {};
     const QString n = QString::number(r);
-    return {"Båt " + n, "11:00:00", "13:00:" + n, "2:00:" + n, "1,05", "2:06:" + n, QString::number(r - 2)};
+    const QString place = QString::number(r - 2);
+    return {"Båt " + n, "11:00:00", "13:00:" + n, "2:00:" + n, "1,050", "2:06:" + n, place, place};
 }
 
 QString printedRow(int r) {
     const ResultatRad c = listRow(r);
-    return QStringLiteral("Print <13>%1<41>%2<51>%3<63>%4<76>%5<87>%6<105>%7")
-        .arg(c[0], c[1], c[2], c[3], c[4], c[5], c[6]);
+    return QStringLiteral("Print <13>%1<41>%2<50>%3<61>%4<73>%5<83>%6<98>%7<105>%8")
+        .arg(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
 }
 
 struct Printed {
@@ -47,7 +48,7 @@ const QStringList TitleAndHeader{
     "FontSize 10",
     "FontUnderline 1",
     "CurrentY 5",
-    "Print <13>Namn<41>Start<51>Mål<61>Seglad Tid<75>SRS<84>Korrigerad Tid<103>Plac.",
+    "Print <13>Namn<41>Start<50>Mål<59>Seglad Tid<72>SRS<80>Korrigerad Tid<97>Plac.<104>Poäng",
     "FontUnderline 0",
     "CurrentY 6",
 };

@@ -42,8 +42,8 @@ ResultExport emptyWindow() {
 TEST(ResultExport, CsvIsTheHeaderAndTheBoatRowsAsShown) {
     EXPECT_EQ(csvExport(smallRaceExport()), golden("export.csv"));
     // A window without boats still gives the header line a spreadsheet can open.
-    EXPECT_EQ(csvExport(emptyWindow()), QByteArray("\xEF\xBB\xBFNamn;Start;M\xC3\xA5l;Seglad Tid;SRS;"
-                                                   "Korrigerad Tid;Plac.\r\n"));
+    EXPECT_EQ(csvExport(emptyWindow()), QByteArray("\xEF\xBB\xBFNamn;SegelId;Start;M\xC3\xA5l;Seglad Tid;SRS;"
+                                                   "Korrigerad Tid;Plac.;Po\xC3\xA4ng\r\n"));
 }
 
 TEST(ResultExport, HtmlIsTheGoldenPage) {

@@ -38,12 +38,13 @@ struct Design {
 };
 const Design DesignRects[] = {
     {"lblKlubbNamn", {3270, 360, 2955, 360}}, {"txtRubrik", {60, 1200, 8415, 345}},
-    {"lvw", {60, 1620, 9795, 4155}},          {"lvwEdit(0)", {60, 5820, 3195, 285}},
-    {"lvwEdit(1)", {3240, 5820, 1005, 285}},  {"lvwEdit(2)", {4290, 5820, 1005, 285}},
-    {"lvwEdit(3)", {5340, 5820, 1395, 285}},  {"lvwEdit(4)", {6780, 5820, 795, 285}},
-    {"lvwEdit(5)", {7620, 5820, 1395, 285}},  {"lvwEdit(6)", {9060, 5820, 795, 285}},
+    {"lvw", {60, 1620, 9795, 4155}},          {"lvwEdit(0)", {60, 5820, 2795, 285}},
+    {"lvwEdit(1)", {2860, 5820, 995, 285}},   {"lvwEdit(2)", {3860, 5820, 995, 285}},
+    {"lvwEdit(3)", {4860, 5820, 1195, 285}},  {"lvwEdit(4)", {6060, 5820, 795, 285}},
+    {"lvwEdit(5)", {6860, 5820, 1195, 285}},  {"lvwEdit(6)", {8060, 5820, 795, 285}},
+    {"lvwEdit(7)", {8860, 5820, 795, 285}},
 };
-const double DesignColumns[] = {3200, 1000, 1000, 1400, 800, 1400, 800};
+const double DesignColumns[] = {2800, 1000, 1000, 1200, 800, 1200, 800, 800};
 
 void expectRect(const QRectF& actual, const QRectF& expected, const char* what) {
     EXPECT_NEAR(actual.left(), expected.left(), 0.01) << what;
@@ -67,13 +68,13 @@ protected:
     void fill(int rows) {
         for (int r = 1; r <= rows; ++r) {
             window->lvw->AddRow(QStringLiteral("Båt %1").arg(r));
-            for (int c = 1; c < 7; ++c)
+            for (int c = 1; c < 8; ++c)
                 window->lvw->setCell(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
         }
     }
     QStringList row(int r) const {
         QStringList cells;
-        for (int c = 0; c < 7; ++c)
+        for (int c = 0; c < 8; ++c)
             cells << window->lvw->Cell(r, c);
         return cells;
     }
@@ -133,7 +134,7 @@ TEST_F(ResultWindow, RowEditorWritesAllBoxesIntoTheSelectedRow) {
     EXPECT_EQ(w.lvwEdit[6]->text(), "4.6");
     w.lvwEdit[6]->setText("1");
     w.typeChar(w.lvwEdit[3], 13);
-    EXPECT_EQ(row(4), (QStringList{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1"}));
+    EXPECT_EQ(row(4), (QStringList{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1", "4.7"}));
     EXPECT_EQ(row(3)[6], "3.6");
     EXPECT_EQ(desk.calls, QStringList{"journal Plac.|Båt 4|4.6|1"}) << "only the changed cell is journaled";
     EXPECT_EQ(w.lvw->SelectedRow(), 4);
@@ -162,7 +163,7 @@ TEST_F(ResultWindow, PrintingPrintsEditsAndLeavesTheLastRowForTheEditor) {
 
     RecordingPrintJob job;
     results::printResultWindow(job, w);
-    EXPECT_TRUE(job.ops.contains("Print <13>Ändrad<41>3.1<51>3.2<63>3.3<76>3.4<87>3.5<105>3.6"));
+    EXPECT_TRUE(job.ops.contains("Print <13>Ändrad<41>3.1<50>3.2<61>3.3<73>3.4<83>3.5<98>3.6<105>3.7"));
     EXPECT_TRUE(job.ops.contains("Print V å r   B å t k l u b b"));
     EXPECT_TRUE(job.ops.contains("Print " + DesignHeading));
     EXPECT_EQ(w.lvw->SelectedRow(), 5);

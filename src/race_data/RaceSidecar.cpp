@@ -1,0 +1,59 @@
+#include "RaceSidecar.h"
+
+#include "FileFailure.h"
+#include "RaceFiles.h"
+#include "SystemFile.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace race_data {
+
+namespace {
+constexpr int Format = 1;
+}
+
+QString sidecarFileName(const QString& dataFil) {
+    return sideFileName(dataFil, QStringLiteral("json"));
+}
+
+SidecarRead readSidecar(const QString& dataFil) {
+    SidecarRead read;
+    const QString path = sidecarFileName(dataFil);
+    if (sysfile::kindAt(path) == sysfile::Kind::Missing) return read;
+    const std::optional<QByteArray> bytes = sysfile::readRegularFile(path);
+    if (!bytes) {
+        read.problem = QStringLiteral("filen kan inte läsas");
+        return read;
+    }
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(*bytes, &error);
+    if (!doc.isObject()) {
+        read.problem = QStringLiteral("filen är inte läsbar JSON");
+        return read;
+    }
+    const QJsonObject codes = doc.object().value(QStringLiteral("codes")).toObject();
+    for (auto it = codes.begin(); it != codes.end(); ++it) {
+        bool number = false;
+        const int record = it.key().toInt(&number);
+        const QString code = it.value().toString();
+        if (!number || record < 1 || code.isEmpty())
+            read.problem = QStringLiteral("koden för post \"%1\" är inte läsbar").arg(it.key());
+        else
+            read.sidecar.codes[record] = code;
+    }
+    return read;
+}
+
+void writeSidecar(const QString& dataFil, const RaceSidecar& sidecar) {
+    const QString path = sidecarFileName(dataFil);
+    requireReplaceable(path);
+    QJsonObject codes;
+    for (const auto& [record, code] : sidecar.codes)
+        codes.insert(QString::number(record), code);
+    const QJsonObject root{{QStringLiteral("format"), Format}, {QStringLiteral("codes"), codes}};
+    if (const int error = sysfile::replaceWhole(path, QJsonDocument(root).toJson()))
+        throw base::fileFailure(path, error);
+}
+
+} // namespace race_data
