@@ -75,6 +75,10 @@ int keyCode(const Command& command) {
         if (k == u"enter") return 13;
         if (k == u"esc") return 27;
         if (k == u"backspace") return 8;
+        if (k == u"delete") return 127;
+        // ctrl+LETTER types the control character: Ctrl+Z is 26.
+        if (k.size() == 6 && k.startsWith(u"ctrl+") && k[5].isLetter() && k[5].unicode() < 128)
+            return k[5].toLower().unicode() - 'a' + 1;
     }
     return static_cast<int>(command.integer(1, 1, 0xFFFF));
 }
