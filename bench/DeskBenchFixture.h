@@ -2,6 +2,7 @@
 // A race desk offscreen on the scripted platform, over real files in a temporary folder.
 #include "DeltagarPost.h"
 #include "RaceFiles.h"
+#include "RaceSidecar.h"
 #include "ScriptedPlatform.h"
 #include "Settings.h"
 #include "frmMain.h"
@@ -12,6 +13,27 @@
 class BenchDesk {
 public:
     BenchDesk() : scripted_(log_, dir_.path()) {}
+
+    // Boats 1..2*ties in pairs with the same finish and rating, so each pair ties on its corrected
+    // second; the last `codes` boats get a DNF in NAME.json.
+    void tieAndCode(int n, int ties, int codes) {
+        race_data::RaceFiles files;
+        files.open(path(QStringLiteral("Stor.dat")));
+        for (int i = 0; i < 2 * ties; i += 2) {
+            const DeltagarPost first = files.readRecord(i + 1);
+            DeltagarPost second = files.readRecord(i + 2);
+            second.LysTal = first.LysTal;
+            second.MalTid = first.MalTid;
+            second.SeglTid = first.SeglTid;
+            second.KorrigeradTid = first.KorrigeradTid;
+            files.writeRecord(i + 2, second);
+        }
+        files.close();
+        race_data::RaceSidecar sidecar;
+        for (int r = n - codes + 1; r <= n; ++r)
+            sidecar.codes[r] = QStringLiteral("DNF");
+        race_data::writeSidecar(path(QStringLiteral("Stor.dat")), sidecar);
+    }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString folder() const { return dir_.path(); }

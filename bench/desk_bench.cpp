@@ -181,10 +181,12 @@ void BM_FindSailNumber1000(benchmark::State& state) {
 }
 BENCHMARK(BM_FindSailNumber1000)->Unit(benchmark::kMicrosecond);
 
-// The result list of 1000 finished boats: all queued, ranked by one more registration, then listed.
-void BM_ResultList1000(benchmark::State& state) {
+// The result list of 1000 finished boats: all queued, ranked by one more registration, then listed;
+// with `ties` pairs on the same corrected second and `codes` boats given a DNF.
+void resultList1000(benchmark::State& state, int ties, int codes) {
     BenchDesk bench;
     bench.writeRace(1000, 1000);
+    bench.tieAndCode(1000, ties, codes);
     frmMain& d = bench.load();
     for (int p = 0; p < 1000; ++p) {
         d.lstPG->setListIndex(p);
@@ -196,7 +198,19 @@ void BM_ResultList1000(benchmark::State& state) {
         d.lblfrmRes_Click();
     state.counters["rows"] = d.resultat().lvw->RowCount();
 }
-BENCHMARK(BM_ResultList1000)->Unit(benchmark::kMillisecond);
+
+void BM_ResultList1000(benchmark::State& state) {
+    resultList1000(state, 0, 0);
+}
+BENCHMARK(BM_ResultList1000)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+void BM_ResultList1000With100TiesAnd100Codes(benchmark::State& state) {
+    resultList1000(state, 100, 100);
+}
+BENCHMARK(BM_ResultList1000With100TiesAnd100Codes)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // The durable-write floor of a registration, without the desk: the same record and comment written,
 // the settings file replaced, both race files flushed.

@@ -8,6 +8,7 @@
 #include "SwedishOrder.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace race {
 
@@ -504,10 +505,10 @@ std::vector<ScoredBoat> Race::scored() const {
     for (const Ranking::Entry& e : ranking_.entries())
         if (finished(e.record) && record(e.record).MalTid > 0 && code(e.record).isEmpty())
             finishers.push_back({e.record, e.key});
-    const auto isFinisher = [&finishers](int n) {
-        return std::any_of(finishers.begin(), finishers.end(),
-                           [n](const Finisher& f) { return f.record == n; });
-    };
+    std::unordered_set<int> finisherRecords;
+    for (const Finisher& f : finishers)
+        finisherRecords.insert(f.record);
+    const auto isFinisher = [&finisherRecords](int n) { return finisherRecords.count(n) > 0; };
     std::vector<Coded> coded;
     std::vector<int> neither;
     for (const int n : listedRecords()) {
