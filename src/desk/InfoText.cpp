@@ -34,6 +34,11 @@ QString deskInfoText() {
                        "frågan om en ny tid ska registreras. En tid kan också skrivas in i rutan "
                        "Målgång Kl."),
         QString(),
+        QStringLiteral(
+            "I rutan Segelnr kan du också skriva en kod efter numret, t.ex. \"4410 DNF\" (DNC, DNS, OCS, "
+            "DNF, RET, DSQ, NSC, UFD, BFD, DNE), och ta tillbaka en målgång eller kod med \"4410 -\". "
+            "Ctrl+Z tar tillbaka den senaste registreringen."),
+        QString(),
         QStringLiteral("Alla textrutor bekräftas med <Enter>."),
         QString(),
         QStringLiteral("Tar du bort deltagare som redan gått i mål ska du öppna tävlingen igen med Öppna "
@@ -44,7 +49,7 @@ QString deskInfoText() {
         QString(),
         QStringLiteral("Exportera sparar ResultatListan som den visas: webbsida (.html), kalkylblad (.csv) "
                        "eller PDF. Importera läser en deltagarlista (.csv eller .txt) med Namn, SegelId, "
-                       "BTyp och LysTal och lägger till båtarna när du svarat OK."),
+                       "BTyp och SRS och lägger till båtarna när du svarat OK."),
         QString(),
         QStringLiteral("Varje ändring av tävlingen (målgångar, StartTid, båtar som läggs till, ändras eller "
                        "tas bort, rättelser i ResultatListan) skrivs i tävlingens logg (.log) bredvid "

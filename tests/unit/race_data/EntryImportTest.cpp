@@ -1,5 +1,6 @@
 #include "EntryImport.h"
 #include "ImportQuestion.h"
+#include "RaceTime.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,8 @@ TEST(EntryImport, EachSeparatorLineEndAndHeaderGivesTheSameBoats) {
         u8"NAMN,Segel,Typ,Lys\r\nÄgir,SWE-1,Folkbåt,\"1,05\"\r\nBris,S-2,IF,1.10\r\n",
         u8"Ägir\tSWE-1\tFolkbåt\t1,05\nBris\tS-2\tIF\t1,10\n",
         u8"Namn\tSegelId\tBTyp\tLysTal\r\n Ägir \t SWE-1\tFolkbåt\t 1,05 \r\nBris\tS-2\tIF\t1,10",
+        u8"Namn;SegelId;BTyp;SRS\nÄgir;SWE-1;Folkbåt;1,050\nBris;S-2;IF;1.100",
+        u8"Namn;SegelId;BTyp;SRS-tal\nÄgir;SWE-1;Folkbåt;1,050\nBris;S-2;IF;1,1",
     };
     for (const char8_t* file : files) {
         SCOPED_TRACE(reinterpret_cast<const char*>(file));
@@ -156,4 +159,10 @@ TEST(ImportQuestion, SaysWhichTextsAreStoredCutOrWithQuestionMarks) {
                              "Rad 2: Namn \"Sjörövar-Anna från Västervik\" blir \"Sjörövar-Anna från V\", "
                              "Segel Id \"SWE-123456789\" blir \"SWE-123456\"\r\n\r\n"
                              "Vill du lägga till dem?"));
+}
+
+TEST(EntryImport, RatingsWithThreeDecimalsAreKept) {
+    const EntryList list = parseEntryList(utf8(u8"Namn;SegelId;BTyp;SRS\nÄgir;SWE-1;Folkbåt;1,045\n"), {});
+    ASSERT_EQ(list.entries.size(), 1u);
+    EXPECT_EQ(timing::lysTalText(list.entries[0].LysTal), QStringLiteral("1,045"));
 }
