@@ -157,3 +157,30 @@ TEST_F(RaceTest, AMovedStartRetimesFinishedBoatsAndAReadOnlyRaceKeepsItsStart) {
     EXPECT_TRUE(refused.kept);
     EXPECT_EQ(again.start(), july5(10, 30, 0));
 }
+
+// The race's own scoring: a disqualified finisher keeps its times but scores the boats entered + 1
+// (deleted boats not counted), the tie it leaves behind is gone, and the boat still sailing stands last.
+TEST_F(RaceTest, ScoredRaceListsEveryBoatByTheRules) {
+    write({{.namn = QStringLiteral("Anna"), .segelId = QStringLiteral("S1"), .malTid = july5(11, 0, 0)},
+           {.namn = QStringLiteral("Bertil"), .segelId = QStringLiteral("S2"), .malTid = july5(11, 0, 0)},
+           {.namn = QStringLiteral("Cilla"), .segelId = QStringLiteral("S3")},
+           {.namn = QStringLiteral("Doris"), .segelId = QStringLiteral("S4"), .borttagen = -1}});
+    race::Race& scoredRace = opened();
+    scoredRace.restoreUnderWay();
+    EXPECT_FALSE(scoredRace.setCode(2, QStringLiteral("DSQ")));
+    const std::vector<race::ScoredBoat> scored = scoredRace.scored();
+    ASSERT_EQ(scored.size(), 3u);
+    EXPECT_EQ(scored[0].record, 1);
+    EXPECT_EQ(scored[0].place, QStringLiteral("1"));
+    EXPECT_EQ(scored[1].record, 2);
+    EXPECT_EQ(scored[1].place, QStringLiteral("DSQ"));
+    EXPECT_EQ(scored[1].points, QStringLiteral("4")); // three boats entered
+    EXPECT_EQ(scoredRace.record(2).MalTid, july5(11, 0, 0));
+    EXPECT_EQ(scored[2].record, 3);
+    EXPECT_TRUE(scored[2].place.isEmpty());
+
+    EXPECT_FALSE(scoredRace.takeBackFinish(1));
+    EXPECT_EQ(onDisk(1).MalTid, 0.0);
+    EXPECT_FALSE(scoredRace.finished(1));
+    EXPECT_EQ(scoredRace.scored().back().record, 3);
+}
