@@ -60,10 +60,15 @@ bool sailIdMatches(const QString& segelId, const QString& typed) {
 std::vector<int> findSailNumber(const Race& race, const QString& typed) {
     const Typed t = typedKey(typed);
     std::vector<int> found;
+    std::vector<int> exact;
     if (t.key.isEmpty()) return found;
-    for (const int n : race.liveRecords())
-        if (matches(race.record(n).SegelId, t)) found.push_back(n);
-    return found;
+    for (const int n : race.liveRecords()) {
+        if (!matches(race.record(n).SegelId, t)) continue;
+        found.push_back(n);
+        if (sailNumberKey(race.record(n).SegelId) == t.key) exact.push_back(n);
+    }
+    // A whole sail id typed finds its boat even when others share its digits: "27" is not "SWE 27".
+    return exact.empty() ? found : exact;
 }
 
 SailCommand sailCommand(const QString& typed) {

@@ -16,6 +16,8 @@ QString sailNumberKey(const QString& text);
 bool sailIdMatches(const QString& segelId, const QString& typed);
 
 // The live participants whose sail id is the one typed, in record order: none, exactly one, or several.
+// Boats whose whole id is the typed text come before those that only share its digits: when there are
+// any, only they are found.
 std::vector<int> findSailNumber(const Race& race, const QString& typed);
 
 // What the sail-number box was asked: a finish ("4410"), a scoring code ("4410 DNF", any case), or a

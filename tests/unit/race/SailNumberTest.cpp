@@ -63,9 +63,11 @@ protected:
 };
 
 TEST_F(FindSailNumber, AnswersNoneOneOrSeveralLiveRecordsInRecordOrder) {
-    write({"GBR 12", nullptr, "S-4410", "SWE 7", "SWE 4410", "4410"});
-    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("4410")), (std::vector<int>{3, 5, 6}));
+    write({"GBR 12", nullptr, "S-4410", "SWE 7", "SWE 4410", "27", "SWE 27"});
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("4410")), (std::vector<int>{3, 5}));
     EXPECT_EQ(race::findSailNumber(race, QStringLiteral("swe 4410")), (std::vector<int>{5}));
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("27")), (std::vector<int>{6})) << "the whole id wins";
+    EXPECT_EQ(race::findSailNumber(race, QStringLiteral("SWE-27")), (std::vector<int>{7}));
     EXPECT_EQ(race::findSailNumber(race, QStringLiteral("7")), (std::vector<int>{4}));
     EXPECT_EQ(race::findSailNumber(race, QStringLiteral("12")), (std::vector<int>{1}));
     EXPECT_TRUE(race::findSailNumber(race, QStringLiteral("4411")).empty());
