@@ -20,6 +20,7 @@ void frmMain::lstPG_DblClick() {
     if (queued < 0) return;
     lstMg->AddItem(race_.queueText(queued));
     lstMg->setItemData(lstMg->NewIndex(), race_.queue()[std::size_t(queued)].record);
+    lstMg->scrollToItem(lstMg->item(lstMg->NewIndex())); // the newest boat in the queue is in view
 }
 
 void frmMain::lstMg_Click() {
@@ -110,7 +111,7 @@ void frmMain::SparaMalTid(int record, double finishTime, race::FinishSource sour
     STid->setCaption(timing::TidSkillnad(finish.finish, GemensamStart));
     KTid->setCaption(timing::TidText(finish.corrected));
     showSavedEntry(record, finish.entry, listPosition(record));
-    skipOnError([this, record] { lstPG->setListIndex(listPosition(record)); });
+    showApproach(record);
     if (finish.failure && finish.failure->number() == runtime_error_numbers::PathFileAccess) {
         showUpdateError();
     } else if (finish.failure) { // the boat stays marked: the desk keeps what the operator saw

@@ -48,12 +48,30 @@ void frmMain::saveMovedFlags() {
     if (syncFlags()) saveSettings();
 }
 
+// "Båtar på väg mot mål" holds the boats still out, in participant list order: a finished boat leaves
+// it, a boat whose finish is taken back returns.
 void frmMain::fillApproachList() {
     std::vector<std::pair<QString, std::int32_t>> entries;
     entries.reserve(std::size_t(lstDeltagare->ListCount()));
     for (int i = 0; i < lstDeltagare->ListCount(); ++i)
-        entries.emplace_back(lstDeltagare->List(i), lstDeltagare->ItemData(i));
+        if (!race_.finished(lstDeltagare->ItemData(i)))
+            entries.emplace_back(lstDeltagare->List(i), lstDeltagare->ItemData(i));
     lstPG->FillInOrder(entries);
+}
+
+int frmMain::approachPosition(int record) const {
+    for (int p = 0; p < lstPG->ListCount(); ++p)
+        if (lstPG->ItemData(p) == record) return p;
+    return -1;
+}
+
+// The boat's approach entry follows its finish: gone once it finished, back at its sorted place when not.
+void frmMain::showApproach(int record) {
+    const int at = approachPosition(record);
+    if (at >= 0) lstPG->RemoveItem(at);
+    if (!(GemensamStart > 0) || race_.finished(record) || race_.entry(record).isEmpty()) return;
+    const int placed = lstPG->AddItem(race_.entry(record));
+    lstPG->setItemData(placed, record);
 }
 
 void frmMain::showQueueAndRanking() {
@@ -81,10 +99,7 @@ int frmMain::showSavedEntry(int record, const QString& entry, int replacing) {
     if (replacing >= 0) lstDeltagare->RemoveItem(replacing);
     const int placed = lstDeltagare->AddItem(entry);
     lstDeltagare->setItemData(placed, record);
-    if (GemensamStart > 0) { // a boat added or renamed during the race approaches too
-        if (replacing >= 0 && replacing < lstPG->ListCount()) lstPG->RemoveItem(replacing);
-        lstPG->InsertAt(std::min(placed, lstPG->ListCount()), entry, record);
-    }
+    showApproach(record); // a boat added or renamed during the race approaches too
     const int queued = race_.queueIndexOf(record);
     if (queued >= 0 && queued < lstMg->ListCount()) lstMg->setList(queued, race_.queueText(queued));
     return placed;
@@ -93,7 +108,7 @@ int frmMain::showSavedEntry(int record, const QString& entry, int replacing) {
 // A removed participant leaves every list; the marks of the others stay with their boats.
 void frmMain::showDeletedEntry(int record, int position, int queueIndex) {
     lstDeltagare->RemoveItem(position);
-    if (position < lstPG->ListCount()) lstPG->RemoveItem(position);
+    if (const int approaching = approachPosition(record); approaching >= 0) lstPG->RemoveItem(approaching);
     if (queueIndex >= 0 && queueIndex < lstMg->ListCount()) lstMg->RemoveItem(queueIndex);
     for (int i = 0; i < lstSortMG->ListCount(); ++i)
         if (lstSortMG->ItemData(i) == record) {

@@ -70,9 +70,8 @@ void frmMain::refuseSegelNr(const QString& typed, std::vector<int> found) {
 // The boat's place in the finish queue; a boat not yet queued is double-clicked into it first.
 // -1 when the queue refuses it.
 int frmMain::queueForFinish(int record) {
-    const int position = listPosition(record);
-    if (race_.queueIndexOf(record) < 0 && position >= 0 && position < lstPG->ListCount() &&
-        lstPG->ItemData(position) == record) {
+    const int position = approachPosition(record);
+    if (race_.queueIndexOf(record) < 0 && position >= 0) {
         lstPG->setListIndex(position);
         lstPG_DblClick();
     }

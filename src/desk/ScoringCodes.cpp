@@ -55,6 +55,7 @@ void frmMain::showTakenBackFinish(int record) {
     const int queued = race_.queueIndexOf(record);
     if (queued >= 0 && queued < lstMg->ListCount()) lstMg->setList(queued, race_.queueText(queued));
     showRanking();
+    showApproach(record);
     syncFlags();
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();

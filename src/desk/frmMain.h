@@ -179,6 +179,8 @@ private:
     std::optional<platform::Answer> askNewStart();
     void restoreFinishQueue();
     void fillApproachList();
+    int approachPosition(int record) const;
+    void showApproach(int record);
     void showQueueAndRanking();
     void showRanking();
     void showRankingMoves(const std::vector<race::Ranking::Move>& moves);

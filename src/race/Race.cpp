@@ -57,6 +57,7 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     records_ = std::move(records);
     race_data::SidecarRead sidecar = race_data::readSidecar(dataFil);
     codes_ = std::move(sidecar.sidecar.codes);
+    savedQueue_ = std::move(sidecar.sidecar.queue);
     sidecarProblem_ = sidecar.problem;
     journalFailure_.reset();
     journalFailureTold_ = false;
@@ -210,6 +211,7 @@ int Race::deleteParticipant(int n, DeltagarPost post) {
         queue_.erase(queue_.begin() + left);
         if (std::size_t(left) < rankedUpTo_) --rankedUpTo_;
     }
+    saveSidecar(); // the queue it left
     journal({line});
     return left;
 }
@@ -261,6 +263,7 @@ int Race::enqueue(int n) {
         if (queueText(int(i)) == text) return -1;
     if (finished(n)) return -1;
     queue_.push_back({n, false, nextOrder_++});
+    saveSidecar(); // the queue's order comes back after a restart
     return int(queue_.size()) - 1;
 }
 
@@ -282,10 +285,17 @@ void Race::clearQueue() {
     rankedUpTo_ = 0;
 }
 
+// The queue comes back in the order it was queued, finished and waiting boats alike; a finished boat the
+// saved order does not know (an older race) follows in list order.
 void Race::restoreQueue(const std::vector<int>& listOrder) {
     clearQueue();
+    const auto live = [this](int n) {
+        return n >= 1 && n <= int(records_.size()) && record(n).Borttagen == 0;
+    };
+    for (const int n : savedQueue_)
+        if (live(n) && queueIndexOf(n) < 0) queue_.push_back({n, finished(n), nextOrder_++});
     for (const int n : listOrder)
-        if (finished(n)) queue_.push_back({n, true, nextOrder_++});
+        if (finished(n) && queueIndexOf(n) < 0) queue_.push_back({n, true, nextOrder_++});
     rankNewlyQueued();
 }
 
@@ -403,7 +413,7 @@ void Race::continueAs(const QString& dataFil) {
         race_data::writeRaceAnew(dataFil, heldRecords());
     else
         race_data::copyRace(files_.dataFil(), dataFil);
-    if (!codes_.empty()) race_data::writeSidecar(dataFil, {codes_});
+    race_data::writeSidecar(dataFil, sidecar());
     race_data::RaceFiles copy;
     copy.open(dataFil);
     files_ = std::move(copy);
@@ -467,8 +477,19 @@ std::optional<RuntimeError> Race::setCode(int n, const QString& code) {
     else
         codes_[n] = code;
     journal({line});
+    return saveSidecar();
+}
+
+race_data::RaceSidecar Race::sidecar() const {
+    race_data::RaceSidecar sidecar{codes_, {}};
+    for (const QueueEntry& q : queue_)
+        sidecar.queue.push_back(q.record);
+    return sidecar;
+}
+
+std::optional<RuntimeError> Race::saveSidecar() {
     try {
-        race_data::writeSidecar(files_.dataFil(), {codes_});
+        race_data::writeSidecar(files_.dataFil(), sidecar());
     } catch (const RuntimeError& e) {
         return e;
     }

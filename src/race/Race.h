@@ -20,7 +20,8 @@
 
 namespace race_data {
 struct JournalEntry;
-}
+struct RaceSidecar;
+} // namespace race_data
 
 namespace race {
 
@@ -196,6 +197,8 @@ private:
     void rerank(int n);
     void journal(std::vector<race_data::JournalEntry> lines);
     race_data::JournalEntry journalEntry(int n) const;
+    race_data::RaceSidecar sidecar() const;
+    std::optional<RuntimeError> saveSidecar();
 
     race_data::RaceFiles files_;
     RaceLock lock_;
@@ -211,6 +214,7 @@ private:
     double lastStartTid_ = 0.0;
     std::function<double()> now_;
     std::map<int, QString> codes_;
+    std::vector<int> savedQueue_; // the queue's order as NAME.json gave it at the opening
     QString sidecarProblem_;
     std::optional<RuntimeError> journalFailure_;
     bool journalFailureTold_ = false;

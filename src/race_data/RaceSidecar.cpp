@@ -4,6 +4,7 @@
 #include "RaceFiles.h"
 #include "SystemFile.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -42,6 +43,13 @@ SidecarRead readSidecar(const QString& dataFil) {
         else
             read.sidecar.codes[record] = code;
     }
+    for (const QJsonValue& entry : doc.object().value(QStringLiteral("queue")).toArray()) {
+        const int record = entry.toInt(0);
+        if (record < 1)
+            read.problem = QStringLiteral("finishkön är inte läsbar");
+        else
+            read.sidecar.queue.push_back(record);
+    }
     return read;
 }
 
@@ -51,7 +59,12 @@ void writeSidecar(const QString& dataFil, const RaceSidecar& sidecar) {
     QJsonObject codes;
     for (const auto& [record, code] : sidecar.codes)
         codes.insert(QString::number(record), code);
-    const QJsonObject root{{QStringLiteral("format"), Format}, {QStringLiteral("codes"), codes}};
+    QJsonArray queue;
+    for (const int record : sidecar.queue)
+        queue.append(record);
+    const QJsonObject root{{QStringLiteral("format"), Format},
+                           {QStringLiteral("codes"), codes},
+                           {QStringLiteral("queue"), queue}};
     if (const int error = sysfile::replaceWhole(path, QJsonDocument(root).toJson()))
         throw base::fileFailure(path, error);
 }

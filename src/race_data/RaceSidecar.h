@@ -1,15 +1,17 @@
 #pragma once
 // NAME.json beside NAME.dat: what the race file and the comment file cannot hold (the boats' scoring
-// codes), so that the race file keeps its format and an older desk still reads it. UTF-8 JSON with a
-// format number, replaced whole like the settings file.
+// codes, the finish queue's order), so that the race file keeps its format and an older desk still reads it.
+// UTF-8 JSON with a format number, replaced whole like the settings file.
 #include <QString>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace race_data {
 
 struct RaceSidecar {
     std::map<int, QString> codes; // record number -> "DNF", "DSQ", ...
+    std::vector<int> queue;       // the finish queue's record numbers in the order they were queued
 };
 
 struct SidecarRead {

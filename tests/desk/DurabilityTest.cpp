@@ -29,7 +29,8 @@ TEST_F(DeskTest, RegisteredFinishesSurviveAKilledProgram) {
     registerAndKill(dir.path(), 0, QStringLiteral("2003-07-05 14:00:00"));
 
     frmMain& d = load();
-    EXPECT_EQ(entries(d.lstMg), (QStringList{QStringLiteral("¤Anna , S1"), QStringLiteral("¤Cecilia , S3")}));
+    // The queue comes back in the order the boats were queued.
+    EXPECT_EQ(entries(d.lstMg), (QStringList{QStringLiteral("¤Cecilia , S3"), QStringLiteral("¤Anna , S1")}));
     EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00030000"), QStringLiteral("00040000")}));
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 3).MalTid, 37807.0 + 13.0 / 24);
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, 37807.0 + 14.0 / 24);

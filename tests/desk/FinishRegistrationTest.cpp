@@ -96,8 +96,8 @@ TEST_F(FinishTest, WaitingBoatRanksFirstAndQueueingTwiceChangesNothing) {
     clock(2003, 7, 5, 14, 5, 9);
     click(d, 0);
     EXPECT_EQ(entries(d.lstSortMG), QStringList{QStringLiteral("00040509")});
-    queue(d, 0); // finished: not queued again
-    queue(d, 1);
+    ASSERT_EQ(d.lstPG->ListCount(), 1) << "a finished boat leaves the approach list";
+    queue(d, 0);
     EXPECT_EQ(d.lstMg->ListCount(), 2);
     clock(2003, 7, 5, 14, 6, 0);
     scripted.dialogs.queueAnswer(platform::Answer::Yes);

@@ -79,7 +79,7 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenDoesNotStopTheRegistration) {
     EXPECT_EQ(d.BatarIMal.value(0), QStringLiteral("x"));
     ASSERT_EQ(messageTexts().size(), 1);
     EXPECT_TRUE(messageTexts()[0].startsWith(QStringLiteral("Journalen för tävlingen kan inte skrivas.")));
-    d.lstPG->setListIndex(1);
+    d.lstPG->setListIndex(0); // Bertil, the one still out
     d.lstPG_DblClick();
     d.lstMg->setListIndex(1);
     EXPECT_EQ(messageTexts().size(), 1) << "told once per race";

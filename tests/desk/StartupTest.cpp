@@ -44,7 +44,8 @@ TEST_F(DeskTest, RaceUnderWayIsRestoredFromFlagsAndRecords) {
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Brisrundan     Höst     Start Lördag 5 Juli 2003"));
     EXPECT_EQ(d.txtStartTid->text(), QStringLiteral("2003-07-05    10:00:00"));
     EXPECT_EQ(d.lblDatum[0]->caption(), QStringLiteral("2003-07-05"));
-    EXPECT_EQ(entries(d.lstPG), entries(d.lstDeltagare));
+    EXPECT_EQ(entries(d.lstPG), (QStringList{QStringLiteral("Bertil , S2"), QStringLiteral("David , S4")}))
+        << "the boats still out";
     EXPECT_EQ(entries(d.lstMg), (QStringList{QStringLiteral("¤Anna , S1"), QStringLiteral("¤Cecilia , S3")}));
     EXPECT_EQ(d.lstMg->ItemData(0), 1); // record numbers
     EXPECT_EQ(d.lstMg->ItemData(1), 3);
@@ -101,7 +102,7 @@ TEST_F(DeskTest, EveryFinishedBoatComesBackWhenTheFlagListIsCut) {
     frmMain& d = load();
     d.StartButton_Click();
     for (int i = 0; i < 130; ++i) {
-        queue(d, i);
+        queue(d, 0); // the first boat still out
         d.lstMg->setListIndex(i);
     }
     EXPECT_EQ(race_data::LasInstallningar(race_data::settingsPath(dir.path())).BatarIMalText.size(), 254);

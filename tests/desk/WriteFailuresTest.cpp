@@ -83,7 +83,7 @@ TEST_F(WriteFailuresTest, VanishedRaceFileIsNoticedAndSavedAnewFromTheDesk) {
     frmMain& d = startedRace();
     finish(d, 0);
     QFile::remove(path(Race));
-    finish(d, 2);
+    finish(d, 1); // Cesar: Alfa has left the approach list
     ASSERT_EQ(messageTexts().size(), 1);
     EXPECT_TRUE(messageTexts()[0].contains(QStringLiteral("Filen finns inte längre")));
     EXPECT_FALSE(QFileInfo::exists(path(Race))); // nothing written into the unlinked file's place
