@@ -128,6 +128,7 @@ void frmMain::SparaMalTid(int record, double finishTime, race::FinishSource sour
     if (!race_.queue().empty()) selectParticipantRecord(race_.queue().back().record);
     VisaListKnappar();
     setFocusTo(lstDeltagare);
+    focusFinishLine();
 }
 
 // Places each moved key in the hidden ranking list where the race ranks it.

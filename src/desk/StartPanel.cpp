@@ -58,7 +58,7 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
     const std::optional<platform::Answer> answer = askNewStart();
     if (answer == platform::Answer::No) {
         StartMsg->setVisible(true);
-        setFocusTo(lstPG);
+        focusFinishLine();
         return keyAscii;
     }
     if (answer == platform::Answer::Yes && race_.anyFinished()) {
@@ -66,7 +66,7 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
             QStringLiteral("Nu måste du tänka till\r\ndet finns båtar som gått i mål\r\n"
                            "deras seglade och korrigerade tider räknas om !"),
             QString(), platform::Buttons::OKCancel, platform::Icon::Exclamation, platform::Answer::Cancel);
-        setFocusTo(lstPG);
+        focusFinishLine();
         if (sure == platform::Answer::Cancel) {
             showStartTime();
             return keyAscii;

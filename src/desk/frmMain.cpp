@@ -79,11 +79,20 @@ QString frmMain::appPath() const {
 
 void frmMain::msg(const QString& text, platform::Buttons buttons, platform::Icon icon, const QString& title) {
     platform_.dialogs.messageBox({text, title, buttons, icon, platform::Answer::OK});
+    focusFinishLine();
 }
 
 platform::Answer frmMain::ask(const QString& text, const QString& title, platform::Buttons buttons,
                               platform::Icon icon, platform::Answer defaultButton) {
-    return platform_.dialogs.messageBox({text, title, buttons, icon, defaultButton});
+    const platform::Answer answer = platform_.dialogs.messageBox({text, title, buttons, icon, defaultButton});
+    focusFinishLine();
+    return answer;
+}
+
+// During a race the sail-number box owns the keyboard: the next number typed is never lost.
+void frmMain::focusFinishLine() {
+    if (GemensamStart > 0 && controls::ownVisible(panAdmin) && controls::ownVisible(txtSegelNr))
+        setFocusTo(txtSegelNr);
 }
 
 void frmMain::selectParticipant(int index) {

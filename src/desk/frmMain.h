@@ -170,6 +170,7 @@ private:
     void openStartupRace();
     void tellRaceFailure(const QString& what, const QString& path, const RuntimeError& failure);
     void showRaceCaptions(const QString& title);
+    void focusFinishLine();
     void showRaceUnderWay();
     void clearParticipantFields();
     void closeRaceFiles();
