@@ -69,35 +69,49 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
 
 int frmMain::MTid_KeyPress(int keyAscii) {
     if (keyAscii != 13) return keyAscii;
-    const Command command(*this);
     const int selected = lstMg->ListIndex();
     if (selected < 0) return keyAscii;
-    const int record = lstMg->ItemData(selected);
+    registerTypedFinish(lstMg->ItemData(selected), MTid->Text());
+    return keyAscii;
+}
+
+// A finish time typed for a boat ("Målgång Kl", or "4410 12:04:10" in the sail-number box): one question
+// naming the boat and the times, Yes by default since the officer typed it, then the registration.
+void frmMain::registerTypedFinish(int record, const QString& text) {
+    const Command command(*this);
     const bool registered = race_.registered(record);
-    const QString datePrefix = registered ? timing::dateText(race_.record(record).MalTid)
+    const double oldTime = race_.record(record).MalTid;
+    const QString datePrefix = registered ? timing::dateText(oldTime)
                                           : timing::formatDate(timing::timeStamp(platform_.clock.now()),
                                                                QStringLiteral("yyyy-mm-dd "));
-    const std::optional<double> typed = timing::typedFinishTime(datePrefix, MTid->Text());
+    const std::optional<double> typed = timing::typedFinishTime(datePrefix, text);
     if (!typed) { // a text that does not read as a time changes nothing
         platform_.dialogs.beep();
-        return keyAscii;
+        return;
     }
-    if (registered) {
-        const platform::Answer answer = ask(lstMg->List(selected) + QStringLiteral("\r\n\r\n") + Registered +
-                                                QStringLiteral("\r\n\r\nskall ny tid registreras ?"),
-                                            QStringLiteral("Målgång För"), platform::Buttons::YesNo,
-                                            platform::Icon::Exclamation, platform::Answer::No);
-        if (answer != platform::Answer::Yes) return keyAscii;
-        SlutTid->setCaption(timing::clockText(*typed));
-        lblDatum[1]->setCaption(timing::dateText(*typed));
+    const QString name = trimBlanks(race_.record(record).Namn);
+    const QString question =
+        registered ? QStringLiteral("Ändra målgång för %1 från %2 till %3?")
+                         .arg(name, timing::clockText(oldTime), timing::clockText(*typed))
+                   : QStringLiteral("Registrera målgång för %1 kl %2?").arg(name, timing::clockText(*typed));
+    if (ask(question, QStringLiteral("Målgång För"), platform::Buttons::YesNo, platform::Icon::Exclamation,
+            platform::Answer::Yes) != platform::Answer::Yes)
+        return;
+    const int queued = queueForFinish(record);
+    if (queued >= 0 && !race_.queue()[std::size_t(queued)].marked) {
+        race_.markQueued(queued);
+        lstMg->setList(queued, race_.queueText(queued));
     }
     AktMalTid = *typed;
+    SlutTid->setCaption(timing::clockText(*typed));
+    lblDatum[1]->setCaption(timing::dateText(*typed));
     SparaMalTid(record, AktMalTid, race::FinishSource::InskrivenTid);
     // The finish is in the settings at once: a typed time survives an abrupt end like a click.
+    BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
     StartButton->setEnabled(false);
+    lastRegistered_ = record;
     platform_.dialogs.beep();
-    return keyAscii;
 }
 
 // Registers the boat's finish in the race and shows it: its times on the finish panel, its entry

@@ -26,9 +26,11 @@ int frmMain::txtSegelNr_KeyPress(int keyAscii) {
         refuseSegelNr(command.number, found);
         return 0;
     }
-    if (command.takeBack || !command.code.isEmpty()) {
+    if (command.takeBack || !command.code.isEmpty() || !command.time.isEmpty()) {
         if (command.takeBack)
             takeBack(found.front());
+        else if (!command.time.isEmpty())
+            registerTypedFinish(found.front(), command.time);
         else
             giveCode(found.front(), command.code);
         txtSegelNr->setText(QString());

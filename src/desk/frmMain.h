@@ -101,6 +101,7 @@ public:
     void lstMg_Click();
     int MTid_KeyPress(int keyAscii);
     void SparaMalTid(int record, double finishTime, race::FinishSource source);
+    void registerTypedFinish(int record, const QString& text);
 
     // Finish by sail number.
     int txtSegelNr_KeyPress(int keyAscii);

@@ -74,12 +74,14 @@ std::vector<int> findSailNumber(const Race& race, const QString& typed) {
 SailCommand sailCommand(const QString& typed) {
     const QString text = typed.trimmed();
     const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));
-    if (blank < 0) return {text, {}, false};
+    if (blank < 0) return {text, {}, {}, false};
     const QString last = text.mid(blank + 1);
     const QString number = text.left(blank).trimmed();
-    if (last == QLatin1String("-")) return {number, {}, true};
-    if (const std::optional<QString> code = scoringCode(last)) return {number, *code, false};
-    return {text, {}, false};
+    if (last == QLatin1String("-")) return {number, {}, {}, true};
+    if (const std::optional<QString> code = scoringCode(last)) return {number, *code, {}, false};
+    // A sail id holds no colon: a last part with one is a time of day.
+    if (last.contains(QLatin1Char(':'))) return {number, {}, last, false};
+    return {text, {}, {}, false};
 }
 
 } // namespace race

@@ -25,6 +25,7 @@ std::vector<int> findSailNumber(const Race& race, const QString& typed);
 struct SailCommand {
     QString number;
     QString code;          // set for a code
+    QString time;          // set for a typed finish time ("4410 12:04:10")
     bool takeBack = false; // "-"
 };
 SailCommand sailCommand(const QString& typed);

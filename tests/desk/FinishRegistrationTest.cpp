@@ -63,18 +63,18 @@ TEST_F(FinishTest, TypedTimesForFinishedAndWaitingBoats) {
     scripted.dialogs.queueAnswer(platform::Answer::Yes);
     d.typeChar(d.MTid, 13);
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 0));
-    EXPECT_EQ(messageTexts().size(), 1);
-    // Bertil waits, selected but not clicked: today's date and the typed time, no question, no
-    // sound, no mark.
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Ändra målgång för Anna från 14:05:09 till 14:05:00?")});
+    // Bertil waits, selected but not clicked: today's date and the typed time after one question
+    // (Yes by default), no sound, and his queue entry marked.
     d.lstMg->setCurrentRow(1);
     d.MTid->setText(QStringLiteral("11:00:00"));
     d.typeChar(d.MTid, 13);
     const DeltagarPost bertil = record(QStringLiteral("Höst.dat"), 2);
     EXPECT_EQ(bertil.MalTid, 37808.0 + 11.0 / 24);
     EXPECT_NEAR(bertil.KorrigeradTid, 1.13 * (1 + 1.0 / 24), 1e-7);
-    EXPECT_EQ(d.lstMg->List(1), QStringLiteral("Bertil , S2"));
+    EXPECT_EQ(d.lstMg->List(1), QStringLiteral("¤Bertil , S2"));
     EXPECT_EQ(events(QStringLiteral("sound")).size(), 1u);
-    EXPECT_EQ(messageTexts().size(), 1);
+    EXPECT_EQ(messageTexts().value(1), QStringLiteral("Registrera målgång för Bertil kl 11:00:00?"));
     EXPECT_EQ(events(QStringLiteral("beep")).size(), 2u);
 }
 

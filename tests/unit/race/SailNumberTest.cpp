@@ -84,3 +84,24 @@ TEST_F(FindSailNumber, FollowsAnIdChangedDuringTheRace) {
 }
 
 } // namespace
+
+TEST(SailCommand, AFinishACodeATakeBackOrATypedTime) {
+    const struct {
+        const char* typed;
+        const char* number;
+        const char* code;
+        const char* time;
+        bool takeBack;
+    } cases[] = {
+        {"SWE 4410", "SWE 4410", "", "", false},  {" 4410 dnf ", "4410", "DNF", "", false},
+        {"SWE 4410 -", "SWE 4410", "", "", true}, {"4410 12:04:10", "4410", "", "12:04:10", false},
+        {"4410 ZFP", "4410 ZFP", "", "", false},
+    };
+    for (const auto& c : cases) {
+        const race::SailCommand command = race::sailCommand(QString::fromUtf8(c.typed));
+        EXPECT_EQ(command.number, QString::fromUtf8(c.number)) << c.typed;
+        EXPECT_EQ(command.code, QString::fromUtf8(c.code)) << c.typed;
+        EXPECT_EQ(command.time, QString::fromUtf8(c.time)) << c.typed;
+        EXPECT_EQ(command.takeBack, c.takeBack) << c.typed;
+    }
+}
