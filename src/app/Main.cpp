@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     if (cli::isExportCommand(argc, argv)) return cli::runExportCommand(argc, argv);
@@ -16,6 +19,14 @@ int main(int argc, char** argv) {
     // The desktop's menu entry and the windows share the name and the emblem.
     QGuiApplication::setDesktopFileName(QStringLiteral("brisrundan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/Logo.png")));
+    // Qt's own dialogs and buttons (file dialogs, Ja/Nej) speak Swedish, as the desk does.
+    // The distribution ships them as qtbase_sv or, in Debian's Qt 6.4, as the one catalog qt_sv.
+    QTranslator qtSwedish;
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qtSwedish.load(swedish, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
+        qtSwedish.load(swedish, QStringLiteral("qt"), QStringLiteral("_"), folder))
+        QApplication::installTranslator(&qtSwedish);
 
     platform::QtPlatform qt(
         home::raceFileHome(QCoreApplication::applicationDirPath(),

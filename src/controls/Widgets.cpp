@@ -18,8 +18,30 @@ void Picture::setImage(const QImage& image) {
     setPixmap(QPixmap::fromImage(image));
 }
 
-Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
-    setTextFormat(Qt::PlainText);
+Label::Label(const QString& caption, QWidget* parent) : QLabel(parent) {
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+    if (amp < 0 || amp + 1 >= caption.size() || caption[amp + 1] == QLatin1Char('&')) {
+        setTextFormat(Qt::PlainText);
+        setText(caption);
+        return;
+    }
+    const QChar key = caption[amp + 1];
+    setTextFormat(Qt::RichText);
+    setText(caption.left(amp).toHtmlEscaped() + QStringLiteral("<u>") + QString(key).toHtmlEscaped() +
+            QStringLiteral("</u>") + caption.mid(amp + 2).toHtmlEscaped());
+    if (!accessKey_) {
+        accessKey_ = new QShortcut(this);
+        accessKey_->setContext(Qt::WindowShortcut);
+        connect(accessKey_, &QShortcut::activated, this, [this] {
+            if (isVisible() && isEnabled() && onClick) onClick();
+        });
+    }
+    accessKey_->setKey(QKeySequence(Qt::ALT | QKeySequence(QString(key).toUpper())[0].key()));
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {

@@ -49,17 +49,17 @@ void frmMain::buildCommandColumn() {
         label->setCursor(Qt::PointingHandCursor);
         return label;
     };
-    lblNewFile = command("lblNewFile", QStringLiteral("Ny Startlista"), 1500);
-    lblOpen = command("lblOpen", QStringLiteral("Öppna Startlista"), 1860);
-    lblSave = command("lblSave", QStringLiteral("Spara Som . . ."), 2220);
-    lblInfo = command("lblInfo", QStringLiteral("Hjälp / Info"), 2580);
-    lblQuit = command("lblQuit", QStringLiteral("Avsluta"), 2940);
-    lblPanD = command("lblPanD", QStringLiteral("DeltagarLista"), 3540);
-    lblPanSM = command("lblPanSM", QStringLiteral("Start o Målgång"), 3900);
-    lblfrmRes = command("lblfrmRes", QStringLiteral("ResultatLista"), 4260);
-    lblPanPrint = command("lblPanPrint", QStringLiteral("Skriv Ut"), 4620);
-    lblExport = command("lblExport", QStringLiteral("Exportera"), 4980);
-    lblImport = command("lblImport", QStringLiteral("Importera"), 5340);
+    lblNewFile = command("lblNewFile", QStringLiteral("Ny Start&lista"), 1500);
+    lblOpen = command("lblOpen", QStringLiteral("Ö&ppna Startlista"), 1860);
+    lblSave = command("lblSave", QStringLiteral("&Spara Som . . ."), 2220);
+    lblInfo = command("lblInfo", QStringLiteral("&Hjälp / Info"), 2580);
+    lblQuit = command("lblQuit", QStringLiteral("Avslut&a"), 2940);
+    lblPanD = command("lblPanD", QStringLiteral("&DeltagarLista"), 3540);
+    lblPanSM = command("lblPanSM", QStringLiteral("Start o &Målgång"), 3900);
+    lblfrmRes = command("lblfrmRes", QStringLiteral("&ResultatLista"), 4260);
+    lblPanPrint = command("lblPanPrint", QStringLiteral("Skriv &Ut"), 4620);
+    lblExport = command("lblExport", QStringLiteral("E&xportera"), 4980);
+    lblImport = command("lblImport", QStringLiteral("&Importera"), 5340);
 
     imgKolumn = place(add<controls::Picture>(QStringLiteral("imgKolumn"), this), 480, 5880, 1140, 1140);
     imgKolumn->setImage(QImage(QStringLiteral(":/pictures/Logo.png")));
@@ -159,7 +159,7 @@ void frmMain::buildStartAndFinishPanel() {
                      360, 3015, 3000);
     panStart->setToolTip(editTip);
     StartButton = place(
-        add<controls::Button>(QStringLiteral("StartButton"), panStart, QStringLiteral("&Gemensam Star Nu")),
+        add<controls::Button>(QStringLiteral("StartButton"), panStart, QStringLiteral("&Gemensam Start Nu")),
         120, 360, 2775, 495);
     setBackColor(StartButton, ButtonGrey);
     place(add<controls::Label>(QStringLiteral("lblStart"), panStart, QStringLiteral("Start")), 120, 1020, 900,

@@ -3,6 +3,9 @@
 
 #include "ControlProps.h"
 
+#include <QSet>
+#include <QShortcut>
+
 namespace {
 
 bool shown(QWidget* w) {
@@ -49,4 +52,24 @@ TEST_F(DeskTest, DeskScalesToWideScreensOnly) {
         EXPECT_EQ(*controls::fontSize(d.CommentsBox), c.window) << c.screen;
         EXPECT_FALSE(controls::fontSize(d.Image3).has_value());
     }
+}
+
+// Every command of the left column has its own access key, none taken by a button of the desk, and the
+// key clicks the command.
+TEST_F(DeskTest, EveryCommandHasItsOwnAccessKey) {
+    copyExample();
+    frmMain& d = load();
+    QSet<QString> taken{QStringLiteral("Alt+N"), QStringLiteral("Alt+E"), QStringLiteral("Alt+T"),
+                        QStringLiteral("Alt+O"), QStringLiteral("Alt+Å"), QStringLiteral("Alt+G")};
+    for (controls::Label* l : {d.lblNewFile, d.lblOpen, d.lblSave, d.lblInfo, d.lblQuit, d.lblPanD, d.lblPanSM,
+                               d.lblfrmRes, d.lblPanPrint, d.lblExport, d.lblImport}) {
+        const auto* key = l->findChild<QShortcut*>();
+        ASSERT_TRUE(key) << l->objectName().toStdString();
+        const QString text = key->key().toString();
+        EXPECT_FALSE(taken.contains(text)) << text.toStdString();
+        taken.insert(text);
+    }
+    emit d.lblInfo->findChild<QShortcut*>()->activated();
+    EXPECT_TRUE(shown(d.txtInfo));
+    EXPECT_EQ(d.lblInfo->caption(), QStringLiteral("&Hjälp / Info"));
 }
