@@ -224,6 +224,17 @@ void frmMain::buildStartAndFinishPanel() {
                                           "mållinjen: båten får sin måltid på en gång, som vid ett klick "
                                           "i Målgång För"));
     txtSegelNr->setVisible(false);
+    // Left of the box, over the picture: the race clock in large type, shown while a race is under way.
+    lblKlocka = place(add<controls::Label>(QStringLiteral("lblKlocka"), a), 360, 3660, 2800, 540);
+    controls::setFont(lblKlocka, SansSerif, 20, true);
+    lblSedanStart = place(add<controls::Label>(QStringLiteral("lblSedanStart"), a), 360, 4260, 2800, 420);
+    controls::setFont(lblSedanStart, SansSerif, 13.5, true);
+    lblIMal = place(add<controls::Label>(QStringLiteral("lblIMal"), a), 360, 4740, 2800, 420);
+    controls::setFont(lblIMal, SansSerif, 13.5, true);
+    for (controls::Label* l : {lblKlocka, lblSedanStart, lblIMal}) {
+        setForeColor(l, DarkBlue);
+        l->setVisible(false);
+    }
     txtInfo = place(add<controls::MultiLineTextBox>(QStringLiteral("txtInfo"), a), 180, 3540, 6495, 2295);
     txtInfo->setReadOnly(true);
     txtInfo->setText(deskInfoText());

@@ -72,6 +72,7 @@ void frmMain::showRaceUnderWay() {
                 QStringLiteral(" kan inte läsas helt: ") + race_.sidecarProblem() +
                 QStringLiteral(".\r\n\r\nTävlingen öppnas utan det som inte kunde läsas."),
             platform::Buttons::OK, platform::Icon::Exclamation);
+    showRaceClock();
     if (!(GemensamStart > 0)) {
         syncFlags();
         lblPanD_Click();

@@ -14,7 +14,9 @@ frmMain::Command::Command(frmMain& desk) : desk_(desk) {
     if (desk_.commandDepth_++ == 0) desk_.toldWriteFailure_ = false;
 }
 frmMain::Command::~Command() {
-    if (--desk_.commandDepth_ == 0) desk_.tellJournalFailure();
+    if (--desk_.commandDepth_ != 0) return;
+    desk_.tellJournalFailure();
+    desk_.showRaceClock();
 }
 
 void frmMain::showUpdateError() {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QPainter>
+#include <QTimer>
 
 frmMain::frmMain(platform::Platform& platform) : GemensamStart(race_.startRef()), platform_(platform) {
     setWindowTitle(QStringLiteral("Brisrundan"));
@@ -16,6 +17,13 @@ frmMain::frmMain(platform::Platform& platform) : GemensamStart(race_.startRef())
     wireHandlers();
     background_ = QImage(QStringLiteral(":/pictures/Bakgrund.png"));
     resultat_ = std::make_unique<frmResultat>(platform_, *this);
+    // The display timer repaints the race clock every second; it changes nothing in the race.
+    auto* clockTimer = new QTimer(this);
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, this, [this] {
+        if (loaded_) showRaceClock();
+    });
+    clockTimer->start();
 }
 
 frmMain::~frmMain() = default;

@@ -103,6 +103,9 @@ public:
     void SparaMalTid(int record, double finishTime, race::FinishSource source);
     void registerTypedFinish(int record, const QString& text);
 
+    // The race clock: time of day, time since the start and how many boats are home, in large type.
+    void showRaceClock();
+
     // Finish by sail number.
     int txtSegelNr_KeyPress(int keyAscii);
 
@@ -151,6 +154,7 @@ public:
     controls::Picture* imgAdmin;
     controls::Label* lblSegelNr;
     controls::TextBox* txtSegelNr;
+    controls::Label *lblKlocka, *lblSedanStart, *lblIMal;
     controls::MultiLineTextBox* txtInfo;
 
 protected:

@@ -541,4 +541,17 @@ std::vector<ScoredBoat> Race::scored() const {
     return scoreRace(finishers, coded, neither, entered());
 }
 
+Race::Counts Race::counts() const {
+    Counts c;
+    for (const int n : liveRecords()) {
+        if (!code(n).isEmpty())
+            ++c.coded;
+        else if (finished(n))
+            ++c.finished;
+        else
+            ++c.out;
+    }
+    return c;
+}
+
 } // namespace race

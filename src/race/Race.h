@@ -173,6 +173,13 @@ public:
     std::optional<RuntimeError> takeBackFinish(int n);
     // What of NAME.json could not be read when the race was opened; empty when all was well.
     QString sidecarProblem() const { return sidecarProblem_; }
+    // How the fleet stands: boats with a finish and no code, boats with a code, and the rest still out.
+    struct Counts {
+        int finished = 0;
+        int coded = 0;
+        int out = 0;
+    };
+    Counts counts() const;
     // The boats not deleted: the fleet that a code's points count.
     int entered() const { return int(liveRecords().size()); }
     // Every boat of a race with a start, as the result list shows it: finishers by place, then the boats

@@ -1,5 +1,7 @@
 #include "PlatformCommands.h"
 
+#include "frmMain.h"
+
 #include "DeskSession.h"
 #include "ScriptError.h"
 
@@ -48,6 +50,8 @@ void clock(DeskSession& session, const Command& command) {
 void tick(DeskSession& session, const Command& command) {
     command.expectArgs(1, "tick SECONDS");
     session.scripted().clock.tick(command.integer(0, -SecondsOf100Years, SecondsOf100Years));
+    // The desk's clock shows the new time as its display timer would have.
+    if (frmMain* desk = session.desk(); desk && desk->isLoaded()) desk->showRaceClock();
 }
 
 void answer(DeskSession& session, const Command& command) {
