@@ -231,6 +231,12 @@ void frmMain::buildStartAndFinishPanel() {
     controls::setFont(lblSedanStart, SansSerif, 13.5, true);
     lblIMal = place(add<controls::Label>(QStringLiteral("lblIMal"), a), 360, 4740, 2800, 420);
     controls::setFont(lblIMal, SansSerif, 13.5, true);
+    lblFel = place(add<controls::Label>(QStringLiteral("lblFel"), a), 180, 5220, 6495, 615);
+    controls::setFont(lblFel, SansSerif, 9.75, true);
+    setBackColor(lblFel, 0x0000C0); // red
+    setForeColor(lblFel, 0xFFFFFF);
+    lblFel->setWordWrap(true);
+    lblFel->setVisible(false);
     for (controls::Label* l : {lblKlocka, lblSedanStart, lblIMal}) {
         setForeColor(l, DarkBlue);
         l->setVisible(false);

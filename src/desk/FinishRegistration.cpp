@@ -64,6 +64,7 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
     lastRegistered_ = record;
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
+    clearFailureBanner();
     StartButton->setEnabled(false);
 }
 
@@ -109,6 +110,7 @@ void frmMain::registerTypedFinish(int record, const QString& text) {
     // The finish is in the settings at once: a typed time survives an abrupt end like a click.
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
+    clearFailureBanner();
     StartButton->setEnabled(false);
     lastRegistered_ = record;
     platform_.dialogs.beep();

@@ -1,6 +1,7 @@
 // Telling the operator about a write that failed: once per command, naming the file and the reason.
 #include "frmMain.h"
 
+#include "ControlProps.h"
 #include "FileFailure.h"
 #include "Settings.h"
 
@@ -29,16 +30,32 @@ void frmMain::showWriteFailure(const RuntimeError& failure, const QString& conse
                                const std::optional<RuntimeError>& alsoFailed) {
     if (toldWriteFailure_) return;
     toldWriteFailure_ = true;
-    QString text = UpdateError;
-    QString separator = QStringLiteral("\r\n\r\n");
+    QStringList details;
     for (const QString& file :
-         {base::fileFailureLine(failure), alsoFailed ? base::fileFailureLine(*alsoFailed) : QString()}) {
-        if (file.isEmpty()) continue;
-        text += separator + file;
-        separator = QStringLiteral("\r\n");
+         {base::fileFailureLine(failure), alsoFailed ? base::fileFailureLine(*alsoFailed) : QString()})
+        if (!file.isEmpty()) details << file;
+    if (!consequence.isEmpty()) details << consequence;
+    // At the finish line a modal box would hold up the next boat: the failure stands in a red banner
+    // until a later write succeeds.
+    if (GemensamStart > 0 && controls::ownVisible(panAdmin)) {
+        lblFel->setCaption(QStringLiteral("Skrivfel! ") + details.join(QStringLiteral("  ")));
+        lblFel->setVisible(true);
+        platform_.dialogs.beep();
+        return;
     }
-    if (!consequence.isEmpty()) text += QStringLiteral("\r\n") + consequence;
+    QString text = UpdateError;
+    if (!details.isEmpty()) {
+        const QString files =
+            details.mid(0, details.size() - (consequence.isEmpty() ? 0 : 1)).join(QStringLiteral("\r\n"));
+        if (!files.isEmpty()) text += QStringLiteral("\r\n\r\n") + files;
+        if (!consequence.isEmpty()) text += QStringLiteral("\r\n") + consequence;
+    }
     msg(text, platform::Buttons::OK, platform::Icon::Critical);
+}
+
+// A write that went through takes the banner of an earlier failure away.
+void frmMain::clearFailureBanner() {
+    if (!toldWriteFailure_) lblFel->setVisible(false);
 }
 
 void frmMain::saveSettings() {

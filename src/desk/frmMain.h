@@ -155,6 +155,7 @@ public:
     controls::Label* lblSegelNr;
     controls::TextBox* txtSegelNr;
     controls::Label *lblKlocka, *lblSedanStart, *lblIMal;
+    controls::Label* lblFel; // a failed write during the race, until a later write succeeds
     controls::MultiLineTextBox* txtInfo;
 
 protected:
@@ -220,6 +221,7 @@ private:
     void showWriteFailure(const RuntimeError& failure, const QString& consequence,
                           const std::optional<RuntimeError>& alsoFailed = std::nullopt);
     void saveSettings();
+    void clearFailureBanner();
     // Set while this desk shows the example race because another desk has the last race open.
     bool settingsOfAnotherDesk_ = false;
     // One handler's run: a write failure is told once in it, however many writes fail.
