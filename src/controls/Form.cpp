@@ -1,5 +1,8 @@
 #include "Form.h"
 
+#include <QResizeEvent>
+#include <algorithm>
+
 #include "Button.h"
 #include "ControlProps.h"
 #include "ListBox.h"
@@ -54,6 +57,32 @@ void Form::registerControl(const QString& name, QWidget* control) {
 QWidget* Form::control(const QString& name) const {
     const auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
+}
+
+void Form::keepLayoutAsBase() {
+    layoutBase_.clear();
+    for (const auto& [name, control] : controls_)
+        layoutBase_.push_back({control, control->geometry(), control->font().pointSizeF()});
+    baseSize_ = size();
+    scaled_ = 1.0;
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (baseSize_.isEmpty()) return;
+    const double f = std::min(double(width()) / baseSize_.width(), double(height()) / baseSize_.height());
+    if (f == scaled_) return;
+    scaled_ = f;
+    for (const Placed& p : layoutBase_) {
+        const QRect& g = p.geometry;
+        p.control->setGeometry(qRound(g.x() * f), qRound(g.y() * f), qRound(g.width() * f),
+                               qRound(g.height() * f));
+        if (p.pointSize > 0) {
+            QFont font = p.control->font();
+            font.setPointSizeF(p.pointSize * f);
+            p.control->setFont(font);
+        }
+    }
 }
 
 void Form::setWindowTwips(double left, double top, double width, double height) {

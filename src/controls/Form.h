@@ -51,9 +51,16 @@ public:
     // Runs when a person closes the window.
     std::function<void()> onUnload;
 
+    // The window as laid out now is the base it grows and shrinks from: when a person resizes the
+    // window, every control keeps its place, size and font size in proportion to the base.
+    void keepLayoutAsBase();
+    // Until the next keepLayoutAsBase a resize leaves the controls alone (while the design is set anew).
+    void forgetLayoutBase() { baseSize_ = QSize(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct FocusHandlers {
@@ -64,6 +71,15 @@ private:
     bool filterKey(QWidget* control, QKeyEvent* event);
     void runLostFocus(QWidget* control);
     void runGotFocus(QWidget* control);
+
+    struct Placed {
+        QWidget* control;
+        QRect geometry;
+        qreal pointSize;
+    };
+    std::vector<Placed> layoutBase_;
+    QSize baseSize_;
+    double scaled_ = 1.0;
 
     std::vector<std::pair<QString, QWidget*>> controls_;
     std::unordered_map<QString, QWidget*> byName_;

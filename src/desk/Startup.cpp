@@ -19,6 +19,7 @@ void frmMain::Form_Load() {
     Aktiverad = false;
     loaded_ = true;
     resultat().setPicture(Image3->image());
+    keepLayoutAsBase(); // from here the desk grows and shrinks with its window
 }
 
 void frmMain::Form_Activate() {

@@ -36,12 +36,14 @@ frmResultat::frmResultat(platform::Platform& platform, ResultDesk& desk) : platf
 
 void frmResultat::ensureLoaded() {
     if (loaded_) return;
+    forgetLayoutBase();
     resetToDesign();
     loaded_ = true;
     Form_Load();
 }
 
 void frmResultat::unload() {
+    forgetLayoutBase();
     resetToDesign();
     loaded_ = false;
 }
@@ -59,6 +61,7 @@ void frmResultat::Form_Load() {
         [&] { screenCorr = platform::screenCorrFor(platform_.screen, controls::twips(this).height()); });
     if (screenCorr > 1.0f) skipOnFailure([&] { ResizeForm(*this, screenCorr); });
     skipOnFailure([&] { moveOntoScreen(); });
+    keepLayoutAsBase();
 }
 
 void frmResultat::moveOntoScreen() {

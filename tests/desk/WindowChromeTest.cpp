@@ -73,3 +73,21 @@ TEST_F(DeskTest, EveryCommandHasItsOwnAccessKey) {
     EXPECT_TRUE(shown(d.txtInfo));
     EXPECT_EQ(d.lblInfo->caption(), QStringLiteral("&Hjälp / Info"));
 }
+
+// The desk grows with its window: places, sizes and fonts in proportion, and back again.
+TEST_F(DeskTest, TheDeskGrowsAndShrinksWithItsWindow) {
+    copyExample();
+    frmMain& d = load();
+    const QRect list = d.lstDeltagare->geometry();
+    const qreal font = d.lstDeltagare->font().pointSizeF();
+    const QSize design = d.size();
+    d.resize(design * 1.5);
+    EXPECT_NEAR(d.lstDeltagare->geometry().width(), list.width() * 1.5, 1);
+    EXPECT_NEAR(d.lstDeltagare->geometry().x(), list.x() * 1.5, 1);
+    EXPECT_NEAR(d.lstDeltagare->font().pointSizeF(), font * 1.5, 0.01);
+    d.resize(design.width() * 2, design.height()); // wider only: the height sets the scale
+    EXPECT_EQ(d.lstDeltagare->geometry(), list);
+    d.resize(design);
+    EXPECT_EQ(d.lstDeltagare->geometry(), list);
+    EXPECT_EQ(d.lstDeltagare->font().pointSizeF(), font);
+}
