@@ -2,10 +2,12 @@
 
 #include <QResizeEvent>
 #include <algorithm>
+#include <optional>
 
 #include "Button.h"
 #include "ControlProps.h"
 #include "ListBox.h"
+#include "ListView.h"
 #include "TextBox.h"
 
 #include <QCloseEvent>
@@ -59,29 +61,57 @@ QWidget* Form::control(const QString& name) const {
     return it == byName_.end() ? nullptr : it->second;
 }
 
+void Form::scaleDesign(double k) {
+    const QRectF w = twips(this);
+    setWindowTwips(w.left() * k, w.top() * k, w.width() * k, w.height() * k);
+    // Font sizes are read before any is changed: a control without a font of its own takes its
+    // container's, which must not be scaled twice.
+    std::vector<std::optional<double>> designSizes;
+    for (const auto& [name, control] : controls_)
+        designSizes.push_back(fontSize(control));
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        QWidget* c = controls_[i].second;
+        const QRectF r = twips(c);
+        setTwips(c, r.left() * k, r.top() * k, r.width() * k, r.height() * k);
+        if (designSizes[i]) setFontSize(c, *designSizes[i] * k);
+        if (auto* list = qobject_cast<ListView*>(c))
+            for (int col = 0; col < list->columnCount(); ++col)
+                list->setColumnWidthTwips(col, list->columnWidthTwips(col) * k);
+    }
+}
+
 void Form::keepLayoutAsBase() {
     layoutBase_.clear();
-    for (const auto& [name, control] : controls_)
-        layoutBase_.push_back({control, control->geometry(), control->font().pointSizeF()});
+    for (const auto& [name, control] : controls_) {
+        Placed p{control, control->geometry(), control->font().pointSizeF(), {}};
+        if (auto* list = qobject_cast<ListView*>(control))
+            for (int c = 0; c < list->columnCount(); ++c)
+                p.columnWidths.push_back(list->columnWidthTwips(c));
+        layoutBase_.push_back(std::move(p));
+    }
     baseSize_ = size();
-    scaled_ = 1.0;
+    scaled_ = QSizeF(1.0, 1.0);
 }
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (baseSize_.isEmpty()) return;
-    const double f = std::min(double(width()) / baseSize_.width(), double(height()) / baseSize_.height());
+    const QSizeF f(double(width()) / baseSize_.width(), double(height()) / baseSize_.height());
     if (f == scaled_) return;
     scaled_ = f;
+    const double fontFactor = std::min(f.width(), f.height());
     for (const Placed& p : layoutBase_) {
         const QRect& g = p.geometry;
-        p.control->setGeometry(qRound(g.x() * f), qRound(g.y() * f), qRound(g.width() * f),
-                               qRound(g.height() * f));
+        p.control->setGeometry(qRound(g.x() * f.width()), qRound(g.y() * f.height()),
+                               qRound(g.width() * f.width()), qRound(g.height() * f.height()));
         if (p.pointSize > 0) {
             QFont font = p.control->font();
-            font.setPointSizeF(p.pointSize * f);
+            font.setPointSizeF(p.pointSize * fontFactor);
             p.control->setFont(font);
         }
+        if (auto* list = qobject_cast<ListView*>(p.control))
+            for (int c = 0; c < std::min(list->columnCount(), int(p.columnWidths.size())); ++c)
+                list->setColumnWidthTwips(c, p.columnWidths[c] * f.width());
     }
 }
 

@@ -51,8 +51,13 @@ public:
     // Runs when a person closes the window.
     std::function<void()> onUnload;
 
+    // Scales the window laid out at design size to a larger screen: the window, every control's place
+    // and size, its own font and a list view's columns, all by the same factor.
+    void scaleDesign(double factor);
+
     // The window as laid out now is the base it grows and shrinks from: when a person resizes the
-    // window, every control keeps its place, size and font size in proportion to the base.
+    // window, every control keeps its place and size in proportion to the base across and down, so
+    // lists take the extra room; fonts and list columns follow the smaller and the across factor.
     void keepLayoutAsBase();
     // Until the next keepLayoutAsBase a resize leaves the controls alone (while the design is set anew).
     void forgetLayoutBase() { baseSize_ = QSize(); }
@@ -76,10 +81,11 @@ private:
         QWidget* control;
         QRect geometry;
         qreal pointSize;
+        std::vector<double> columnWidths; // a list view's columns, in twips
     };
     std::vector<Placed> layoutBase_;
     QSize baseSize_;
-    double scaled_ = 1.0;
+    QSizeF scaled_{1.0, 1.0};
 
     std::vector<std::pair<QString, QWidget*>> controls_;
     std::unordered_map<QString, QWidget*> byName_;

@@ -225,12 +225,12 @@ void frmMain::buildStartAndFinishPanel() {
                                           "i Målgång För"));
     txtSegelNr->setVisible(false);
     // Left of the box, over the picture: the race clock in large type, shown while a race is under way.
-    lblKlocka = place(add<controls::Label>(QStringLiteral("lblKlocka"), a), 360, 3660, 2800, 540);
+    lblKlocka = place(add<controls::Label>(QStringLiteral("lblKlocka"), a), 300, 3660, 2940, 540);
     controls::setFont(lblKlocka, SansSerif, 20, true);
-    lblSedanStart = place(add<controls::Label>(QStringLiteral("lblSedanStart"), a), 360, 4260, 2800, 420);
-    controls::setFont(lblSedanStart, SansSerif, 13.5, true);
-    lblIMal = place(add<controls::Label>(QStringLiteral("lblIMal"), a), 360, 4740, 2800, 420);
-    controls::setFont(lblIMal, SansSerif, 13.5, true);
+    lblSedanStart = place(add<controls::Label>(QStringLiteral("lblSedanStart"), a), 300, 4260, 2940, 420);
+    controls::setFont(lblSedanStart, SansSerif, 12, true);
+    lblIMal = place(add<controls::Label>(QStringLiteral("lblIMal"), a), 300, 4740, 2940, 420);
+    controls::setFont(lblIMal, SansSerif, 12, true);
     lblFel = place(add<controls::Label>(QStringLiteral("lblFel"), a), 180, 5220, 6495, 615);
     controls::setFont(lblFel, SansSerif, 9.75, true);
     setBackColor(lblFel, 0x0000C0); // red

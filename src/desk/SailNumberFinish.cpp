@@ -4,6 +4,7 @@
 #include "frmMain.h"
 
 #include "ErrorStyles.h"
+#include "HelpWindow.h"
 #include "SailNumber.h"
 
 #include <algorithm>
@@ -16,6 +17,7 @@ constexpr int Enter = 13;
 void frmMain::showSegelNr(bool shown) {
     lblSegelNr->setVisible(shown);
     txtSegelNr->setVisible(shown);
+    if (!shown && raceHelpShown()) raceHelp_->hide();
 }
 
 int frmMain::txtSegelNr_KeyPress(int keyAscii) {

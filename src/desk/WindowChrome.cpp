@@ -3,12 +3,11 @@
 
 #include "ControlProps.h"
 #include "ErrorStyles.h"
+#include "HelpWindow.h"
+#include "ScreenFit.h"
 #include "frmResultat.h"
 
 #include <QPainter>
-#include <cmath>
-#include <optional>
-#include <vector>
 
 void frmMain::lblPanD_Click() {
     panDeltagare->setVisible(true);
@@ -29,6 +28,10 @@ void frmMain::lblPanSM_Click() {
 }
 
 void frmMain::lblInfo_Click() {
+    if (GemensamStart > 0) {
+        toggleRaceHelp();
+        return;
+    }
     if (controls::tag(lblInfo) == QLatin1String("Open")) {
         txtInfo->setVisible(false);
         controls::setTag(lblInfo, QString());
@@ -40,6 +43,35 @@ void frmMain::lblInfo_Click() {
     controls::setTag(lblInfo, QStringLiteral("Open"));
 }
 
+void frmMain::toggleRaceHelp() {
+    if (raceHelpShown()) {
+        raceHelp_->hide();
+        focusFinishLine();
+        return;
+    }
+    panDeltagare->setVisible(false);
+    panAdmin->setVisible(true);
+    txtInfo->setVisible(false);
+    if (!raceHelp_) {
+        raceHelp_ = new HelpWindow(this);
+        raceHelp_->onClosed = [this] { focusFinishLine(); };
+    }
+    const QRect desk = frameGeometry();
+    const int boxLeft = txtSegelNr->mapTo(this, QPoint(0, 0)).x() + geometry().left();
+    const platform::Span span =
+        platform::helpBesideDesk(desk.left(), desk.right() + 1, boxLeft,
+                                 platform_.screen.widthTwips() / platform::TwipsPerPixel, 480, 240);
+    // The span holds the help's frame; its border is taken to be as wide as the desk's own.
+    const int border = geometry().left() - desk.left();
+    raceHelp_->setGeometry(span.left + border, geometry().top(), span.width - 2 * border, height());
+    raceHelp_->show();
+    focusFinishLine();
+}
+
+bool frmMain::raceHelpShown() const {
+    return raceHelp_ && raceHelp_->isVisible();
+}
+
 // The background picture repeated from the top-left corner over the whole window.
 void frmMain::paintEvent(QPaintEvent*) {
     if (background_.isNull()) return;
@@ -47,27 +79,9 @@ void frmMain::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QBrush(background_));
 }
 
+// Fonts grow with the same factor as the controls, so that text fills the larger fields as on the
+// design screen.
 bool frmMain::ResizeForm(frmMain& FormName, float screenCorr) {
-    const QRectF w = controls::twips(&FormName);
-    FormName.setWindowTwips(w.left() * screenCorr, w.top() * screenCorr, w.width() * screenCorr,
-                            w.height() * screenCorr);
-    // Fonts grow by 1.17 on screens wider than 960 pixels. On screens between 800 and 960 pixels they
-    // grow with the screen, up to the same 1.17, so that text keeps filling the larger fields and the
-    // step at 960 pixels disappears.
-    const double fontFactor = screenCorr > 1.2f ? 1.17 : std::min(static_cast<double>(screenCorr), 1.17);
-    // Font sizes are read before any is changed: a control without a font of its own takes its
-    // container's, which must not be scaled twice.
-    std::vector<std::optional<double>> designSizes;
-    for (int i = 0; i < FormName.controlCount(); ++i)
-        designSizes.push_back(controls::fontSize(FormName.controlAt(i)));
-    for (int i = 0; i < FormName.controlCount(); ++i) {
-        QWidget* c = FormName.controlAt(i);
-        skipOnError([&] {
-            const QRectF r = controls::twips(c);
-            controls::setTwips(c, r.left() * screenCorr, r.top() * screenCorr, r.width() * screenCorr,
-                               r.height() * screenCorr);
-        });
-        if (designSizes[i]) controls::setFontSize(c, std::nearbyint(*designSizes[i] * fontFactor));
-    }
+    FormName.scaleDesign(screenCorr);
     return true;
 }

@@ -22,6 +22,7 @@
 #include <optional>
 
 class frmResultat;
+class HelpWindow;
 struct DeltagarPost;
 namespace race_data {
 struct EntryList;
@@ -89,6 +90,9 @@ public:
     void lblPanD_Click() override;
     void lblPanSM_Click();
     void lblInfo_Click();
+    // During a race: the help beside the panel, opened or closed again.
+    void toggleRaceHelp();
+    bool raceHelpShown() const;
     bool ResizeForm(frmMain& FormName, float screenCorr);
 
     // Start panel.
@@ -242,6 +246,7 @@ private:
 
     platform::Platform platform_; // a bundle of references, kept by value
     std::unique_ptr<frmResultat> resultat_;
+    HelpWindow* raceHelp_ = nullptr; // owned by the desk as its child window
     QImage background_;
     bool loaded_ = false;
     bool activateOnWindowActivation_ = false;

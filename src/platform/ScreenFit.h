@@ -32,4 +32,22 @@ inline double topOnScreen(double top, double height, int availableHeightTwips) {
     return std::max(0.0, std::min(top, availableHeightTwips - WindowFrameTwips - height));
 }
 
+// Across the screen, in pixels: where the help opens during a race. Beside the desk where the screen
+// has room for it (at least `least` wide, at most `wanted`), the right side first; else over the desk's
+// left part, ending where the sail-number box begins, so that the box is never covered.
+struct Span {
+    int left;
+    int width;
+};
+inline Span helpBesideDesk(int deskLeft, int deskRight, int boxLeft, int screenWidth, int wanted, int least) {
+    const int right = screenWidth - deskRight;
+    if (right >= least) return {deskRight, std::min(wanted, right)};
+    if (deskLeft >= least) {
+        const int width = std::min(wanted, deskLeft);
+        return {deskLeft - width, width};
+    }
+    const int left = std::max(0, deskLeft);
+    return {left, std::max(0, std::min(wanted, boxLeft - left))};
+}
+
 } // namespace platform

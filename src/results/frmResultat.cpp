@@ -72,22 +72,7 @@ void frmResultat::moveOntoScreen() {
 }
 
 bool frmResultat::ResizeForm(frmResultat& FormName, float screenCorr) {
-    const double k = screenCorr;
-    const QRectF window = controls::twips(&FormName);
-    FormName.setWindowTwips(window.left() * k, window.top() * k, window.width() * k, window.height() * k);
-    for (int i = 0; i < FormName.controlCount(); ++i) {
-        skipOnFailure([&] {
-            QWidget* c = FormName.controlAt(i);
-            const QRectF r = controls::twips(c);
-            controls::setTwips(c, r.left() * k, r.top() * k, r.width() * k, r.height() * k);
-        });
-    }
-    // The list, the club name and the heading get fixed sizes; the other fonts keep theirs.
-    skipOnFailure([&] { controls::setFontSize(FormName.lvw, 10); });
-    skipOnFailure([&] { controls::setFontSize(FormName.lblKlubbNamn, 18); });
-    skipOnFailure([&] { controls::setFontSize(FormName.txtRubrik, 14); });
-    for (int c = 0; c < FormName.lvw->columnCount(); ++c)
-        skipOnFailure([&] { FormName.lvw->setColumnWidthTwips(c, FormName.lvw->columnWidthTwips(c) * k); });
+    FormName.scaleDesign(screenCorr);
     return true;
 }
 

@@ -62,15 +62,21 @@ TEST_F(SailNumberFinishTest, StaysAfterARefusedSaveOfTheFinish) {
     EXPECT_EQ(entries(d.lstMg), QStringList{QStringLiteral("¤Anna , SWE 4410")});
 }
 
-TEST_F(SailNumberFinishTest, LiesOverThePictureAndUnderTheInfoText) {
+// During a race the help opens beside the panel: the box stays uncovered and keeps the keyboard.
+TEST_F(SailNumberFinishTest, HelpDuringARaceLeavesTheBoxTheKeyboard) {
     frmMain& d = loaded();
     d.StartButton_Click();
-    d.lblPanSM_Click();
-    const QPoint middle = d.txtSegelNr->geometry().center();
-    EXPECT_EQ(d.panAdmin->childAt(middle), d.txtSegelNr);
     d.lblInfo_Click();
-    const QWidget* top = d.panAdmin->childAt(middle);
-    EXPECT_TRUE(top == d.txtInfo || d.txtInfo->isAncestorOf(top));
+    const QWidget* help = d.findChild<QWidget*>(QStringLiteral("frmHjalp"));
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_FALSE(d.txtInfo->isVisible());
+    const QRect box(d.txtSegelNr->mapToGlobal(QPoint(0, 0)), d.txtSegelNr->size());
+    EXPECT_FALSE(help->frameGeometry().intersects(box));
+    EXPECT_EQ(controls::Form::focusedControl(), d.txtSegelNr);
+    clock(2003, 7, 5, 12, 0, 0);
+    typeText(d, QStringLiteral("4410\r"));
+    EXPECT_EQ(entries(d.lstMg).value(0), QStringLiteral("¤Anna , SWE 4410"));
     d.lblInfo_Click();
-    EXPECT_EQ(d.panAdmin->childAt(middle), d.txtSegelNr);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(controls::Form::focusedControl(), d.txtSegelNr);
 }

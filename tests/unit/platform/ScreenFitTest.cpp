@@ -70,3 +70,22 @@ TEST(ScreenFit, AWindowMovesUpOnlyAsFarAsNeededAndNeverAboveTheScreen) {
 }
 
 } // namespace
+
+// The help during a race: beside the desk where there is room, never over the sail-number box.
+TEST(ScreenFit, HelpOpensBesideTheDeskOrLeftOfTheSailNumberBox) {
+    struct Case {
+        int deskLeft, deskRight, boxLeft, screen;
+        Span expected;
+    } const cases[] = {
+        {0, 1109, 500, 1366, {1109, 257}}, // room on the right, less than wanted
+        {100, 900, 460, 1920, {900, 480}}, // plenty on the right
+        {420, 1366, 780, 1366, {0, 420}},  // no room right: left of the desk
+        {10, 1270, 420, 1280, {10, 410}},  // no room beside: over the desk, up to the box
+        {0, 1280, 120, 1280, {0, 120}},
+    };
+    for (const Case& c : cases) {
+        const Span s = helpBesideDesk(c.deskLeft, c.deskRight, c.boxLeft, c.screen, 480, 240);
+        EXPECT_EQ(s.left, c.expected.left) << c.deskLeft << " " << c.screen;
+        EXPECT_EQ(s.width, c.expected.width) << c.deskLeft << " " << c.screen;
+    }
+}

@@ -119,9 +119,10 @@ TEST_F(ResultWindow, WiderScreenScalesEveryPlaceAndColumnOnceAtEachLoad) {
         expectRect(controls::twips(w.control(d.name)), scaled(d.rect, 1.28), d.name);
     for (int c = 0; c < 7; ++c)
         EXPECT_NEAR(w.lvw->columnWidthTwips(c), DesignColumns[c] * 1.28, 0.01) << c;
-    EXPECT_EQ(*controls::fontSize(w.lvw), 10);
-    EXPECT_EQ(*controls::fontSize(w.lblKlubbNamn), 18);
-    EXPECT_EQ(*controls::fontSize(w.txtRubrik), 14);
+    // Fonts grow with the controls.
+    EXPECT_NEAR(*controls::fontSize(w.lvw), 8.25 * 1.28, 0.01);
+    EXPECT_NEAR(*controls::fontSize(w.lblKlubbNamn), 13.5 * 1.28, 0.01);
+    EXPECT_NEAR(*controls::fontSize(w.txtRubrik), 12 * 1.28, 0.01);
 }
 
 TEST_F(ResultWindow, RowEditorWritesAllBoxesIntoTheSelectedRow) {
