@@ -19,6 +19,12 @@ namespace {
 
 } // namespace
 
+QString madeLine(const ResultExport& list) {
+    const QString clock = timing::clockText(list.written).left(5);
+    return list.final ? QStringLiteral("Resultat kl %1").arg(clock)
+                      : QStringLiteral("Preliminära resultat kl %1").arg(clock);
+}
+
 std::optional<ExportFormat> exportFormatOf(const QString& path) {
     const QString extension = QFileInfo(path).suffix().toLower();
     if (extension == u"html") return ExportFormat::Html;

@@ -13,8 +13,9 @@
 namespace results {
 
 struct ResultExport {
-    QString clubName;              // the caption of lblKlubbNamn
-    QString heading;               // the text of txtRubrik
+    QString clubName;              // the club's name as the officer typed it; may be empty
+    QString heading;               // the typed heading, else the race's name and date; never a placeholder
+    bool final = false;            // marked final by the officer; preliminary until then
     std::vector<ResultatRad> rows; // the rows of lvw in window order: title row, empty row, boat rows
     timing::DateTime written = 0;  // the desk's clock at the export, shown on the web page
     QImage picture;                // the window's picture, printed top left as on paper; may be null
@@ -22,6 +23,10 @@ struct ResultExport {
 
 // The boat rows: every row after the title row and the empty row.
 constexpr std::size_t FirstBoatRow = 2;
+
+// When the list was made and whether it is final: "Preliminära resultat kl 14:32" until the officer
+// marks it final, then "Resultat kl 14:32". The web page, the PDF and print carry it; the CSV does not.
+QString madeLine(const ResultExport& list);
 
 enum class ExportFormat { Html, Csv, Pdf };
 
