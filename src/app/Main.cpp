@@ -1,5 +1,6 @@
 // brisrundan: the race desk at the finish line; with --export, the result list of a race file.
 #include "CommandLineExport.h"
+#include "CommandLineInfo.h"
 #include "QtPlatform.h"
 #include "RaceFileHome.h"
 #include "frmMain.h"
@@ -12,6 +13,7 @@
 #include <QTranslator>
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> done = cli::runInfoCommand(argc, argv)) return *done;
     if (cli::isExportCommand(argc, argv)) return cli::runExportCommand(argc, argv);
     QApplication app(argc, argv);
     // The program ends when both of its windows are unloaded, not when the last one is hidden.

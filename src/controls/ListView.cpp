@@ -41,6 +41,19 @@ void ListView::setColumnWidthTwips(int column, double widthTwips) {
     setColumnWidth(column, static_cast<int>(std::lround(widthTwips / TwipsPerPixel)));
 }
 
+void ListView::setCellMarked(int row, int column, bool marked, const QString& toolTip) {
+    QTreeWidgetItem* item = topLevelItem(row - 1);
+    if (!item) return;
+    item->setData(column, Qt::UserRole, marked);
+    item->setBackground(column, marked ? QBrush(QColor(0xFF, 0xF3, 0xB0)) : QBrush());
+    item->setToolTip(column, marked ? toolTip : QString());
+}
+
+bool ListView::cellMarked(int row, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(row - 1);
+    return item && item->data(column, Qt::UserRole).toBool();
+}
+
 void ListView::ClearRows() {
     clear();
 }

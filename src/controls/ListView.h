@@ -20,6 +20,9 @@ public:
     int RowCount() const { return topLevelItemCount(); }
     QString Cell(int row, int column) const;
     void setCell(int row, int column, const QString& text);
+    // A cell shown apart from the others (on a pale yellow ground) with a tooltip, or as usual.
+    void setCellMarked(int row, int column, bool marked, const QString& toolTip = {});
+    bool cellMarked(int row, int column) const;
     int SelectedRow() const; // 0 for none
     void setSelectedRow(int row);
 

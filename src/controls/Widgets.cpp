@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "CheckBox.h"
 #include "Label.h"
 #include "Panel.h"
 #include "Picture.h"
@@ -16,6 +17,15 @@ Picture::Picture(QWidget* parent) : QLabel(parent) {
 void Picture::setImage(const QImage& image) {
     image_ = image;
     setPixmap(QPixmap::fromImage(image));
+}
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    connect(
+        this, &QCheckBox::clicked, this,
+        [this] {
+            if (onClick) onClick();
+        },
+        Qt::DirectConnection);
 }
 
 Label::Label(const QString& caption, QWidget* parent) : QLabel(parent) {

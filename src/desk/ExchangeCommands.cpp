@@ -30,7 +30,8 @@ void frmMain::lblExport_Click() {
     platform::FileDialogRequest request;
     request.save = true;
     request.title = ExportTitle;
-    request.filter = QStringLiteral("Webbsida *.html|*.html|Kalkylblad *.csv|*.csv|PDF *.pdf|*.pdf");
+    request.filter = results::exportDialogFilter();
+    request.typeSetsExtension = true;
     request.initDir = QFileInfo(DataFil).absolutePath();
     request.defaultExt = QStringLiteral("html");
     request.fileName = TavlingsNamn;
@@ -40,6 +41,7 @@ void frmMain::lblExport_Click() {
     try {
         results::exportResultList(*chosen,
                                   results::shownResultList(r, timing::timeStamp(platform_.clock.now())));
+        r.lblStatus->setCaption(QStringLiteral("Sparad: ") + *chosen);
     } catch (const std::exception& e) {
         msg(QStringLiteral("ResultatListan kunde inte exporteras.\r\n\r\n") + QString::fromUtf8(e.what()),
             platform::Buttons::OK, platform::Icon::Exclamation, ExportTitle);

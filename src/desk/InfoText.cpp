@@ -1,5 +1,7 @@
 #include "InfoText.h"
 
+#include "ResultExport.h"
+
 #include <QStringList>
 
 QString deskInfoText() {
@@ -38,11 +40,15 @@ QString deskInfoText() {
         QString(),
         QStringLiteral("ResultatLista visar alla båtar: i mål efter korrigerad tid med poäng (lika tid delar "
                        "placering), sedan båtar med kod och sist de som är kvar ute. Rader kan rättas för "
-                       "hand och en rubrik skrivas in innan du väljer Skriv Ut."),
+                       "hand (rättade rutor är gula och sparas med tävlingen), klubbens namn och en rubrik "
+                       "skrivas in (<Enter> sparar), och listan märkas Slutlig; till dess står det "
+                       "Preliminära resultat på utskrift och export."),
         QString(),
-        QStringLiteral("Exportera sparar ResultatListan som den visas: webbsida (.html), kalkylblad (.csv) "
-                       "eller PDF. Importera läser en deltagarlista (.csv eller .txt) med Namn, SegelId, "
-                       "BTyp och SRS och lägger till båtarna när du svarat OK."),
+        QStringLiteral("Exportera sparar ResultatListan som den visas: ") + results::exportFormatsText() +
+            QStringLiteral(
+                ". Filtypen du väljer bestämmer formatet. Importera läser en deltagarlista (.csv "
+                "eller .txt) med Namn, SegelId, BTyp och SRS och lägger till båtarna när du svarat "
+                "OK."),
         QString(),
         QStringLiteral("Varje ändring av tävlingen (målgångar, koder, StartTid, båtar som läggs till, ändras "
                        "eller tas bort, rättelser i ResultatListan) skrivs i journalen NAMN.log bredvid "

@@ -1,10 +1,13 @@
-// "ResultatLista" and "Skriv Ut".
+// "ResultatLista" and "Skriv Ut", and the result list's own texts kept with the race.
 #include "frmMain.h"
 
 #include "ControlProps.h"
 #include "ErrorStyles.h"
 #include "PrintResultWindow.h"
 #include "RaceResultList.h"
+#include "ResultCorrections.h"
+#include "ResultHeading.h"
+#include "Settings.h"
 #include "frmResultat.h"
 
 void frmMain::lblfrmRes_Click() {
@@ -17,19 +20,9 @@ void frmMain::lblfrmRes_Click() {
     r.show();
     r.raise();
     r.setPicture(Image3->image());
-    if (GemensamStart > 0) {
-        const results::ResultatLista list =
-            results::raceResultList(race_, lblDatum[0]->caption(), controls::tag(r.lvw), TavlingsNamn);
-        r.lvw->setUpdatesEnabled(false);
-        r.lvw->ClearRows();
-        for (const results::ResultatRad& row : list.rows) {
-            const int n = r.lvw->AddRow(row[0]);
-            for (int c = 1; c < int(results::ColumnCount); ++c)
-                r.lvw->setCell(n, c, row[c]);
-        }
-        r.lvw->setUpdatesEnabled(true);
-        r.setWindowTitle(list.caption);
-    }
+    const results::ResultatLista list = computedResultList();
+    r.showList(list, race_.resultText(), results::honestHeading(TavlingsNamn, race_.start()), defaultClub());
+    if (GemensamStart > 0) r.setWindowTitle(list.caption);
     skipOnError([this] { lstDeltagare->setListIndex(0); });
 }
 
@@ -51,4 +44,59 @@ void frmMain::lblPanPrint_Click() {
         results::printResultWindow(*job, r);
     });
     if (!printed) msg(QStringLiteral("Fel i Printer.Printer rutin"));
+}
+
+// The list as the race scores it now; without a start it has no rows.
+results::ResultatLista frmMain::computedResultList() {
+    if (!(GemensamStart > 0)) return {};
+    const frmResultat* r = resultatIfLoaded();
+    return results::raceResultList(race_, lblDatum[0]->caption(), r ? controls::tag(r->lvw) : QString(),
+                                   TavlingsNamn);
+}
+
+QString frmMain::defaultClub() const {
+    return race_data::readProfileString(race_data::settingsPath(appPath()), QStringLiteral("Brisrundan"),
+                                        QStringLiteral("Klubb"), QString());
+}
+
+void frmMain::saveResultText(const race_data::ResultText& text) {
+    if (DataFil.isEmpty()) return;
+    if (const std::optional<RuntimeError> failure = race_.setResultText(text))
+        showWriteFailure(*failure, QStringLiteral("Resultatlistans text är inte sparad."));
+}
+
+void frmMain::rememberClub(const QString& club) {
+    try {
+        race_data::saveProfileStrings(race_data::settingsPath(appPath()), QStringLiteral("Brisrundan"),
+                                      {{QStringLiteral("Klubb"), club}});
+    } catch (const RuntimeError& failure) {
+        showWriteFailure(failure,
+                         QStringLiteral("Klubbens namn är inte sparat som förval för nya tävlingar."));
+    }
+}
+
+// A registration that changes a row the officer corrected by hand asks whether the corrections stand.
+void frmMain::reviewHandCorrections() {
+    race_data::ResultText text = race_.resultText();
+    if (!loaded_ || text.corrections.empty() || !(GemensamStart > 0)) return;
+    const results::ResultatLista computed = computedResultList();
+    const std::vector<int> stale = results::staleCorrections(computed, text);
+    if (stale.empty()) return;
+    QStringList names;
+    for (const int key : stale)
+        names << QStringLiteral("  ") + (key > 0 ? race_.entry(key) : QStringLiteral("Rubrikraden"));
+    const platform::Answer keep =
+        ask(QStringLiteral("Resultatlistan har rättelser för hand på rader som nu har ändrats:\r\n") +
+                names.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\nBehålla rättelserna?"),
+            QStringLiteral("Rättelser för hand"), platform::Buttons::YesNo, platform::Icon::Exclamation,
+            platform::Answer::Yes);
+    for (const int key : stale)
+        if (keep == platform::Answer::Yes)
+            results::rebaseCorrections(text, computed, key);
+        else
+            text.corrections.erase(key);
+    saveResultText(text);
+    if (frmResultat* r = resultatIfLoaded(); r && r->isVisible())
+        r->showList(computed, race_.resultText(), results::honestHeading(TavlingsNamn, race_.start()),
+                    defaultClub());
 }

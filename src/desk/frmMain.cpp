@@ -103,21 +103,6 @@ void frmMain::focusFinishLine() {
         setFocusTo(txtSegelNr);
 }
 
-void frmMain::selectParticipant(int index) {
-    lstDeltagare->setListIndex(index);
-}
-QString frmMain::commentsBoxText() const {
-    return CommentsBox->Text();
-}
-void frmMain::setCommentsBoxText(const QString& text) {
-    CommentsBox->setText(text);
-}
-
-void frmMain::showDesk() {
-    show();
-    raise();
-}
-
 // The real program runs Form_Activate whenever the desk becomes the active window again.
 void frmMain::changeEvent(QEvent* event) {
     controls::Form::changeEvent(event);

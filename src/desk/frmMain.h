@@ -12,6 +12,7 @@
 #include "Platform.h"
 #include "Race.h"
 #include "ResultDesk.h"
+#include "ResultList.h"
 #include "TextBox.h"
 
 #include <QStringList>
@@ -122,12 +123,12 @@ public:
     void lblImport_Click();
 
     // What the result window needs of the desk.
-    void selectParticipant(int index) override;
-    QString commentsBoxText() const override;
-    void setCommentsBoxText(const QString& text) override;
-    void showDesk() override;
     void journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
                            const QString& newText) override;
+    void saveResultText(const race_data::ResultText& text) override;
+    void rememberClub(const QString& club) override;
+    // After a command: a changed row that the officer corrected by hand asks whether to keep the correction.
+    void reviewHandCorrections();
 
     // Command column and pictures.
     controls::Label *lblNewFile, *lblOpen, *lblSave, *lblInfo, *lblQuit;
@@ -181,6 +182,8 @@ private:
     void tellRaceFailure(const QString& what, const QString& path, const RuntimeError& failure);
     void showRaceCaptions(const QString& title);
     void focusFinishLine();
+    results::ResultatLista computedResultList();
+    QString defaultClub() const;
     void showRaceUnderWay();
     void clearParticipantFields();
     void closeRaceFiles();

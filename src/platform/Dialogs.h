@@ -25,6 +25,9 @@ struct FileDialogRequest {
     int flags = 0;      // 8192: ask before creating a file that does not exist
     QString fileName;
     bool cancelError = true;
+    // The file type chosen in the dialog decides the name's extension: added to a name without one,
+    // put in place of another type's.
+    bool typeSetsExtension = false;
 };
 
 class Dialogs {

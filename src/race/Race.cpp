@@ -58,6 +58,7 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     race_data::SidecarRead sidecar = race_data::readSidecar(dataFil);
     codes_ = std::move(sidecar.sidecar.codes);
     savedQueue_ = std::move(sidecar.sidecar.queue);
+    resultText_ = std::move(sidecar.sidecar.result);
     sidecarProblem_ = sidecar.problem;
     journalFailure_.reset();
     journalFailureTold_ = false;
@@ -480,8 +481,13 @@ std::optional<RuntimeError> Race::setCode(int n, const QString& code) {
     return saveSidecar();
 }
 
+std::optional<RuntimeError> Race::setResultText(race_data::ResultText text) {
+    resultText_ = std::move(text);
+    return saveSidecar();
+}
+
 race_data::RaceSidecar Race::sidecar() const {
-    race_data::RaceSidecar sidecar{codes_, {}};
+    race_data::RaceSidecar sidecar{codes_, {}, resultText_};
     for (const QueueEntry& q : queue_)
         sidecar.queue.push_back(q.record);
     return sidecar;

@@ -5,6 +5,7 @@
 #include "DeltagarPost.h"
 #include "RaceFiles.h"
 #include "RaceLock.h"
+#include "RaceSidecar.h"
 #include "Ranking.h"
 #include "RuntimeError.h"
 #include "Scoring.h"
@@ -20,7 +21,6 @@
 
 namespace race_data {
 struct JournalEntry;
-struct RaceSidecar;
 } // namespace race_data
 
 namespace race {
@@ -171,6 +171,11 @@ public:
     // Takes a registered finish back: the record's finish, sailed and corrected time become zero, the
     // mark goes, the boat leaves the ranking but stays in the queue, so that a click registers it again.
     std::optional<RuntimeError> takeBackFinish(int n);
+    // The result list's own texts (club, heading, final, hand corrections), kept in NAME.json.
+    const race_data::ResultText& resultText() const { return resultText_; }
+    // Takes the texts and writes NAME.json at once; returns the failure to write it (the texts then
+    // stand in the desk until the race is closed).
+    std::optional<RuntimeError> setResultText(race_data::ResultText text);
     // What of NAME.json could not be read when the race was opened; empty when all was well.
     QString sidecarProblem() const { return sidecarProblem_; }
     // How the fleet stands: boats with a finish and no code, boats with a code, and the rest still out.
@@ -222,6 +227,7 @@ private:
     std::function<double()> now_;
     std::map<int, QString> codes_;
     std::vector<int> savedQueue_; // the queue's order as NAME.json gave it at the opening
+    race_data::ResultText resultText_;
     QString sidecarProblem_;
     std::optional<RuntimeError> journalFailure_;
     bool journalFailureTold_ = false;

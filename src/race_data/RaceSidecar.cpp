@@ -12,7 +12,41 @@ namespace race_data {
 
 namespace {
 constexpr int Format = 1;
+
+void readResultText(const QJsonObject& o, SidecarRead& read) {
+    ResultText& r = read.sidecar.result;
+    if (o.contains(QStringLiteral("club"))) r.club = o.value(QStringLiteral("club")).toString();
+    r.heading = o.value(QStringLiteral("heading")).toString();
+    r.final = o.value(QStringLiteral("final")).toBool();
+    for (const QJsonValue& v : o.value(QStringLiteral("corrections")).toArray()) {
+        const QJsonObject c = v.toObject();
+        const int row = c.value(QStringLiteral("row")).toInt(-2);
+        const int column = c.value(QStringLiteral("column")).toInt(-1);
+        if (row < -1 || column < 0 || !c.value(QStringLiteral("text")).isString()) {
+            read.problem = QStringLiteral("en rättelse i resultatlistan är inte läsbar");
+            continue;
+        }
+        r.corrections[row][column] = {c.value(QStringLiteral("computed")).toString(),
+                                      c.value(QStringLiteral("text")).toString()};
+    }
 }
+
+QJsonObject resultTextJson(const ResultText& r) {
+    QJsonArray corrections;
+    for (const auto& [row, cells] : r.corrections)
+        for (const auto& [column, c] : cells)
+            corrections.append(QJsonObject{{QStringLiteral("row"), row},
+                                           {QStringLiteral("column"), column},
+                                           {QStringLiteral("computed"), c.computed},
+                                           {QStringLiteral("text"), c.text}});
+    QJsonObject o{{QStringLiteral("heading"), r.heading},
+                  {QStringLiteral("final"), r.final},
+                  {QStringLiteral("corrections"), corrections}};
+    if (r.club) o.insert(QStringLiteral("club"), *r.club);
+    return o;
+}
+
+} // namespace
 
 QString sidecarFileName(const QString& dataFil) {
     return sideFileName(dataFil, QStringLiteral("json"));
@@ -50,6 +84,7 @@ SidecarRead readSidecar(const QString& dataFil) {
         else
             read.sidecar.queue.push_back(record);
     }
+    readResultText(doc.object().value(QStringLiteral("result")).toObject(), read);
     return read;
 }
 
@@ -64,7 +99,8 @@ void writeSidecar(const QString& dataFil, const RaceSidecar& sidecar) {
         queue.append(record);
     const QJsonObject root{{QStringLiteral("format"), Format},
                            {QStringLiteral("codes"), codes},
-                           {QStringLiteral("queue"), queue}};
+                           {QStringLiteral("queue"), queue},
+                           {QStringLiteral("result"), resultTextJson(sidecar.result)}};
     if (const int error = sysfile::replaceWhole(path, QJsonDocument(root).toJson()))
         throw base::fileFailure(path, error);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // NAME.json beside NAME.dat: what the race file and the comment file cannot hold (the boats' scoring
-// codes, the finish queue's order), so that the race file keeps its format and an older desk still reads it.
-// UTF-8 JSON with a format number, replaced whole like the settings file.
+// codes, the finish queue's order, the result list's own texts), so that the race file keeps its format and
+// an older desk still reads it. UTF-8 JSON with a format number, replaced whole like the settings file.
 #include <QString>
 #include <map>
 #include <optional>
@@ -9,9 +9,28 @@
 
 namespace race_data {
 
+// A cell of the result list corrected by hand, with what the list showed there when it was corrected,
+// so that a later change to the boat's row can be noticed.
+struct CellCorrection {
+    QString computed;
+    QString text;
+    bool operator==(const CellCorrection&) const = default;
+};
+
+struct ResultText {
+    std::optional<QString> club; // none: the settings' default club is shown
+    QString heading;             // empty: the race's name and date stand as heading
+    bool final = false;
+    // A row by its key in the result list (a boat's record number; 0 and -1 for the rows above the boats)
+    // -> column -> correction.
+    std::map<int, std::map<int, CellCorrection>> corrections;
+    bool operator==(const ResultText&) const = default;
+};
+
 struct RaceSidecar {
     std::map<int, QString> codes; // record number -> "DNF", "DSQ", ...
     std::vector<int> queue;       // the finish queue's record numbers in the order they were queued
+    ResultText result;
 };
 
 struct SidecarRead {

@@ -7,7 +7,7 @@ namespace results {
 void printResultWindow(platform::PrintJob& job, frmResultat& window) {
     controls::ListView& lvw = *window.lvw;
     printResultList(
-        job, window.picture(), window.lblKlubbNamn->caption(), window.txtRubrik->text(), lvw.RowCount(),
+        job, window.picture(), window.clubName(), window.heading(), lvw.RowCount(),
         [&lvw](int r) { return shownRow(lvw, r); }, [&lvw](int r) { lvw.setSelectedRow(r); });
 }
 

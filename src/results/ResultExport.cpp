@@ -1,6 +1,7 @@
 #include "ResultExport.h"
 
 #include "CsvExport.h"
+#include "FileFailure.h"
 #include "FileSync.h"
 #include "HtmlExport.h"
 #include "PdfExport.h"
@@ -8,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace results {
 
@@ -15,6 +17,12 @@ namespace {
 
 [[noreturn]] void fail(int number, const QString& text) {
     throw RuntimeError(number, text.toStdString());
+}
+
+// The system's reason in Swedish; a missing folder is named as such rather than as a missing file.
+QString writeFailureReason(const QString& path, int errnoValue) {
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) return QStringLiteral("Mappen finns inte");
+    return base::fileFailureReason(errnoValue);
 }
 
 } // namespace
@@ -25,11 +33,55 @@ QString madeLine(const ResultExport& list) {
                       : QStringLiteral("Preliminära resultat kl %1").arg(clock);
 }
 
+const std::array<ExportFormatInfo, 3>& exportFormats() {
+    static const std::array<ExportFormatInfo, 3> formats{{
+        {ExportFormat::Html, "html", "webbsida"},
+        {ExportFormat::Csv, "csv", "kalkylblad"},
+        {ExportFormat::Pdf, "pdf", "PDF"},
+    }};
+    return formats;
+}
+
+namespace {
+
+// "a, b eller c"
+QString listed(const QStringList& items) {
+    if (items.size() < 2) return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" eller ") +
+           items.last();
+}
+
+} // namespace
+
+QString exportDialogFilter() {
+    QStringList parts;
+    for (const ExportFormatInfo& f : exportFormats()) {
+        QString kind = QString::fromUtf8(f.kind);
+        kind[0] = kind[0].toUpper();
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(f.extension);
+        parts << kind + QLatin1Char(' ') + pattern << pattern;
+    }
+    return parts.join(QLatin1Char('|'));
+}
+
+QString exportFormatsText() {
+    QStringList items;
+    for (const ExportFormatInfo& f : exportFormats())
+        items << QStringLiteral("%1 (.%2)").arg(QString::fromUtf8(f.kind), QString::fromLatin1(f.extension));
+    return listed(items);
+}
+
+QString exportExtensionsText() {
+    QStringList items;
+    for (const ExportFormatInfo& f : exportFormats())
+        items << QLatin1Char('.') + QString::fromLatin1(f.extension);
+    return listed(items);
+}
+
 std::optional<ExportFormat> exportFormatOf(const QString& path) {
     const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension == u"html") return ExportFormat::Html;
-    if (extension == u"csv") return ExportFormat::Csv;
-    if (extension == u"pdf") return ExportFormat::Pdf;
+    for (const ExportFormatInfo& f : exportFormats())
+        if (extension == QLatin1String(f.extension)) return f.format;
     return std::nullopt;
 }
 
@@ -49,17 +101,18 @@ void exportResultList(const QString& path, const ResultExport& list) {
     const std::optional<ExportFormat> format = exportFormatOf(path);
     if (!format)
         fail(runtime_error_numbers::BadFileName,
-             QStringLiteral("Okänd filtyp: %1 (välj .html, .csv eller .pdf)").arg(path));
+             QStringLiteral("Okänd filtyp: %1 (välj %2)").arg(path, exportExtensionsText()));
     const QByteArray bytes = exportBytes(*format, list);
     // Written beside the old file and renamed over it, so that a failure never leaves half a page.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(runtime_error_numbers::PathFileAccess,
-             QStringLiteral("Kan inte skriva %1: %2").arg(path, file.errorString()));
+             QStringLiteral("Kan inte skriva %1: %2").arg(path, writeFailureReason(path, errno)));
     if (file.write(bytes) != bytes.size() || !race_data::syncToDevice(file) || !file.commit()) {
-        const QString reason = file.errorString();
+        const int error = errno;
         file.cancelWriting();
-        fail(runtime_error_numbers::DeviceIO, QStringLiteral("Fel när %1 skrevs: %2").arg(path, reason));
+        fail(runtime_error_numbers::DeviceIO,
+             QStringLiteral("Fel när %1 skrevs: %2").arg(path, writeFailureReason(path, error)));
     }
 }
 

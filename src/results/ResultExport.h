@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -29,6 +30,20 @@ constexpr std::size_t FirstBoatRow = 2;
 QString madeLine(const ResultExport& list);
 
 enum class ExportFormat { Html, Csv, Pdf };
+
+// The formats a result list can be exported to, in the order the export dialog offers them.
+struct ExportFormatInfo {
+    ExportFormat format;
+    const char* extension; // "html"
+    const char* kind;      // "webbsida", as the help text and the dialog name it
+};
+const std::array<ExportFormatInfo, 3>& exportFormats();
+// "Webbsida *.html|*.html|Kalkylblad *.csv|*.csv|PDF *.pdf|*.pdf" for the export dialog.
+QString exportDialogFilter();
+// "webbsida (.html), kalkylblad (.csv) eller PDF (.pdf)"
+QString exportFormatsText();
+// ".html, .csv eller .pdf"
+QString exportExtensionsText();
 
 // From the file name's extension, any case: .html, .csv, .pdf. No value for any other.
 std::optional<ExportFormat> exportFormatOf(const QString& path);

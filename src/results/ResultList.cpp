@@ -25,10 +25,13 @@ ResultatLista ByggResultatRader(timing::DateTime GemensamStart, const QString& s
     list.rows.reserve(scored.size() + 2);
     list.rows.push_back(titleRow(startDate, lastFinishDate));
     list.rows.push_back(ResultatRad{});
+    list.keys = {TitleRow, BlankRow};
     list.caption = QStringLiteral("ResultatLista  Fil  ") + TavlingsNamn + QStringLiteral("      ") +
                    timing::captionDate(GemensamStart);
-    for (const race::ScoredBoat& boat : scored)
+    for (const race::ScoredBoat& boat : scored) {
         list.rows.push_back(boatRow(panelTexts(boat.record), boat));
+        list.keys.push_back(boat.record);
+    }
     return list;
 }
 

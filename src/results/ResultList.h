@@ -25,8 +25,13 @@ struct PanelTexts {
 // Looks up the panel texts of a boat by its record number.
 using PanelLookup = std::function<PanelTexts(int record)>;
 
+// What a row of the list stands for: a boat by its record number, or one of the two rows above them.
+constexpr int TitleRow = 0;
+constexpr int BlankRow = -1;
+
 struct ResultatLista {
     std::vector<ResultatRad> rows;
+    std::vector<int> keys; // one per row: TitleRow, BlankRow, then the boats' record numbers
     QString caption;
 };
 

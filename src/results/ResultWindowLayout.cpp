@@ -1,6 +1,5 @@
 // The result window's controls and their design values: what a freshly loaded window looks like.
 #include "ControlProps.h"
-#include "ResultWindowTexts.h"
 #include "frmResultat.h"
 
 namespace {
@@ -22,10 +21,29 @@ void frmResultat::buildControls() {
     controls::setBackColor(this, WindowColor);
     controls::setForeColor(this, TextColor);
 
+    // The club's name as shown and printed; the officer types it in txtKlubb, which stands in its place.
     lblKlubbNamn = add<controls::Label>(QStringLiteral("lblKlubbNamn"), this, QString());
+    lblKlubbNamn->setVisible(false);
+    txtKlubb = add<controls::TextBox>(QStringLiteral("txtKlubb"), this);
+    txtKlubb->setAlignment(Qt::AlignCenter);
+    txtKlubb->setPlaceholderText(QStringLiteral("Klubbens namn"));
+    txtKlubb->setToolTip(QStringLiteral("Klubbens namn. <Enter>: sparas med tävlingen och föreslås för nya "
+                                        "tävlingar"));
+    txtKlubb->setMaxLength(60);
+    controls::setBackColor(txtKlubb, WindowColor);
+
+    lblStatus = add<controls::Label>(QStringLiteral("lblStatus"), this, QString());
+    lblStatus->setAlignment(Qt::AlignHCenter);
 
     txtRubrik = add<controls::TextBox>(QStringLiteral("txtRubrik"), this);
+    txtRubrik->setToolTip(QStringLiteral("Rubrik till utskrift och export. <Enter>: sparas med tävlingen. "
+                                         "Tom ruta: tävlingens namn och datum"));
+    txtRubrik->setMaxLength(120);
     controls::setBackColor(txtRubrik, FieldColor);
+
+    chkSlutlig = add<controls::CheckBox>(QStringLiteral("chkSlutlig"), this, QStringLiteral("Slutlig lista"));
+    chkSlutlig->setToolTip(
+        QStringLiteral("Utan bock står det \"Preliminära resultat\" på utskrift och export"));
 
     lvw = add<controls::ListView>(QStringLiteral("lvw"), this);
     lvw->setToolTip(QStringLiteral("Klicka på ett namn om du vill Editera en rad "));
@@ -48,15 +66,24 @@ void frmResultat::resetToDesign() {
     setWindowTwips(1950, 1170, 10020, 6645);
     setPicture(QImage());
 
-    lblKlubbNamn->setCaption(results::designClubName());
-    controls::setTwips(lblKlubbNamn, 3270, 360, 2955, 360);
-    controls::setFont(lblKlubbNamn, FontFamily, 13.5, true, true);
+    lblKlubbNamn->setCaption(QString());
+    controls::setTwips(lblKlubbNamn, 1320, 300, 7380, 480);
+    txtKlubb->setText(QString());
+    controls::setTwips(txtKlubb, 1320, 300, 7380, 480);
+    controls::setFont(txtKlubb, FontFamily, 13.5, true, true);
 
-    txtRubrik->setText(results::designHeading());
-    // Show the heading from its start; a person reads it before pressing Enter.
-    txtRubrik->setCursorPosition(0);
+    lblStatus->setCaption(QString());
+    controls::setTwips(lblStatus, 1320, 840, 7380, 300);
+    controls::setFont(lblStatus, FontFamily, 8.25, false);
+
+    txtRubrik->setText(QString());
+    txtRubrik->setPlaceholderText(QString());
     controls::setTwips(txtRubrik, 60, 1200, 8415, 345);
     controls::setFont(txtRubrik, FontFamily, 12, true);
+
+    chkSlutlig->setChecked(false);
+    controls::setTwips(chkSlutlig, 8580, 1200, 1380, 345);
+    controls::setFont(chkSlutlig, FontFamily, 8.25, true);
 
     lvw->ClearRows();
     controls::setTag(lvw, QString());

@@ -11,8 +11,9 @@ ResultatRad shownRow(const controls::ListView& lvw, int row) {
 
 ResultExport shownResultList(const frmResultat& window, timing::DateTime written) {
     ResultExport list;
-    list.clubName = window.lblKlubbNamn->caption();
-    list.heading = window.txtRubrik->text();
+    list.clubName = window.clubName();
+    list.heading = window.heading();
+    list.final = window.isFinal();
     list.rows.reserve(std::size_t(window.lvw->RowCount()));
     for (int r = 1; r <= window.lvw->RowCount(); ++r)
         list.rows.push_back(shownRow(*window.lvw, r));

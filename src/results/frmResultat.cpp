@@ -1,6 +1,7 @@
 #include "frmResultat.h"
 
 #include "ControlProps.h"
+#include "ResultCorrections.h"
 #include "ScreenFit.h"
 
 #include <QPainter>
@@ -32,6 +33,8 @@ frmResultat::frmResultat(platform::Platform& platform, ResultDesk& desk) : platf
         };
     }
     txtRubrik->onKeyPress = [this](int keyAscii) { return txtRubrik_KeyPress(keyAscii); };
+    txtKlubb->onKeyPress = [this](int keyAscii) { return txtKlubb_KeyPress(keyAscii); };
+    chkSlutlig->onClick = [this] { skipOnFailure([&] { chkSlutlig_Click(); }); };
 }
 
 void frmResultat::ensureLoaded() {
@@ -87,42 +90,104 @@ int frmResultat::lvwEdit_KeyPress(int /*index*/, int keyAscii) {
     if (keyAscii != Enter) return keyAscii;
     // The row written is the selected one, which need not be the row last copied into the boxes.
     const int row = lvw->SelectedRow();
-    if (row == 0) return keyAscii;
+    if (row == 0 || row > int(computed_.keys.size())) return keyAscii;
+    const std::size_t r = std::size_t(row - 1);
     const QString rowName = lvw->Cell(row, 0);
     for (std::size_t c = 0; c < lvwEdit.size(); ++c) {
         const QString before = lvw->Cell(row, static_cast<int>(c));
-        lvw->setCell(row, static_cast<int>(c), lvwEdit[c]->text());
-        if (before != lvwEdit[c]->text())
-            skipOnFailure([&] {
-                desk_.journalResultEdit(lvw->headerItem()->text(static_cast<int>(c)), rowName, before,
-                                        lvwEdit[c]->text());
-            });
+        const QString typed = lvwEdit[c]->text();
+        if (before == typed) continue;
+        results::correctCell(text_, computed_.keys[r], int(c), computed_.rows[r][c], typed);
+        skipOnFailure([&] {
+            desk_.journalResultEdit(lvw->headerItem()->text(static_cast<int>(c)), rowName, before, typed);
+        });
     }
+    showRows();
+    lvw->setSelectedRow(row);
+    keepText();
     return keyAscii;
 }
 
+// Enter keeps the heading with the race; the officer stays in the result window.
 int frmResultat::txtRubrik_KeyPress(int keyAscii) {
     if (keyAscii != Enter) return keyAscii;
-    skipOnFailure([&] { desk_.journalResultEdit(QString(), QString(), QString(), txtRubrik->text()); });
-    skipOnFailure([&] { desk_.selectParticipant(0); });
-    QString withHeading;
+    const QString typed = txtRubrik->text().trimmed();
+    if (typed == text_.heading) return 0;
+    skipOnFailure([&] { desk_.journalResultEdit(QString(), QString(), text_.heading, typed); });
+    text_.heading = typed;
+    keepText();
+    return 0;
+}
+
+int frmResultat::txtKlubb_KeyPress(int keyAscii) {
+    if (keyAscii != Enter) return keyAscii;
+    const QString typed = txtKlubb->text().trimmed();
     skipOnFailure([&] {
-        withHeading =
-            desk_.commentsBoxText() + QStringLiteral("\r\nUtskrift Rubrik :\r\n") + txtRubrik->text();
-        desk_.setCommentsBoxText(withHeading);
+        desk_.journalResultEdit(QStringLiteral("Klubb"), QString(), text_.club.value_or(QString()), typed);
     });
+    text_.club = typed;
+    lblKlubbNamn->setCaption(typed);
+    keepText();
+    skipOnFailure([&] { desk_.rememberClub(typed); });
+    return 0;
+}
+
+void frmResultat::chkSlutlig_Click() {
+    const bool final = chkSlutlig->isChecked();
     skipOnFailure([&] {
-        platform::MessageBoxRequest box;
-        box.text = QStringLiteral("Nu kan du Spara rubriken genom att Editera");
-        box.title = platform_.app.title();
-        platform_.dialogs.messageBox(box);
+        desk_.journalResultEdit(QStringLiteral("Slutlig"), QString(), text_.final ? "ja" : "nej",
+                                final ? "ja" : "nej");
     });
-    skipOnFailure([&] { desk_.showDesk(); });
-    skipOnFailure([&] { desk_.lblPanD_Click(); });
-    // Showing the participant panel reads the first participant afresh from the race file; the heading
-    // stays in the comment box so that the operator can save it.
-    skipOnFailure([&] { desk_.setCommentsBoxText(withHeading); });
-    return keyAscii;
+    text_.final = final;
+    keepText();
+}
+
+void frmResultat::keepText() {
+    skipOnFailure([&] { desk_.saveResultText(text_); });
+}
+
+void frmResultat::showList(const results::ResultatLista& computed, const race_data::ResultText& text,
+                           const QString& defaultHeading, const QString& defaultClub) {
+    computed_ = computed;
+    text_ = text;
+    txtRubrik->setText(text.heading);
+    txtRubrik->setPlaceholderText(defaultHeading);
+    txtRubrik->setCursorPosition(0);
+    txtKlubb->setText(text.club.value_or(defaultClub));
+    lblKlubbNamn->setCaption(txtKlubb->text());
+    chkSlutlig->setChecked(text.final);
+    showRows();
+}
+
+void frmResultat::showRows() {
+    results::ResultatLista shown = computed_;
+    results::applyCorrections(shown, text_);
+    lvw->setUpdatesEnabled(false);
+    lvw->ClearRows();
+    for (std::size_t r = 0; r < shown.rows.size(); ++r) {
+        const int n = lvw->AddRow(shown.rows[r][0]);
+        for (int c = 0; c < int(results::ColumnCount); ++c) {
+            lvw->setCell(n, c, shown.rows[r][std::size_t(c)]);
+            if (results::isCorrected(text_, shown.keys[r], c))
+                lvw->setCellMarked(n, c, true,
+                                   QStringLiteral("Rättad för hand; listan ger \"%1\"")
+                                       .arg(computed_.rows[r][std::size_t(c)]));
+        }
+    }
+    lvw->setUpdatesEnabled(true);
+}
+
+QString frmResultat::clubName() const {
+    return txtKlubb->text().trimmed();
+}
+
+QString frmResultat::heading() const {
+    const QString typed = txtRubrik->text().trimmed();
+    return typed.isEmpty() ? txtRubrik->placeholderText() : typed;
+}
+
+bool frmResultat::isFinal() const {
+    return chkSlutlig->isChecked();
 }
 
 void frmResultat::Form_Unload() {

@@ -1,13 +1,17 @@
 #pragma once
-// The result window: the result list in lvw, the row editor lvwEdit(0..6), the club name and the print
-// heading. It is "loaded" while it holds state; unloading loses everything, and the next reference
-// loads it again with its design values.
+// The result window: the result list in lvw with the officer's hand corrections marked, the row editor
+// lvwEdit(0..7), the club name txtKlubb, the heading txtRubrik and the box chkSlutlig that marks the list
+// final. Every change the officer makes is handed to the desk at once, to be kept with the race. It is
+// "loaded" while it holds state; unloading loses everything, and the next reference loads it again with its
+// design values.
+#include "CheckBox.h"
 #include "Form.h"
 #include "Label.h"
 #include "ListView.h"
 #include "Platform.h"
 #include "ResultColumns.h"
 #include "ResultDesk.h"
+#include "ResultList.h"
 #include "TextBox.h"
 
 #include <QImage>
@@ -24,6 +28,15 @@ public:
     // Unloads without running Form_Unload (the desk's own shutdown).
     void unload();
 
+    // Shows the list as the race scores it, with the race's own texts laid over it: the corrections, the
+    // typed heading (else defaultHeading shown greyed), the club (else defaultClub) and the final mark.
+    void showList(const results::ResultatLista& computed, const race_data::ResultText& text,
+                  const QString& defaultHeading, const QString& defaultClub);
+    // What print and exports carry: the club as shown, the typed heading or the default one.
+    QString clubName() const;
+    QString heading() const;
+    bool isFinal() const;
+
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
 
@@ -33,10 +46,15 @@ public:
     void lvw_ItemClick(int row);
     int lvwEdit_KeyPress(int index, int keyAscii);
     int txtRubrik_KeyPress(int keyAscii);
+    int txtKlubb_KeyPress(int keyAscii);
+    void chkSlutlig_Click();
     void Form_Unload();
 
     controls::Label* lblKlubbNamn = nullptr;
+    controls::TextBox* txtKlubb = nullptr;
     controls::TextBox* txtRubrik = nullptr;
+    controls::CheckBox* chkSlutlig = nullptr;
+    controls::Label* lblStatus = nullptr; // a line that tells what was just done, "Sparad: PATH"
     controls::ListView* lvw = nullptr;
     std::array<controls::TextBox*, results::ColumnCount> lvwEdit{};
 
@@ -48,9 +66,14 @@ private:
     void resetToDesign();
     // Moves the window up until it lies wholly on the screen.
     void moveOntoScreen();
+    // The list with the corrections laid over it, corrected cells marked.
+    void showRows();
+    void keepText();
 
     platform::Platform platform_; // a bundle of references, kept by value
     ResultDesk& desk_;
     QImage picture_;
+    results::ResultatLista computed_;
+    race_data::ResultText text_;
     bool loaded_ = false;
 };

@@ -1,4 +1,5 @@
-// brisrundan --export run as the real program: the file it writes, and each way it refuses.
+// brisrundan run as the real program from a script: --export, the file it writes and each way it
+// refuses, --help and --version.
 #include "DeskFixture.h"
 
 #include "frmResultat.h"
@@ -14,17 +15,21 @@ struct Finished {
 };
 
 // Without a display and without a platform chosen, as a script on a server runs it.
-Finished exportCommand(const QStringList& args) {
+Finished brisrundan(const QStringList& args) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRISRUNDAN_EXE), QStringList{QStringLiteral("--export")} + args);
+    p.start(QStringLiteral(BRISRUNDAN_EXE), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
+}
+
+Finished exportCommand(const QStringList& args) {
+    return brisrundan(QStringList{QStringLiteral("--export")} + args);
 }
 
 } // namespace
@@ -63,7 +68,7 @@ TEST_F(CommandLineExportTest, WritesWhatResultatListaShowsAfterAFreshStart) {
             EXPECT_EQ(written, fromDesk);
         } else if (QByteArrayView(format) == "html") {
             EXPECT_TRUE(written.contains("<td>Cecilia</td><td>S3</td>"));
-            EXPECT_TRUE(written.contains("V å r   B å t k l u b b"));
+            EXPECT_TRUE(written.contains("Höst, lördag 5 juli 2003")) << "no heading typed: name and date";
             EXPECT_TRUE(written.contains("<td>David</td>")) << "every boat is listed";
         } else {
             EXPECT_TRUE(written.startsWith("%PDF-"));
@@ -88,7 +93,7 @@ TEST_F(CommandLineExportTest, RefusesWithOneSwedishLineAndWritesNothing) {
         {"unknown extension", {path(QStringLiteral("ut.txt")), race}, QStringLiteral("Okänd filtyp")},
         {"output folder missing",
          {path(QStringLiteral("saknas/ut.csv")), race},
-         QStringLiteral("saknas/ut.csv")},
+         QStringLiteral("saknas/ut.csv: Mappen finns inte")},
         {"no race file named", {path(QStringLiteral("ut.csv"))}, QStringLiteral("Användning")},
     };
     for (const auto& c : cases) {
@@ -104,4 +109,18 @@ TEST_F(CommandLineExportTest, RefusesWithOneSwedishLineAndWritesNothing) {
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("ut.txt"))));
     }
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Vår.dat"))));
+}
+
+// Help and version print and end without a display; an unknown option is refused with the help.
+TEST(CommandLine, HelpAndVersionWithoutADisplay) {
+    const Finished help = brisrundan({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(help.out).contains(QStringLiteral("--export UT TÄVLING.dat")));
+    EXPECT_EQ(help.err, QByteArray());
+    const Finished version = brisrundan({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("Brisrundan "));
+    const Finished unknown = brisrundan({QStringLiteral("--fart")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(QString::fromUtf8(unknown.err).startsWith(QStringLiteral("Okänt val: --fart")));
 }

@@ -1,6 +1,7 @@
 #include "ControlDump.h"
 
 #include "Button.h"
+#include "CheckBox.h"
 #include "ControlProps.h"
 #include "Label.h"
 #include "ListBox.h"
@@ -50,6 +51,8 @@ void addKindProperties(QJsonObject& o, const QWidget* control) {
         o.insert(QStringLiteral("caption"), panel->caption());
     else if (auto* button = qobject_cast<const controls::Button*>(control))
         o.insert(QStringLiteral("caption"), button->caption());
+    else if (auto* check = qobject_cast<const controls::CheckBox*>(control))
+        o.insert(QStringLiteral("checked"), check->isChecked());
     else if (auto* field = dynamic_cast<const controls::TextField*>(control))
         o.insert(QStringLiteral("text"), field->Text());
     else if (auto* list = qobject_cast<const controls::ListBox*>(control))

@@ -1,6 +1,7 @@
 #include "PersonActions.h"
 
 #include "Button.h"
+#include "CheckBox.h"
 #include "ControlLookup.h"
 #include "ControlProps.h"
 #include "DeskSession.h"
@@ -90,9 +91,12 @@ void click(DeskSession& session, const Command& command) {
     const Target t = findControl(session, command.text(0));
     auto* label = qobject_cast<controls::Label*>(t.control);
     auto* button = qobject_cast<controls::Button*>(t.control);
-    if (t.window && !label && !button) throw ScriptError(QStringLiteral("%1 cannot be clicked").arg(t.name));
+    auto* check = qobject_cast<controls::CheckBox*>(t.control);
+    if (t.window && !label && !button && !check)
+        throw ScriptError(QStringLiteral("%1 cannot be clicked").arg(t.name));
     if (!reachable(session, command, t)) return;
-    const auto& handler = label ? label->onClick : button->onClick;
+    if (check) check->toggle(); // a person's click changes the box before its handler runs
+    const auto& handler = label ? label->onClick : button ? button->onClick : check->onClick;
     if (handler) handler();
 }
 

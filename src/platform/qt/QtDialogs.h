@@ -16,5 +16,8 @@ public:
 // A filter of "description|patterns" pairs ("DATA FILE *.dat|*.dat") as Qt name filters
 // ("DATA FILE *.dat (*.dat)"); patterns separated by ";" become blank-separated.
 QStringList qtNameFilters(const QString& filter);
+// The path with the extension of the filter's type number `type` (from 0): added when the name has no
+// extension of any of the filter's types, put in place of another type's, kept when it already fits.
+QString withTypeExtension(const QString& path, const QString& filter, int type);
 
 } // namespace platform

@@ -25,7 +25,8 @@ void configure(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setWindowTitle(dialogTitle(request));
     if (!request.filter.isEmpty()) dialog.setNameFilters(qtNameFilters(request.filter));
     if (!request.initDir.isEmpty()) dialog.setDirectory(request.initDir);
-    dialog.setDefaultSuffix(request.defaultExt);
+    // Where the type decides, Qt must not add its default to a name typed without an extension.
+    if (!request.typeSetsExtension) dialog.setDefaultSuffix(request.defaultExt);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     const bool anyFile = request.save || asksBeforeCreating(request);
     dialog.setFileMode(anyFile ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -39,7 +40,10 @@ std::optional<QString> QtDialogs::fileDialog(const FileDialogRequest& request) {
     configure(dialog, request);
     // Answering No to the create question leaves the person in the dialog, as on Windows.
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const QString path = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+        QString path = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+        if (request.typeSetsExtension)
+            path = withTypeExtension(path, request.filter,
+                                     int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
         if (!asksBeforeCreating(request) || QFileInfo::exists(path)) return path;
         const MessageBoxRequest question{
             QFileInfo(path).fileName() + QStringLiteral("\nFilen finns inte.\nVill du skapa den?"),

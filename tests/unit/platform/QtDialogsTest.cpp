@@ -68,6 +68,23 @@ TEST(QtDialogsTest, FiltersBecomeQtNameFilters) {
     EXPECT_EQ(qtNameFilters("Lopp|*.dat;*.cmt|Alla|*.*"), QStringList({"Lopp (*.dat *.cmt)", "Alla (*.*)"}));
 }
 
+// The export dialog's chosen type decides the format, whatever the name typed says.
+TEST(QtDialogsTest, TheChosenTypeSetsTheExtension) {
+    const QString filter = "Webbsida *.html|*.html|Kalkylblad *.csv|*.csv|PDF *.pdf|*.pdf";
+    const struct {
+        const char* typed;
+        int type;
+        const char* chosen;
+    } cases[] = {
+        {"/r/Höst", 2, "/r/Höst.pdf"},      {"/r/Höst.html", 2, "/r/Höst.pdf"},
+        {"/r/Höst.PDF", 2, "/r/Höst.PDF"},  {"/r/Höst.v2", 1, "/r/Höst.v2.csv"},
+        {"/r.d/Höst", 0, "/r.d/Höst.html"}, {"/r/Höst", -1, "/r/Höst"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(withTypeExtension(QString::fromUtf8(c.typed), filter, c.type), QString::fromUtf8(c.chosen))
+            << c.typed;
+}
+
 TEST(QtDialogsTest, ANewFileIsOnlyChosenWhenItsCreationIsConfirmed) {
     QTemporaryDir dir;
     const FileDialogRequest request{

@@ -11,18 +11,12 @@ namespace {
 
 struct FakeDesk : ResultDesk {
     QStringList calls;
-    QString comments = QStringLiteral("Kommentar");
-    bool failSelect = false;
-    void selectParticipant(int index) override {
-        calls << QStringLiteral("select %1").arg(index);
-        if (failSelect) throw RuntimeError(381);
+    race_data::ResultText saved;
+    void saveResultText(const race_data::ResultText& text) override {
+        calls << "save";
+        saved = text;
     }
-    QString commentsBoxText() const override { return comments; }
-    void setCommentsBoxText(const QString& text) override {
-        calls << "setComments";
-        comments = text;
-    }
-    void showDesk() override { calls << "showDesk"; }
+    void rememberClub(const QString& club) override { calls << "club " + club; }
     void lblPanD_Click() override { calls << "lblPanD_Click"; }
     void journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
                            const QString& newText) override {
@@ -30,19 +24,17 @@ struct FakeDesk : ResultDesk {
     }
 };
 
-const QString DesignHeading = "Rubrik till utskriften skriver du här.  Tryck <Enter> när du är klar";
-
 struct Design {
     const char* name;
     QRectF rect;
 };
 const Design DesignRects[] = {
-    {"lblKlubbNamn", {3270, 360, 2955, 360}}, {"txtRubrik", {60, 1200, 8415, 345}},
-    {"lvw", {60, 1620, 9795, 4155}},          {"lvwEdit(0)", {60, 5820, 2795, 285}},
-    {"lvwEdit(1)", {2860, 5820, 995, 285}},   {"lvwEdit(2)", {3860, 5820, 995, 285}},
-    {"lvwEdit(3)", {4860, 5820, 1195, 285}},  {"lvwEdit(4)", {6060, 5820, 795, 285}},
-    {"lvwEdit(5)", {6860, 5820, 1195, 285}},  {"lvwEdit(6)", {8060, 5820, 795, 285}},
-    {"lvwEdit(7)", {8860, 5820, 795, 285}},
+    {"txtKlubb", {1320, 300, 7380, 480}},    {"txtRubrik", {60, 1200, 8415, 345}},
+    {"chkSlutlig", {8580, 1200, 1380, 345}}, {"lvw", {60, 1620, 9795, 4155}},
+    {"lvwEdit(0)", {60, 5820, 2795, 285}},   {"lvwEdit(1)", {2860, 5820, 995, 285}},
+    {"lvwEdit(2)", {3860, 5820, 995, 285}},  {"lvwEdit(3)", {4860, 5820, 1195, 285}},
+    {"lvwEdit(4)", {6060, 5820, 795, 285}},  {"lvwEdit(5)", {6860, 5820, 1195, 285}},
+    {"lvwEdit(6)", {8060, 5820, 795, 285}},  {"lvwEdit(7)", {8860, 5820, 795, 285}},
 };
 const double DesignColumns[] = {2800, 1000, 1000, 1200, 800, 1200, 800, 800};
 
@@ -65,12 +57,21 @@ protected:
         window->ensureLoaded();
         return *window;
     }
-    void fill(int rows) {
+    // Boat rows "Båt R" with cells "R.C", boat R being record 10 + R.
+    static results::ResultatLista list(int rows) {
+        results::ResultatLista l;
         for (int r = 1; r <= rows; ++r) {
-            window->lvw->AddRow(QStringLiteral("Båt %1").arg(r));
+            results::ResultatRad row;
+            row[0] = QStringLiteral("Båt %1").arg(r);
             for (int c = 1; c < 8; ++c)
-                window->lvw->setCell(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
+                row[std::size_t(c)] = QStringLiteral("%1.%2").arg(r).arg(c);
+            l.rows.push_back(row);
+            l.keys.push_back(10 + r);
         }
+        return l;
+    }
+    void fill(int rows, const race_data::ResultText& text = {}) {
+        window->showList(list(rows), text, "Höst, lördag 5 juli 2003", "SS Vågen");
     }
     QStringList row(int r) const {
         QStringList cells;
@@ -103,10 +104,10 @@ TEST_F(ResultWindow, LoadsHiddenWithDesignValuesOnTheDesignScreen) {
         EXPECT_DOUBLE_EQ(w.lvw->columnWidthTwips(c), DesignColumns[c]);
     EXPECT_EQ(w.control("lvwEdit(3)"), w.lvwEdit[3]);
     EXPECT_EQ(*controls::fontSize(w.lvw), 8.25);
-    EXPECT_EQ(*controls::fontSize(w.lblKlubbNamn), 13.5);
+    EXPECT_EQ(*controls::fontSize(w.txtKlubb), 13.5);
     EXPECT_EQ(*controls::fontSize(w.txtRubrik), 12);
-    EXPECT_EQ(w.txtRubrik->text(), DesignHeading);
-    EXPECT_EQ(w.lblKlubbNamn->caption(), "V å r   B å t k l u b b");
+    EXPECT_EQ(w.txtRubrik->text(), "");
+    EXPECT_EQ(w.txtKlubb->text(), "");
 }
 
 // Loaded again after an unload, the window starts from its design values and is scaled only once.
@@ -121,7 +122,7 @@ TEST_F(ResultWindow, WiderScreenScalesEveryPlaceAndColumnOnceAtEachLoad) {
         EXPECT_NEAR(w.lvw->columnWidthTwips(c), DesignColumns[c] * 1.28, 0.01) << c;
     // Fonts grow with the controls.
     EXPECT_NEAR(*controls::fontSize(w.lvw), 8.25 * 1.28, 0.01);
-    EXPECT_NEAR(*controls::fontSize(w.lblKlubbNamn), 13.5 * 1.28, 0.01);
+    EXPECT_NEAR(*controls::fontSize(w.txtKlubb), 13.5 * 1.28, 0.01);
     EXPECT_NEAR(*controls::fontSize(w.txtRubrik), 12 * 1.28, 0.01);
 }
 
@@ -137,8 +138,13 @@ TEST_F(ResultWindow, RowEditorWritesAllBoxesIntoTheSelectedRow) {
     w.typeChar(w.lvwEdit[3], 13);
     EXPECT_EQ(row(4), (QStringList{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1", "4.7"}));
     EXPECT_EQ(row(3)[6], "3.6");
-    EXPECT_EQ(desk.calls, QStringList{"journal Plac.|Båt 4|4.6|1"}) << "only the changed cell is journaled";
+    EXPECT_EQ(desk.calls, (QStringList{"journal Plac.|Båt 4|4.6|1", "save"}))
+        << "only the changed cell is journaled";
     EXPECT_EQ(w.lvw->SelectedRow(), 4);
+    // Kept with the race by the boat's record number, marked in the window.
+    EXPECT_EQ(desk.saved.corrections.at(14).at(6), (race_data::CellCorrection{"4.6", "1"}));
+    EXPECT_TRUE(w.lvw->cellMarked(4, 6));
+    EXPECT_FALSE(w.lvw->cellMarked(4, 5));
 
     // Other keys only type.
     w.typeChar(w.lvwEdit[0], 'x');
@@ -165,8 +171,8 @@ TEST_F(ResultWindow, PrintingPrintsEditsAndLeavesTheLastRowForTheEditor) {
     RecordingPrintJob job;
     results::printResultWindow(job, w);
     EXPECT_TRUE(job.ops.contains("Print <13>Ändrad<41>3.1<50>3.2<61>3.3<73>3.4<83>3.5<98>3.6<105>3.7"));
-    EXPECT_TRUE(job.ops.contains("Print V å r   B å t k l u b b"));
-    EXPECT_TRUE(job.ops.contains("Print " + DesignHeading));
+    EXPECT_TRUE(job.ops.contains("Print SS Vågen"));
+    EXPECT_TRUE(job.ops.contains("Print Höst, lördag 5 juli 2003")) << "no heading typed: name and date";
     EXPECT_EQ(w.lvw->SelectedRow(), 5);
 
     // The boxes still hold row 3, but Enter now writes them into row 5.
@@ -175,15 +181,42 @@ TEST_F(ResultWindow, PrintingPrintsEditsAndLeavesTheLastRowForTheEditor) {
     EXPECT_EQ(row(5)[6], "3.6");
 }
 
-TEST_F(ResultWindow, HeadingGoesOnWhenSelectingTheFirstParticipantFails) {
+// Corrections come back over a newly computed list; typing the computed value undoes one.
+TEST_F(ResultWindow, KeptCorrectionsShowOverTheListAndTypingTheListsValueUndoesThem) {
     frmResultat& w = load();
-    desk.failSelect = true;
-    desk.comments.clear();
-    w.txtRubrik->setText("H");
+    race_data::ResultText text;
+    text.corrections[12][6] = {"2.6", "1"};
+    text.heading = "Höstrundan";
+    text.club = "";
+    text.final = true;
+    fill(3, text);
+    EXPECT_EQ(row(2)[6], "1");
+    EXPECT_TRUE(w.lvw->cellMarked(2, 6));
+    EXPECT_EQ(w.heading(), "Höstrundan");
+    EXPECT_EQ(w.clubName(), "") << "a club emptied for this race stays empty";
+    EXPECT_TRUE(w.isFinal());
+    w.lvw->onItemClick(2);
+    w.lvwEdit[6]->setText("2.6");
+    w.typeChar(w.lvwEdit[6], 13);
+    EXPECT_TRUE(desk.saved.corrections.empty());
+    EXPECT_FALSE(w.lvw->cellMarked(2, 6));
+}
+
+// Heading, club and the final mark go to the desk the moment they are entered; the window stays.
+TEST_F(ResultWindow, HeadingClubAndFinalAreKeptAtOnce) {
+    frmResultat& w = load();
+    fill(2);
+    w.txtRubrik->setText(" Höstrundan ");
     w.typeChar(w.txtRubrik, 13);
-    EXPECT_EQ(desk.comments, "\r\nUtskrift Rubrik :\r\nH");
-    EXPECT_EQ(log.events.size(), 1u); // the message box
-    EXPECT_EQ(desk.calls.last(), "setComments");
+    w.txtKlubb->setText("KSSS");
+    w.typeChar(w.txtKlubb, 13);
+    w.chkSlutlig->click();
+    EXPECT_EQ(desk.saved.heading, "Höstrundan");
+    EXPECT_EQ(desk.saved.club, QString("KSSS"));
+    EXPECT_TRUE(desk.saved.final);
+    EXPECT_TRUE(desk.calls.contains("club KSSS"));
+    EXPECT_FALSE(desk.calls.contains("lblPanD_Click"));
+    EXPECT_EQ(w.txtRubrik->text(), " Höstrundan ");
 }
 
 TEST_F(ResultWindow, ClosingLosesRowsHeadingCaptionPictureAndTag) {
@@ -203,7 +236,7 @@ TEST_F(ResultWindow, ClosingLosesRowsHeadingCaptionPictureAndTag) {
 
     w.ensureLoaded();
     EXPECT_EQ(controls::tag(w.lvw), "");
-    EXPECT_EQ(w.txtRubrik->text(), DesignHeading);
+    EXPECT_EQ(w.txtRubrik->text(), "");
     EXPECT_EQ(w.lvw->RowCount(), 0);
     EXPECT_EQ(w.lvwEdit[0]->text(), "");
     EXPECT_EQ(w.windowTitle(), "ResultatLista");
