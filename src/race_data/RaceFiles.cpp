@@ -3,7 +3,7 @@
 #include "Cp1252.h"
 #include "FileFailure.h"
 #include "RuntimeError.h"
-#include "SystemFile.h"
+#include "SystemFileQt.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,37 +22,39 @@ constexpr int BadRecordNumber = 63;
 constexpr qint64 MaxPosition = std::numeric_limits<std::int32_t>::max();
 
 // One file of the pair, kept open between calls so that a save costs no open and close. Reads and writes
-// go straight to the descriptor at explicit offsets, so every failure comes back with the system's reason.
+// go through the file layer at explicit offsets, so every failure comes back with the system's reason.
 struct RaceFile {
-    QFile file;
+    sysfile::File file;
+    QString name;
     bool readOnly = false;
     sysfile::Identity identity;
 
     // A write-protected file is opened for reading only. A FIFO, device or folder is refused before it
     // is opened, as opening or reading one may wait for ever.
     void open(const QString& path) {
-        file.setFileName(path);
+        name = path;
         const sysfile::Kind kind = sysfile::kindAt(path);
         if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
-        const QFileInfo info(path);
         readOnly = isWriteProtected(path);
-        bool opened = !readOnly && file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-        if (!opened && kind == sysfile::Kind::Regular) {
-            opened = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        const std::string native = sysfile::utf8Path(path);
+        int error = readOnly ? EACCES : file.open(native, sysfile::Access::ReadWrite);
+        if (error && error != EBUSY && kind == sysfile::Kind::Regular) {
+            error = file.open(native, sysfile::Access::Read);
             readOnly = true;
         }
-        if (!opened) {
-            const bool folderMissing = !info.absoluteDir().exists();
-            throw base::fileFailure(path, folderMissing ? ENOTDIR : EACCES);
+        if (error) {
+            const bool folderMissing = !QFileInfo(path).absoluteDir().exists();
+            throw base::fileFailure(path, folderMissing ? ENOTDIR : error);
         }
-        identity = sysfile::identityOf(fd()).value_or(sysfile::Identity{});
+        identity = file.identity().value_or(sysfile::Identity{});
     }
 
-    int fd() const { return file.handle(); }
-    QString path() const { return file.fileName(); }
-    qint64 size() const { return sysfile::sizeOf(fd()); }
+    const QString& path() const { return name; }
+    qint64 size() const { return file.size(); }
 
-    QByteArray read(qint64 offset, qint64 length) const { return sysfile::readAt(fd(), offset, length); }
+    QByteArray read(qint64 offset, qint64 length) const {
+        return QByteArray::fromStdString(file.readAt(offset, length));
+    }
 
     bool stillAtPath() const { return sysfile::identityAt(path()) == identity; }
 
@@ -65,17 +67,17 @@ struct RaceFile {
     void write(qint64 offset, const QByteArray& bytes) {
         const qint64 oldSize = size();
         const QByteArray oldBytes = offset < oldSize ? read(offset, bytes.size()) : QByteArray();
-        int error = offset > oldSize ? sysfile::resize(fd(), offset) : 0;
-        if (!error) error = sysfile::writeAt(fd(), offset, bytes);
+        int error = offset > oldSize ? file.resize(offset) : 0;
+        if (!error) error = file.writeAt(offset, sysfile::viewOf(bytes));
         if (!error) return;
-        if (!oldBytes.isEmpty()) sysfile::writeAt(fd(), offset, oldBytes);
-        if (size() > oldSize) sysfile::resize(fd(), oldSize);
+        if (!oldBytes.isEmpty()) file.writeAt(offset, sysfile::viewOf(oldBytes));
+        if (size() > oldSize) file.resize(oldSize);
         throw base::fileFailure(path(), error);
     }
 
     void sync() {
         if (!file.isOpen() || readOnly) return;
-        if (const int error = sysfile::sync(fd())) throw base::fileFailure(path(), error);
+        if (const int error = file.sync()) throw base::fileFailure(path(), error);
     }
 };
 
