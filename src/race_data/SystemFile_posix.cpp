@@ -159,7 +159,8 @@ int createEmpty(const std::string& path) {
 int replaceWhole(const std::string& path, std::string_view bytes) {
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && !(old.st_mode & S_IWUSR)) return EACCES;
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    // A short name of its own, so that a file whose name is near the system's limit is replaced too.
+    const std::string temporary = folderOf(path) + "/~brisrundan" + std::to_string(::getpid()) + ".tmp";
     ::unlink(temporary.c_str());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return errno;

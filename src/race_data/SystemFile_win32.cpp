@@ -33,11 +33,11 @@ int errnoOf(DWORD error) {
     case ERROR_USER_MAPPED_FILE:
         return EBUSY;
     case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
     case ERROR_DELETE_PENDING:
     case ERROR_NETNAME_DELETED:
     case ERROR_BAD_NETPATH:
         return ENOENT;
-    case ERROR_PATH_NOT_FOUND:
     case ERROR_DIRECTORY:
         return ENOTDIR;
     }
@@ -132,6 +132,15 @@ bool isRegular(HANDLE file) {
            !(info->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Only a regular file is the desk's. Windows itself refuses to write a read-only file, even to an
+// administrator; Wine run as root does not, so the attribute is looked at here too.
+int refuseUnfit(HANDLE file, Access access) {
+    if (!isRegular(file)) return EISDIR;
+    const std::optional<BY_HANDLE_FILE_INFORMATION> info = informationOf(file);
+    const bool readOnly = info && (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+    return access == Access::ReadWrite && readOnly ? EACCES : 0;
+}
+
 std::int64_t sizeOf(HANDLE file) {
     LARGE_INTEGER size{};
     return GetFileSizeEx(file, &size) ? std::int64_t(size.QuadPart) : 0;
@@ -151,10 +160,15 @@ int File::open(const std::string& path, Access access) {
     const HANDLE file = CreateFileW(
         widePath(path).c_str(), write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, nullptr,
         write ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lastError();
-    if (!isRegular(file)) {
+    if (file == INVALID_HANDLE_VALUE) {
+        // Windows refuses to open a folder as a file with "access denied"; POSIX says what it is.
+        const int error = lastError();
+        return error == EACCES && kindAt(path) == Kind::Other ? EISDIR : error;
+    }
+    const int unfit = refuseUnfit(file, access);
+    if (unfit) {
         CloseHandle(file);
-        return EISDIR;
+        return unfit;
     }
     handle_ = reinterpret_cast<std::intptr_t>(file);
     return 0;
@@ -237,7 +251,9 @@ int replaceWhole(const std::string& path, std::string_view bytes) {
     const std::wstring target = widePath(path);
     const DWORD old = GetFileAttributesW(target.c_str());
     if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY)) return EACCES;
-    const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId());
+    // A short name of its own, so that a file whose name is near the system's limit is replaced too.
+    const std::wstring temporary = target.substr(0, target.find_last_of(L'\\') + 1) + L"~brisrundan" +
+                                   std::to_wstring(GetCurrentProcessId()) + L".tmp";
     DeleteFileW(temporary.c_str());
     const HANDLE file =
         CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
