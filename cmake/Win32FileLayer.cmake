@@ -9,7 +9,9 @@ else()
   set(WIN32_FILE_LAYER FALSE)
 endif()
 # Runs a program under Wine in a prefix of its own: run-under-wine.sh PROGRAM.exe PREFIX [ARGUMENTS].
+# One prefix per build folder, as Wine puts some 700 MB of its own files into each.
 set(WINE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh)
+set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 
 # add_win32_file_program(TARGET SOURCES...): TARGET.exe in the current build folder, from the sources
 # (headers only as dependencies) and the Win32 half. The C++ and GCC runtimes are linked in statically,
