@@ -21,10 +21,9 @@ struct Identity {
 
 // ReadWrite opens a regular file, creating it when missing; Read opens an existing one. A file without
 // its owner-write permission (read-only on Windows) is refused for writing with EACCES even where the
-// process could write it. On Windows the desk's handle shares the file for reading only, so that no other
-// program writes, renames or deletes the race while the desk holds it (EBUSY for the one that tries, and
-// for the desk when another program holds it for writing); POSIX has no such sharing modes, and there the
-// race's lock file keeps a second desk away.
+// process could write it. One handle at a time may write a file, any number may read it beside: a second
+// ReadWrite open, also from another program, is refused with EBUSY (Windows' sharing modes; on POSIX an
+// exclusive advisory lock, which only programs that lock heed).
 enum class Access { Read, ReadWrite };
 
 // One open file, closed when the object goes.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +21,16 @@ int refuseUnfit(int fd, Access access) {
     if (::fstat(fd, &st) != 0) return errno;
     if (!S_ISREG(st.st_mode)) return EISDIR;
     return access == Access::Read || st.st_mode & S_IWUSR ? 0 : EACCES;
+}
+
+// One writer at a time, as Windows' sharing modes have it; readers take no lock. Where the file system
+// keeps no locks (some network shares) the file is written unlocked, as before locks.
+int lockForWriting(int fd) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) return EBUSY;
+        if (errno != EINTR) return 0;
+    }
+    return 0;
 }
 
 std::string folderOf(const std::string& path) {
@@ -76,7 +87,9 @@ int File::open(const std::string& path, Access access) {
     const int flags = access == Access::ReadWrite ? O_RDWR | O_CREAT : O_RDONLY | O_NONBLOCK;
     const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) return errno;
-    if (const int error = refuseUnfit(fd, access)) {
+    int error = refuseUnfit(fd, access);
+    if (!error && access == Access::ReadWrite) error = lockForWriting(fd);
+    if (error) {
         ::close(fd);
         return error;
     }

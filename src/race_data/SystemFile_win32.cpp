@@ -156,10 +156,12 @@ int writeAndSync(HANDLE file, std::string_view bytes) {
 int File::open(const std::string& path, Access access) {
     close();
     const bool write = access == Access::ReadWrite;
-    // Others may read the race, never write, rename or delete it while the desk holds it.
-    const HANDLE file = CreateFileW(
-        widePath(path).c_str(), write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, nullptr,
-        write ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // While the desk writes a file, others may read it, never write, rename or delete it; a reader lets
+    // one writer be.
+    const DWORD sharing = write ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const HANDLE file =
+        CreateFileW(widePath(path).c_str(), write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ, sharing,
+                    nullptr, write ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         // Windows refuses to open a folder as a file with "access denied"; POSIX says what it is.
         const int error = lastError();
