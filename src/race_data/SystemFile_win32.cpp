@@ -58,7 +58,7 @@ std::wstring widePath(const std::string& path) {
     const int n = MultiByteToWideChar(CP_UTF8, 0, path.data(), int(path.size()), nullptr, 0);
     std::wstring wide(std::size_t(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, path.data(), int(path.size()), wide.data(), n);
-    if (wide.empty() || wide.starts_with(LR"(\\?\)")) return wide;
+    if (wide.empty() || wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) return wide;
     const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (length == 0) return wide;
     std::wstring full(length, L'\0');
