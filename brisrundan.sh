@@ -10,6 +10,10 @@ what=${1:-start}
 desk_packages=(cmake g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n)
 test_packages=(libgtest-dev libbenchmark-dev poppler-utils tidy cups printer-driver-cups-pdf cups-client)
 package_packages=(dpkg-dev file)
+# The Win32 file layer is cross-compiled and run under Wine by the tests, where Debian has both.
+if [ "$(dpkg --print-architecture)" = amd64 ]; then
+    test_packages+=(g++-mingw-w64-x86-64 wine wine64)
+fi
 
 # Installs whichever of the given packages are missing, showing one line per package set up; apt's whole
 # output only when it fails.

@@ -27,6 +27,8 @@ QString knownReason(int errnoValue) {
         return QStringLiteral("Behörighet saknas");
     case EROFS:
         return QStringLiteral("Disken är skrivskyddad");
+    case EBUSY:
+        return QStringLiteral("Filen används av ett annat program");
     case ENOENT:
     case Vanished:
         return QStringLiteral("Filen finns inte längre");
@@ -65,6 +67,8 @@ int runtimeErrorNumberOf(int errnoValue) {
     case ENOTDIR:
     case Vanished:
         return FileNotFound;
+    case EBUSY:
+        return PermissionDenied;
     }
     return DeviceIO;
 }

@@ -8,7 +8,7 @@ namespace base {
 // general text with the system's own wording in parentheses.
 QString fileFailureReason(int errnoValue);
 // The runtime error number that fits a system error: 75 for refused access, 61 for a full disk, 53 for
-// a missing file, 57 for the rest.
+// a missing file, 70 for a file another program holds, 57 for the rest.
 int runtimeErrorNumberOf(int errnoValue);
 
 RuntimeError fileFailure(const QString& path, int errnoValue);

@@ -1,20 +1,17 @@
 #include "FileSync.h"
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "SystemFile.h"
+
+#include <cerrno>
 
 namespace race_data {
 
 bool syncToDevice(QFileDevice& file) {
     if (!file.flush()) return false;
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
+    const int error = sysfile::syncDescriptor(file.handle());
+    // Left in errno as the C library leaves its own failures, for the caller that names the reason.
+    if (error) errno = error;
+    return error == 0;
 }
 
 } // namespace race_data

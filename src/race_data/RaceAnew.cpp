@@ -2,7 +2,7 @@
 #include "Cp1252.h"
 #include "FileFailure.h"
 #include "RaceFiles.h"
-#include "SystemFile.h"
+#include "SystemFileQt.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,8 +2,9 @@
 
 #include "Cp1252.h"
 #include "FileFailure.h"
+#include "HeldFiles.h"
 #include "RuntimeError.h"
-#include "SystemFile.h"
+#include "SystemFileQt.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,42 +23,31 @@ constexpr int BadRecordNumber = 63;
 constexpr qint64 MaxPosition = std::numeric_limits<std::int32_t>::max();
 
 // One file of the pair, kept open between calls so that a save costs no open and close. Reads and writes
-// go straight to the descriptor at explicit offsets, so every failure comes back with the system's reason.
+// go through the file layer at explicit offsets, so every failure comes back with the system's reason.
 struct RaceFile {
-    QFile file;
-    bool readOnly = false;
-    sysfile::Identity identity;
+    std::shared_ptr<HeldFile> held;
+    QString name;
 
-    // A write-protected file is opened for reading only. A FIFO, device or folder is refused before it
-    // is opened, as opening or reading one may wait for ever.
     void open(const QString& path) {
-        file.setFileName(path);
-        const sysfile::Kind kind = sysfile::kindAt(path);
-        if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
-        const QFileInfo info(path);
-        readOnly = isWriteProtected(path);
-        bool opened = !readOnly && file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-        if (!opened && kind == sysfile::Kind::Regular) {
-            opened = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-            readOnly = true;
-        }
-        if (!opened) {
-            const bool folderMissing = !info.absoluteDir().exists();
-            throw base::fileFailure(path, folderMissing ? ENOTDIR : EACCES);
-        }
-        identity = sysfile::identityOf(fd()).value_or(sysfile::Identity{});
+        held = holdFile(path);
+        name = path;
+    }
+    void close() { held.reset(); }
+    bool isOpen() const { return held != nullptr; }
+
+    const QString& path() const { return name; }
+    sysfile::File& file() const { return held->file; }
+    qint64 size() const { return file().size(); }
+
+    QByteArray read(qint64 offset, qint64 length) const {
+        return QByteArray::fromStdString(file().readAt(offset, length));
     }
 
-    int fd() const { return file.handle(); }
-    QString path() const { return file.fileName(); }
-    qint64 size() const { return sysfile::sizeOf(fd()); }
-
-    QByteArray read(qint64 offset, qint64 length) const { return sysfile::readAt(fd(), offset, length); }
-
-    bool stillAtPath() const { return sysfile::identityAt(path()) == identity; }
+    bool stillAtPath() const { return sysfile::identityAt(path()) == held->identity; }
 
     void requireWritable() const {
-        if (readOnly) throw base::writeProtectedFile(path());
+        if (held->refusal) throw base::fileFailure(path(), held->refusal);
+        if (held->readOnly) throw base::writeProtectedFile(path());
     }
 
     // Whole or not at all: after a failure the bytes the write covered are put back and a file the write
@@ -65,17 +55,17 @@ struct RaceFile {
     void write(qint64 offset, const QByteArray& bytes) {
         const qint64 oldSize = size();
         const QByteArray oldBytes = offset < oldSize ? read(offset, bytes.size()) : QByteArray();
-        int error = offset > oldSize ? sysfile::resize(fd(), offset) : 0;
-        if (!error) error = sysfile::writeAt(fd(), offset, bytes);
+        int error = offset > oldSize ? file().resize(offset) : 0;
+        if (!error) error = file().writeAt(offset, sysfile::viewOf(bytes));
         if (!error) return;
-        if (!oldBytes.isEmpty()) sysfile::writeAt(fd(), offset, oldBytes);
-        if (size() > oldSize) sysfile::resize(fd(), oldSize);
+        if (!oldBytes.isEmpty()) file().writeAt(offset, sysfile::viewOf(oldBytes));
+        if (size() > oldSize) file().resize(oldSize);
         throw base::fileFailure(path(), error);
     }
 
     void sync() {
-        if (!file.isOpen() || readOnly) return;
-        if (const int error = sysfile::sync(fd())) throw base::fileFailure(path(), error);
+        if (!isOpen() || held->readOnly) return;
+        if (const int error = file().sync()) throw base::fileFailure(path(), error);
     }
 };
 
@@ -98,7 +88,7 @@ struct RaceFiles::Impl {
     RaceFile cmt;
 
     void requireOpen() const {
-        if (!dat.file.isOpen()) throw RuntimeError(runtime_error_numbers::BadFileNumber);
+        if (!dat.isOpen()) throw RuntimeError(runtime_error_numbers::BadFileNumber);
     }
 
     // A write goes on only while both files are still the ones at their paths: once either has been
@@ -123,7 +113,7 @@ void RaceFiles::open(const QString& dataFil) {
     try {
         d->cmt.open(kommentarFil);
     } catch (...) {
-        d->dat.file.close();
+        d->dat.close();
         throw;
     }
     d->dataFil = dataFil;
@@ -131,12 +121,12 @@ void RaceFiles::open(const QString& dataFil) {
 }
 
 void RaceFiles::close() {
-    d->dat.file.close();
-    d->cmt.file.close();
+    d->dat.close();
+    d->cmt.close();
 }
 
 bool RaceFiles::isOpen() const {
-    return d->dat.file.isOpen();
+    return d->dat.isOpen();
 }
 QString RaceFiles::dataFil() const {
     return d->dataFil;

@@ -1,6 +1,6 @@
 // The names that follow from a race file's path.
 #include "RaceFiles.h"
-#include "SystemFile.h"
+#include "SystemFileQt.h"
 
 namespace race_data {
 

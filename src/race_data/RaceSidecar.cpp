@@ -2,7 +2,7 @@
 
 #include "FileFailure.h"
 #include "RaceFiles.h"
-#include "SystemFile.h"
+#include "SystemFileQt.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

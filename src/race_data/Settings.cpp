@@ -3,7 +3,7 @@
 #include "Cp1252.h"
 #include "FileFailure.h"
 #include "IniText.h"
-#include "SystemFile.h"
+#include "SystemFileQt.h"
 
 #include <QDir>
 #include <QFile>

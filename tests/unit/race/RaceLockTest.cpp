@@ -1,13 +1,11 @@
 // One desk per race: a second desk, in this process or in another, is refused a race that is open,
 // keeps the race it held, and takes over the lock of a desk that was killed. A write-protected race
 // opens everywhere, and reading for an export needs no lock.
+#include "FileFaults.h"
 #include "Race.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -25,25 +23,6 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
     static std::optional<RuntimeError> openFailure(race::Race& race, const QString& dataFil) {
         return failureOf([&] { race.open(dataFil); });
-    }
-
-    // A desk in another process holding Höst open until it is killed.
-    pid_t deskInChild() {
-        int ready[2];
-        EXPECT_EQ(pipe(ready), 0);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            race::Race held;
-            held.open(path(QStringLiteral("Höst.dat")));
-            (void)!write(ready[1], "1", 1);
-            pause();
-            _exit(0);
-        }
-        char c = 0;
-        (void)!read(ready[0], &c, 1);
-        close(ready[0]);
-        close(ready[1]);
-        return pid;
     }
 
     QTemporaryDir dir;
@@ -74,11 +53,14 @@ TEST_F(RaceLockTest, ASecondDeskIsRefusedAndKeepsItsRaceUntilTheFirstCloses) {
 }
 
 TEST_F(RaceLockTest, ARunningDeskElsewhereHoldsTheRaceAndAKilledOneLetsItGo) {
-    const pid_t desk = deskInChild();
     race::Race race;
-    EXPECT_TRUE(openFailure(race, path(QStringLiteral("Höst.dat"))));
-    kill(desk, SIGKILL);
-    waitpid(desk, nullptr, 0);
+    {
+        const ChildHolding desk([this] {
+            static race::Race held; // open until the child is killed
+            held.open(path(QStringLiteral("Höst.dat")));
+        });
+        EXPECT_TRUE(openFailure(race, path(QStringLiteral("Höst.dat"))));
+    }
     EXPECT_FALSE(openFailure(race, path(QStringLiteral("Höst.dat"))));
     race::Race another;
     EXPECT_TRUE(openFailure(another, path(QStringLiteral("Höst.dat"))));

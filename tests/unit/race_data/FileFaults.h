@@ -1,6 +1,6 @@
 #pragma once
 // Real faults for the file tests: a file-size limit that makes the disk look full, and a child process
-// that can be killed or can drop its privileges without touching the test process.
+// that can be killed, can drop its privileges or can hold a file, without touching the test process.
 #include "FileSizeLimit.h"
 
 #include <csignal>
@@ -22,6 +22,36 @@ inline ChildEnd runInChild(const std::function<int()>& body) {
     if (WIFSIGNALED(status)) return {WTERMSIG(status) == SIGKILL, -1};
     return {false, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
+
+// Another program: a forked child that runs the body, then waits until it is ended with the object.
+class ChildHolding {
+public:
+    explicit ChildHolding(const std::function<void()>& body) {
+        int ready[2];
+        if (pipe(ready) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            body();
+            (void)!write(ready[1], "1", 1);
+            pause();
+            _exit(0);
+        }
+        char c = 0;
+        (void)!read(ready[0], &c, 1);
+        close(ready[0]);
+        close(ready[1]);
+    }
+    ~ChildHolding() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    ChildHolding(const ChildHolding&) = delete;
+    ChildHolding& operator=(const ChildHolding&) = delete;
+
+private:
+    pid_t pid_ = -1;
+};
 
 // A process running as root passes every permission check; the user nobody does not.
 inline void dropRootPrivileges() {
