@@ -59,6 +59,7 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     codes_ = std::move(sidecar.sidecar.codes);
     savedQueue_ = std::move(sidecar.sidecar.queue);
     resultText_ = std::move(sidecar.sidecar.result);
+    groups_ = std::move(sidecar.sidecar.groups);
     sidecarProblem_ = sidecar.problem;
     journalFailure_.reset();
     journalFailureTold_ = false;
@@ -487,7 +488,7 @@ std::optional<RuntimeError> Race::setResultText(race_data::ResultText text) {
 }
 
 race_data::RaceSidecar Race::sidecar() const {
-    race_data::RaceSidecar sidecar{codes_, {}, resultText_};
+    race_data::RaceSidecar sidecar{codes_, {}, resultText_, groups_};
     for (const QueueEntry& q : queue_)
         sidecar.queue.push_back(q.record);
     return sidecar;
@@ -527,10 +528,15 @@ std::optional<RuntimeError> Race::takeBackFinish(int n) {
 }
 
 std::vector<ScoredBoat> Race::scored() const {
+    return scoredWhere([](int) { return true; });
+}
+
+std::vector<ScoredBoat> Race::scoredWhere(const std::function<bool(int)>& inGroup) const {
     if (!(start_ > 0)) return {};
     std::vector<Finisher> finishers;
     for (const Ranking::Entry& e : ranking_.entries())
-        if (finished(e.record) && record(e.record).MalTid > 0 && code(e.record).isEmpty())
+        if (inGroup(e.record) && finished(e.record) && record(e.record).MalTid > 0 &&
+            code(e.record).isEmpty())
             finishers.push_back({e.record, e.key});
     std::unordered_set<int> finisherRecords;
     for (const Finisher& f : finishers)
@@ -538,13 +544,61 @@ std::vector<ScoredBoat> Race::scored() const {
     const auto isFinisher = [&finisherRecords](int n) { return finisherRecords.count(n) > 0; };
     std::vector<Coded> coded;
     std::vector<int> neither;
+    int entries = 0;
     for (const int n : listedRecords()) {
+        if (!inGroup(n)) continue;
+        ++entries;
         if (!code(n).isEmpty())
             coded.push_back({n, code(n)});
         else if (!isFinisher(n))
             neither.push_back(n);
     }
-    return scoreRace(finishers, coded, neither, entered());
+    return scoreRace(finishers, coded, neither, entries);
+}
+
+std::vector<QString> Race::groups() const {
+    std::vector<QString> named;
+    for (const QString& name : groups_.order) {
+        const bool used = std::any_of(groups_.groupOf.begin(), groups_.groupOf.end(), [&](const auto& g) {
+            return g.second == name && !record(g.first).Borttagen;
+        });
+        if (used) named.push_back(name);
+    }
+    const std::vector<int> live = liveRecords();
+    if (named.empty() ||
+        std::any_of(live.begin(), live.end(), [this](int n) { return groupOf(n).isEmpty(); }))
+        named.push_back(QString());
+    return named;
+}
+
+QString Race::groupOf(int n) const {
+    const auto found = groups_.groupOf.find(n);
+    return found == groups_.groupOf.end() ? QString() : found->second;
+}
+
+std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
+    const QString name = group.trimmed();
+    if (name == groupOf(n)) return std::nullopt;
+    JournalEntry line = journalEntry(n);
+    line.event = JournalEvent::Grupp;
+    line.oldValue = groupOf(n);
+    line.newValue = name;
+    if (name.isEmpty()) {
+        groups_.groupOf.erase(n);
+    } else {
+        groups_.groupOf[n] = name;
+        if (std::find(groups_.order.begin(), groups_.order.end(), name) == groups_.order.end())
+            groups_.order.push_back(name);
+    }
+    journal({line});
+    return saveSidecar();
+}
+
+std::vector<Race::ScoredGroup> Race::scoredByGroup() const {
+    std::vector<ScoredGroup> scored;
+    for (const QString& name : groups())
+        scored.push_back({name, scoredWhere([this, &name](int n) { return groupOf(n) == name; })});
+    return scored;
 }
 
 Race::Counts Race::counts() const {

@@ -176,6 +176,21 @@ public:
     // Takes the texts and writes NAME.json at once; returns the failure to write it (the texts then
     // stand in the desk until the race is closed).
     std::optional<RuntimeError> setResultText(race_data::ResultText text);
+    // Start groups, kept in NAME.json. A race without named groups is the one unnamed group "".
+    // The groups in order: the named ones as the officer made them, then the unnamed one when a boat
+    // belongs to it.
+    std::vector<QString> groups() const;
+    QString groupOf(int n) const;
+    // Puts the boat in the group ("" the unnamed one; a new name makes a new group, last), journaled and
+    // written to NAME.json at once; returns the failure to write it.
+    std::optional<RuntimeError> setGroup(int n, const QString& group);
+    struct ScoredGroup {
+        QString name;
+        std::vector<ScoredBoat> boats;
+    };
+    // Each group scored on its own, in the groups' order: places, ties and points among its boats, a
+    // code scoring the group's entries + 1. Empty without a start.
+    std::vector<ScoredGroup> scoredByGroup() const;
     // What of NAME.json could not be read when the race was opened; empty when all was well.
     QString sidecarProblem() const { return sidecarProblem_; }
     // How the fleet stands: boats with a finish and no code, boats with a code, and the rest still out.
@@ -211,6 +226,8 @@ private:
     race_data::JournalEntry journalEntry(int n) const;
     race_data::RaceSidecar sidecar() const;
     std::optional<RuntimeError> saveSidecar();
+    // The boats for which inGroup holds, scored among themselves.
+    std::vector<ScoredBoat> scoredWhere(const std::function<bool(int)>& inGroup) const;
 
     race_data::RaceFiles files_;
     RaceLock lock_;
@@ -228,6 +245,7 @@ private:
     std::map<int, QString> codes_;
     std::vector<int> savedQueue_; // the queue's order as NAME.json gave it at the opening
     race_data::ResultText resultText_;
+    race_data::StartGroups groups_;
     QString sidecarProblem_;
     std::optional<RuntimeError> journalFailure_;
     bool journalFailureTold_ = false;

@@ -44,6 +44,8 @@ QString eventText(JournalEvent event) {
         return QStringLiteral("borttagen");
     case JournalEvent::Kod:
         return QStringLiteral("kod");
+    case JournalEvent::Grupp:
+        return QStringLiteral("startgrupp");
     case JournalEvent::MalBorttagen:
         return QStringLiteral("mål borttagen");
     case JournalEvent::Resultat:

@@ -24,6 +24,7 @@ enum class JournalEvent {
     MalBorttagen, // "mål borttagen": a registered finish taken back
     Resultat,     // "resultatlista": a cell of the result list corrected by hand
     Rubrik,       // "rubrik": the result list's heading typed
+    Grupp,        // "startgrupp": a boat moved to another start group
 };
 
 struct JournalEntry {

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace race_data {
 
@@ -29,6 +30,35 @@ void readResultText(const QJsonObject& o, SidecarRead& read) {
         r.corrections[row][column] = {c.value(QStringLiteral("computed")).toString(),
                                       c.value(QStringLiteral("text")).toString()};
     }
+}
+
+void readGroups(const QJsonObject& o, SidecarRead& read) {
+    StartGroups& g = read.sidecar.groups;
+    for (const QJsonValue& name : o.value(QStringLiteral("order")).toArray())
+        if (!name.toString().isEmpty()) g.order.push_back(name.toString());
+    const QJsonObject of = o.value(QStringLiteral("groupOf")).toObject();
+    for (auto it = of.begin(); it != of.end(); ++it) {
+        bool number = false;
+        const int record = it.key().toInt(&number);
+        const QString name = it.value().toString();
+        if (!number || record < 1 || name.isEmpty()) {
+            read.problem = QStringLiteral("startgruppen för post \"%1\" är inte läsbar").arg(it.key());
+            continue;
+        }
+        g.groupOf[record] = name;
+        // A group named by a boat but missing from the order still gets its place, last.
+        if (std::find(g.order.begin(), g.order.end(), name) == g.order.end()) g.order.push_back(name);
+    }
+}
+
+QJsonObject groupsJson(const StartGroups& g) {
+    QJsonArray order;
+    for (const QString& name : g.order)
+        order.append(name);
+    QJsonObject of;
+    for (const auto& [record, name] : g.groupOf)
+        of.insert(QString::number(record), name);
+    return QJsonObject{{QStringLiteral("order"), order}, {QStringLiteral("groupOf"), of}};
 }
 
 QJsonObject resultTextJson(const ResultText& r) {
@@ -85,6 +115,7 @@ SidecarRead readSidecar(const QString& dataFil) {
             read.sidecar.queue.push_back(record);
     }
     readResultText(doc.object().value(QStringLiteral("result")).toObject(), read);
+    readGroups(doc.object().value(QStringLiteral("groups")).toObject(), read);
     return read;
 }
 
@@ -100,7 +131,8 @@ void writeSidecar(const QString& dataFil, const RaceSidecar& sidecar) {
     const QJsonObject root{{QStringLiteral("format"), Format},
                            {QStringLiteral("codes"), codes},
                            {QStringLiteral("queue"), queue},
-                           {QStringLiteral("result"), resultTextJson(sidecar.result)}};
+                           {QStringLiteral("result"), resultTextJson(sidecar.result)},
+                           {QStringLiteral("groups"), groupsJson(sidecar.groups)}};
     if (const int error = sysfile::replaceWhole(path, QJsonDocument(root).toJson()))
         throw base::fileFailure(path, error);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // NAME.json beside NAME.dat: what the race file and the comment file cannot hold (the boats' scoring
-// codes, the finish queue's order, the result list's own texts), so that the race file keeps its format and
-// an older desk still reads it. UTF-8 JSON with a format number, replaced whole like the settings file.
+// codes, the finish queue's order, the result list's own texts, the start groups), so that the race file
+// keeps its format and an older desk still reads it. UTF-8 JSON with a format number, replaced whole like the
+// settings file.
 #include <QString>
 #include <map>
 #include <optional>
@@ -27,10 +28,19 @@ struct ResultText {
     bool operator==(const ResultText&) const = default;
 };
 
+// Start groups: each boat starts with its group ("SRS A", "Flerskrov"). A boat not in any named group
+// belongs to the one unnamed group, which is all a race without groups has.
+struct StartGroups {
+    std::vector<QString> order;     // the named groups in the order the officer made them
+    std::map<int, QString> groupOf; // record number -> group name
+    bool operator==(const StartGroups&) const = default;
+};
+
 struct RaceSidecar {
     std::map<int, QString> codes; // record number -> "DNF", "DSQ", ...
     std::vector<int> queue;       // the finish queue's record numbers in the order they were queued
     ResultText result;
+    StartGroups groups;
 };
 
 struct SidecarRead {

@@ -184,3 +184,56 @@ TEST_F(RaceTest, ScoredRaceListsEveryBoatByTheRules) {
     EXPECT_FALSE(scoredRace.finished(1));
     EXPECT_EQ(scoredRace.scored().back().record, 3);
 }
+
+// Start groups score on their own: places and ties among the group's boats, a code scoring the group's
+// entries + 1; the groups keep the order they were made in, the unnamed group last, across a reopening.
+TEST_F(RaceTest, EachStartGroupIsScoredOnItsOwn) {
+    const auto boat = [](const char* name, double korr) {
+        return Boat{.namn = QString::fromUtf8(name),
+                    .segelId = QString::fromUtf8(name),
+                    .malTid = korr > 0 ? july5(11, 0, 0) : 0.0,
+                    .korrTid = korr};
+    };
+    write({boat("A1", 0.040), boat("B1", 0.030), boat("A2", 0.030), boat("B2", 0.030), boat("A3", 0.050),
+           boat("U1", 0.045), boat("B3", 0)});
+    race::Race& grouped = opened();
+    grouped.restoreUnderWay();
+    for (const auto& [n, group] : std::vector<std::pair<int, QString>>{
+             {2, "SRS B"}, {1, "SRS A"}, {3, "SRS A"}, {4, "SRS B"}, {5, "SRS A"}, {7, "SRS B"}})
+        EXPECT_FALSE(grouped.setGroup(n, group));
+    EXPECT_FALSE(grouped.setCode(5, QStringLiteral("DNF")));
+
+    struct Expected {
+        QString group;
+        std::vector<std::tuple<int, QString, QString>> boats; // record, place, points
+    };
+    const std::vector<Expected> expected = {
+        {"SRS B", {{2, "1=", "1,5"}, {4, "1=", "1,5"}, {7, "", ""}}},
+        {"SRS A", {{3, "1", "1"}, {1, "2", "2"}, {5, "DNF", "4"}}},
+        {"", {{6, "1", "1"}}},
+    };
+    grouped.closeFiles();
+    race::Race reopened;
+    reopened.open(race());
+    reopened.startRef() = reopened.lastStartTid();
+    reopened.restoreUnderWay();
+    for (const race::Race* r : {&grouped, &reopened}) {
+        const std::vector<race::Race::ScoredGroup> groups = r->scoredByGroup();
+        ASSERT_EQ(groups.size(), expected.size());
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            EXPECT_EQ(groups[g].name, expected[g].group);
+            ASSERT_EQ(groups[g].boats.size(), expected[g].boats.size()) << g;
+            for (std::size_t b = 0; b < groups[g].boats.size(); ++b) {
+                const auto& [record, place, points] = expected[g].boats[b];
+                EXPECT_EQ(groups[g].boats[b].record, record) << expected[g].group.toStdString() << " " << b;
+                EXPECT_EQ(groups[g].boats[b].place, place) << record;
+                EXPECT_EQ(groups[g].boats[b].points, points) << record;
+            }
+        }
+    }
+    // A race without named groups is one unnamed group, scored as the whole race.
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_FALSE(reopened.setGroup(n, QString()));
+    ASSERT_EQ(reopened.groups(), std::vector<QString>{QString()});
+    EXPECT_EQ(reopened.scoredByGroup().front().boats.size(), reopened.scored().size());
+}

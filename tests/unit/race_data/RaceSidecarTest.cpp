@@ -21,12 +21,15 @@ TEST(RaceSidecar, CodesComeBackAsWrittenAndAMissingFileIsNoProblem) {
     result.final = true;
     result.corrections[12][6] = {QStringLiteral("4"), QStringLiteral("3")};
     result.corrections[0][0] = {QStringLiteral("Tävling"), QString()};
-    writeSidecar(dat, {{{3, QStringLiteral("DNF")}, {12, QStringLiteral("DSQ")}}, {12, 3, 7}, result});
+    StartGroups groups{{"SRS A", "Flerskrov"}, {{3, "Flerskrov"}, {7, "SRS A"}}};
+    writeSidecar(dat,
+                 {{{3, QStringLiteral("DNF")}, {12, QStringLiteral("DSQ")}}, {12, 3, 7}, result, groups});
     EXPECT_EQ(sidecarFileName(dat), dir.filePath(QStringLiteral("Höst.json")));
     const SidecarRead read = readSidecar(dat);
     EXPECT_EQ(read.sidecar.codes, (std::map<int, QString>{{3, "DNF"}, {12, "DSQ"}}));
     EXPECT_EQ(read.sidecar.queue, (std::vector<int>{12, 3, 7}));
     EXPECT_EQ(read.sidecar.result, result);
+    EXPECT_EQ(read.sidecar.groups, groups);
     EXPECT_TRUE(read.problem.isEmpty());
 }
 
