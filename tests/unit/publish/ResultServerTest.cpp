@@ -1,0 +1,153 @@
+// The published results over real TCP connections on 127.0.0.1: the three routes for GET and HEAD, 404
+// and 405 for everything else, nothing of the disk, and the limits that keep one client from holding the
+// desk: an oversized request, a silent client, more connections than allowed.
+#include "ResultServer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace publish;
+
+namespace {
+
+int argc = 1;
+char name[] = "publish_tests";
+char* argv[] = {name, nullptr};
+QCoreApplication& app() {
+    static QCoreApplication a(argc, argv);
+    return a;
+}
+
+// Runs the event loop until done() holds or the time is up.
+bool waitFor(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+results::ResultExport twoBoats() {
+    results::ResultExport list;
+    list.heading = QStringLiteral("Höstrundan");
+    list.rows = {
+        {QStringLiteral("Tävling")},
+        {},
+        {QStringLiteral("Anna , S1"), "10:00:00", "11:00:00", "1:00:00", "1,000", "1:00:00", "1", "1"}};
+    list.written = 37807.5;
+    return list;
+}
+
+class ResultServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app();
+        server = std::make_unique<ResultServer>(limits);
+        server->setSnapshot(makeSnapshot(twoBoats(), 7));
+        ASSERT_EQ(server->start(QHostAddress::LocalHost, 0), QString());
+    }
+    // Sends the raw request and returns all the server answers before closing or the time is up.
+    QByteArray exchange(const QByteArray& request) {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, server->port());
+        if (!waitFor([&] { return s.state() == QAbstractSocket::ConnectedState; })) return {};
+        s.write(request);
+        QByteArray reply;
+        waitFor(
+            [&] {
+                reply += s.readAll();
+                const qsizetype head = reply.indexOf("\r\n\r\n");
+                if (head < 0) return false;
+                const qsizetype at = reply.indexOf("Content-Length: ");
+                const qsizetype length =
+                    at < 0 ? 0 : reply.mid(at + 16, reply.indexOf("\r\n", at) - at - 16).toLongLong();
+                return reply.size() >= head + 4 + length || request.startsWith("HEAD");
+            },
+            3000);
+        return reply;
+    }
+    static QByteArray get(const char* method, const char* path) {
+        return QByteArray(method) + ' ' + path + " HTTP/1.1\r\nHost: localhost\r\n\r\n";
+    }
+
+    ServerLimits limits{20, 4096, 300};
+    std::unique_ptr<ResultServer> server;
+};
+
+} // namespace
+
+TEST_F(ResultServerTest, ReadsOnlyTheThreeRoutes) {
+    const struct {
+        const char* method;
+        const char* path;
+        const char* status;
+        const char* contains;
+    } cases[] = {
+        {"GET", "/", "200", "Höstrundan"},
+        {"GET", "/", "200", "Uppdaterad kl 12:00:00"},
+        {"GET", "/results.json", "200", "\"version\":7"},
+        {"GET", "/results.csv", "200", "Anna;S1"},
+        {"HEAD", "/results.json", "200", "Content-Length"},
+        {"POST", "/results.json", "405", "Bara läsning"},
+        {"DELETE", "/", "405", ""},
+        {"GET", "/Vindo.ini", "404", ""},
+        {"GET", "/../Vindo.ini", "404", ""},
+        {"GET", "/%2e%2e/Vindo.ini", "404", ""},
+        {"GET", "/..%2fH%C3%B6st.dat", "404", ""},
+    };
+    for (const auto& c : cases) {
+        const QByteArray reply = exchange(get(c.method, c.path));
+        EXPECT_TRUE(reply.startsWith(QByteArray("HTTP/1.1 ") + c.status))
+            << c.method << ' ' << c.path << ": " << reply.left(40).toStdString();
+        EXPECT_TRUE(reply.contains(c.contains)) << c.method << ' ' << c.path;
+    }
+    const QByteArray head = exchange(get("HEAD", "/"));
+    EXPECT_FALSE(head.contains("<html")) << "HEAD sends no body";
+}
+
+TEST_F(ResultServerTest, AnOversizedOrSilentClientIsCutOff) {
+    QTcpSocket big;
+    big.connectToHost(QHostAddress::LocalHost, server->port());
+    ASSERT_TRUE(waitFor([&] { return big.state() == QAbstractSocket::ConnectedState; }));
+    big.write("GET / HTTP/1.1\r\nX-Fill: " + QByteArray(8000, 'x'));
+    EXPECT_TRUE(waitFor([&] { return big.state() == QAbstractSocket::UnconnectedState; }));
+
+    QTcpSocket silent;
+    silent.connectToHost(QHostAddress::LocalHost, server->port());
+    ASSERT_TRUE(waitFor([&] { return silent.state() == QAbstractSocket::ConnectedState; }));
+    EXPECT_TRUE(waitFor([&] { return silent.state() == QAbstractSocket::UnconnectedState; }, 3000))
+        << "closed after the idle time";
+    EXPECT_TRUE(waitFor([&] { return server->openConnections() == 0; }));
+}
+
+TEST_F(ResultServerTest, ConnectionsBeyondTheLimitAreRefusedAndTheRestServed) {
+    std::vector<std::unique_ptr<QTcpSocket>> clients;
+    for (int i = 0; i < 30; ++i) {
+        clients.push_back(std::make_unique<QTcpSocket>());
+        clients.back()->connectToHost(QHostAddress::LocalHost, server->port());
+    }
+    waitFor([&] { return server->openConnections() >= limits.maxConnections; }, 3000);
+    EXPECT_EQ(server->openConnections(), limits.maxConnections);
+    int refused = 0;
+    waitFor([&] {
+        refused = int(std::count_if(clients.begin(), clients.end(), [](const auto& c) {
+            return c->state() == QAbstractSocket::UnconnectedState;
+        }));
+        return refused == 10;
+    });
+    EXPECT_EQ(refused, 10);
+    clients.clear();
+    EXPECT_TRUE(waitFor([&] { return server->openConnections() == 0; }));
+    EXPECT_TRUE(exchange(get("GET", "/results.json")).startsWith("HTTP/1.1 200"));
+}
+
+TEST(ResultServerStart, APortInUseIsToldInSwedish) {
+    app();
+    ResultServer first, second;
+    ASSERT_EQ(first.start(QHostAddress::LocalHost, 0), QString());
+    EXPECT_EQ(second.start(QHostAddress::LocalHost, first.port()),
+              QStringLiteral("Port %1 används redan av ett annat program.").arg(first.port()));
+}
