@@ -5,10 +5,7 @@
 #include "RaceFiles.h"
 #include "RaceResultList.h"
 #include "RaceTime.h"
-#include "ResultCorrections.h"
-#include "ResultHeading.h"
 #include "Settings.h"
-#include "ShownTexts.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -41,23 +38,8 @@ bool isExportCommand(int argc, char** argv) {
 results::ResultExport startupResultList(race::Race& race, const QString& TavlingsNamn,
                                         timing::DateTime written, const QString& defaultClub) {
     race.restoreUnderWay();
-    const race_data::ResultText& text = race.resultText();
-    results::ResultExport list;
-    list.clubName = text.club.value_or(defaultClub);
-    list.heading = text.heading.isEmpty() ? results::honestHeading(TavlingsNamn, race.start()) : text.heading;
-    list.final = text.final;
-    list.written = written;
+    results::ResultExport list = results::raceResultExport(race, TavlingsNamn, written, defaultClub);
     list.picture = QImage(QStringLiteral(":/pictures/Logo.png"));
-    if (!(race.start() > 0)) return list; // without a start the window shows no rows
-    // The finish date of the boat last queued is handed to the result list, as start-up does.
-    const QString lastFinishDate =
-        race.queue().empty()
-            ? QString()
-            : race::shownTexts(race.record(race.queue().back().record), race.start()).finishDate;
-    results::ResultatLista rows =
-        results::raceResultList(race, timing::dateText(race.start()), lastFinishDate, TavlingsNamn);
-    results::applyCorrections(rows, text);
-    list.rows = std::move(rows.rows);
     return list;
 }
 

@@ -60,8 +60,16 @@ void frmMain::buildCommandColumn() {
     lblPanPrint = command("lblPanPrint", QStringLiteral("Skriv &Ut"), 4620);
     lblExport = command("lblExport", QStringLiteral("E&xportera"), 4980);
     lblImport = command("lblImport", QStringLiteral("&Importera"), 5340);
+    lblPublicera = command("lblPublicera", QStringLiteral("Pu&blicera"), 5700);
+    lblPublicera->setToolTip(QStringLiteral("Visar resultatlistan på klubbens nätverk: seglarna läser den i "
+                                            "mobilen på adressen eller QR-koden här nedanför"));
+    lblAdress = place(add<controls::Label>(QStringLiteral("lblAdress"), this), 60, 6000, 2040, 225);
+    lblAdress->setAlignment(Qt::AlignHCenter);
+    lblAdress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblAdress->setVisible(false);
 
-    imgKolumn = place(add<controls::Picture>(QStringLiteral("imgKolumn"), this), 480, 5880, 1140, 1140);
+    // The column's lower logo; while the results are published it shows the page's QR code.
+    imgKolumn = place(add<controls::Picture>(QStringLiteral("imgKolumn"), this), 660, 6240, 780, 780);
     imgKolumn->setImage(QImage(QStringLiteral(":/pictures/Logo.png")));
 }
 

@@ -63,6 +63,7 @@ void frmMain::saveResultText(const race_data::ResultText& text) {
     if (DataFil.isEmpty()) return;
     if (const std::optional<RuntimeError> failure = race_.setResultText(text))
         showWriteFailure(*failure, QStringLiteral("Resultatlistans text är inte sparad."));
+    publishResults();
 }
 
 void frmMain::rememberClub(const QString& club) {

@@ -123,6 +123,7 @@ void frmMain::openStartupRace() {
 void frmMain::Form_Unload() {
     const Command command(*this);
     if (!loaded_) return;
+    stopPublishing();
     saveSettings();
     closeRaceFiles();
     unloadBoth();

@@ -17,6 +17,7 @@ frmMain::Command::Command(frmMain& desk) : desk_(desk) {
 frmMain::Command::~Command() {
     if (--desk_.commandDepth_ != 0) return;
     desk_.reviewHandCorrections();
+    desk_.publishResults();
     desk_.tellJournalFailure();
     desk_.showRaceClock();
 }

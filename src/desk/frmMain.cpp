@@ -3,6 +3,7 @@
 #include "RaceTime.h"
 
 #include "ControlProps.h"
+#include "ResultServer.h"
 #include "frmResultat.h"
 
 #include <QDir>
@@ -37,6 +38,7 @@ void frmMain::wireHandlers() {
     lblPanD->onClick = [this] { lblPanD_Click(); };
     lblPanSM->onClick = [this] { lblPanSM_Click(); };
     lblfrmRes->onClick = [this] { lblfrmRes_Click(); };
+    lblPublicera->onClick = [this] { lblPublicera_Click(); };
     lblPanPrint->onClick = [this] { lblPanPrint_Click(); };
     lblExport->onClick = [this] { lblExport_Click(); };
     lblImport->onClick = [this] { lblImport_Click(); };

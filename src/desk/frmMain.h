@@ -24,6 +24,9 @@
 
 class frmResultat;
 class HelpWindow;
+namespace publish {
+class ResultServer;
+}
 struct DeltagarPost;
 namespace race_data {
 struct EntryList;
@@ -118,6 +121,13 @@ public:
     void lblfrmRes_Click();
     void lblPanPrint_Click();
 
+    // "Publicera": the result list live on the club's network, started and stopped again; the snapshot
+    // the server answers from is made anew after every command while it runs.
+    void lblPublicera_Click();
+    void stopPublishing();
+    void publishResults();
+    bool isPublishing() const { return server_ != nullptr; }
+
     // Exchange commands: the result list out to a file, an entry list in.
     void lblExport_Click();
     void lblImport_Click();
@@ -133,6 +143,7 @@ public:
     // Command column and pictures.
     controls::Label *lblNewFile, *lblOpen, *lblSave, *lblInfo, *lblQuit;
     controls::Label *lblPanD, *lblPanSM, *lblfrmRes, *lblPanPrint, *lblExport, *lblImport;
+    controls::Label *lblPublicera, *lblAdress;
     controls::Picture* Image3;
     controls::Label* lblLogo;
     controls::Picture* imgKolumn;
@@ -250,6 +261,8 @@ private:
     platform::Platform platform_; // a bundle of references, kept by value
     std::unique_ptr<frmResultat> resultat_;
     HelpWindow* raceHelp_ = nullptr; // owned by the desk as its child window
+    std::unique_ptr<publish::ResultServer> server_;
+    quint64 publishedVersion_ = 0;
     QImage background_;
     bool loaded_ = false;
     bool activateOnWindowActivation_ = false;

@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "PrinterPort.h"
+#include "Publishing.h"
 #include "Screen.h"
 #include "Sound.h"
 
@@ -16,6 +17,7 @@ struct Platform {
     PrinterPort& printer;
     Screen& screen;
     AppInfo& app;
+    Publishing& publishing;
 };
 
 } // namespace platform

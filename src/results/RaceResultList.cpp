@@ -1,5 +1,7 @@
 #include "RaceResultList.h"
 
+#include "ResultCorrections.h"
+#include "ResultHeading.h"
 #include "ShownTexts.h"
 
 namespace results {
@@ -15,6 +17,26 @@ ResultatLista raceResultList(const race::Race& race, const QString& startDate, c
                           shown.LysTal,       finished ? shown.KorrTid : QString()};
     };
     return ByggResultatRader(race.start(), startDate, lastFinishDate, race.scored(), panel, TavlingsNamn);
+}
+
+ResultExport raceResultExport(const race::Race& race, const QString& TavlingsNamn, timing::DateTime written,
+                              const QString& defaultClub) {
+    const race_data::ResultText& text = race.resultText();
+    ResultExport list;
+    list.clubName = text.club.value_or(defaultClub);
+    list.heading = text.heading.isEmpty() ? honestHeading(TavlingsNamn, race.start()) : text.heading;
+    list.final = text.final;
+    list.written = written;
+    if (!(race.start() > 0)) return list;
+    // The finish date of the boat last queued closes the title row, as the result window shows it.
+    const QString lastFinishDate =
+        race.queue().empty()
+            ? QString()
+            : race::shownTexts(race.record(race.queue().back().record), race.start()).finishDate;
+    ResultatLista rows = raceResultList(race, timing::dateText(race.start()), lastFinishDate, TavlingsNamn);
+    applyCorrections(rows, text);
+    list.rows = std::move(rows.rows);
+    return list;
 }
 
 } // namespace results

@@ -61,8 +61,9 @@ TEST_F(DeskTest, EveryCommandHasItsOwnAccessKey) {
     frmMain& d = load();
     QSet<QString> taken{QStringLiteral("Alt+N"), QStringLiteral("Alt+E"), QStringLiteral("Alt+T"),
                         QStringLiteral("Alt+O"), QStringLiteral("Alt+Å"), QStringLiteral("Alt+G")};
-    for (controls::Label* l : {d.lblNewFile, d.lblOpen, d.lblSave, d.lblInfo, d.lblQuit, d.lblPanD,
-                               d.lblPanSM, d.lblfrmRes, d.lblPanPrint, d.lblExport, d.lblImport}) {
+    for (controls::Label* l :
+         {d.lblNewFile, d.lblOpen, d.lblSave, d.lblInfo, d.lblQuit, d.lblPanD, d.lblPanSM, d.lblfrmRes,
+          d.lblPanPrint, d.lblExport, d.lblImport, d.lblPublicera}) {
         const auto* key = l->findChild<QShortcut*>();
         ASSERT_TRUE(key) << l->objectName().toStdString();
         const QString text = key->key().toString();

@@ -15,13 +15,14 @@ struct QtPlatform::Impl {
     QtPrinterPort printer;
     QtScreen screen;
     QtAppInfo app;
+    SilentPublishing publishing;
 };
 
 QtPlatform::QtPlatform(const QString& appPath) : d(std::make_unique<Impl>(appPath)) {}
 QtPlatform::~QtPlatform() = default;
 
 Platform QtPlatform::platform() {
-    return Platform{d->dialogs, d->clock, d->sound, d->printer, d->screen, d->app};
+    return Platform{d->dialogs, d->clock, d->sound, d->printer, d->screen, d->app, d->publishing};
 }
 
 } // namespace platform

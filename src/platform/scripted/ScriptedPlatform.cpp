@@ -9,4 +9,13 @@ void ScriptedSound::play(const QString& path) {
         QJsonObject{{QStringLiteral("event"), QStringLiteral("sound")}, {QStringLiteral("path"), path}});
 }
 
+void ScriptedPublishing::published(const QString& url) {
+    log_.write(
+        QJsonObject{{QStringLiteral("event"), QStringLiteral("published")}, {QStringLiteral("url"), url}});
+}
+
+void ScriptedPublishing::unpublished() {
+    log_.write(QJsonObject{{QStringLiteral("event"), QStringLiteral("unpublished")}});
+}
+
 } // namespace platform

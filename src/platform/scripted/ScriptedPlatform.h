@@ -97,12 +97,23 @@ private:
     QString pdfPath_;
 };
 
+// "published" and "unpublished" events.
+class ScriptedPublishing : public Publishing {
+public:
+    explicit ScriptedPublishing(EventLog& log) : log_(log) {}
+    void published(const QString& url) override;
+    void unpublished() override;
+
+private:
+    EventLog& log_;
+};
+
 // All of the above together, ready to hand to the windows as a Platform.
 class ScriptedPlatform {
 public:
     ScriptedPlatform(EventLog& log, const QString& appPath)
-        : dialogs(log), sound(log), printer(log), app(appPath) {}
-    Platform platform() { return Platform{dialogs, clock, sound, printer, screen, app}; }
+        : dialogs(log), sound(log), printer(log), app(appPath), publishing(log) {}
+    Platform platform() { return Platform{dialogs, clock, sound, printer, screen, app, publishing}; }
 
     ScriptedDialogs dialogs;
     ScriptedClock clock;
@@ -110,6 +121,7 @@ public:
     ScriptedPrinterPort printer;
     ScriptedScreen screen;
     ScriptedAppInfo app;
+    ScriptedPublishing publishing;
 };
 
 } // namespace platform
