@@ -1,11 +1,10 @@
 // "Publicera" on the desk over real sockets: the page's address and QR code, results.json following a
 // registration, a port in use told calmly with the race going on, and the server gone when stopped.
 #include "DeskFixture.h"
+#include "EventLoopWait.h"
 
 #include "Settings.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,14 +12,6 @@
 #include <QTcpSocket>
 
 namespace {
-
-bool waitFor(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // The body of GET path, or empty when nothing answers.
 QByteArray fetch(quint16 port, const char* path) {

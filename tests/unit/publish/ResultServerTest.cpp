@@ -3,8 +3,9 @@
 // desk: an oversized request, a silent client, more connections than allowed.
 #include "ResultServer.h"
 
+#include "EventLoopWait.h"
 #include <QCoreApplication>
-#include <QElapsedTimer>
+
 #include <QTcpSocket>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,15 +20,6 @@ char* argv[] = {name, nullptr};
 QCoreApplication& app() {
     static QCoreApplication a(argc, argv);
     return a;
-}
-
-// Runs the event loop until done() holds or the time is up.
-bool waitFor(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
 }
 
 results::ResultExport twoBoats() {
