@@ -2,10 +2,10 @@
 // the desk's event loop and answers from a snapshot made once per change, never from the race itself.
 #include "frmMain.h"
 
+#include "LiveServer.h"
 #include "PublishAddress.h"
 #include "QrImage.h"
 #include "RaceResultList.h"
-#include "ResultServer.h"
 #include "Settings.h"
 
 namespace {
@@ -25,7 +25,7 @@ void frmMain::lblPublicera_Click() {
     QString reason;
     const std::optional<publish::ListenOn> on = publish::listenOn(setting("Port"), setting("Lyssna"), reason);
     if (on) {
-        server_ = std::make_unique<publish::ResultServer>();
+        server_ = std::make_unique<publish::LiveServer>();
         reason = server_->start(on->address, on->port);
     }
     if (!reason.isEmpty()) {

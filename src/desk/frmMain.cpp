@@ -3,7 +3,7 @@
 #include "RaceTime.h"
 
 #include "ControlProps.h"
-#include "ResultServer.h"
+#include "LiveServer.h"
 #include "frmResultat.h"
 
 #include <QDir>

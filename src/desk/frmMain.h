@@ -25,7 +25,7 @@
 class frmResultat;
 class HelpWindow;
 namespace publish {
-class ResultServer;
+class LiveServer;
 }
 struct DeltagarPost;
 namespace race_data {
@@ -127,6 +127,7 @@ public:
     void stopPublishing();
     void publishResults();
     bool isPublishing() const { return server_ != nullptr; }
+    quint64 publishedVersion() const { return publishedVersion_; }
 
     // Exchange commands: the result list out to a file, an entry list in.
     void lblExport_Click();
@@ -261,7 +262,7 @@ private:
     platform::Platform platform_; // a bundle of references, kept by value
     std::unique_ptr<frmResultat> resultat_;
     HelpWindow* raceHelp_ = nullptr; // owned by the desk as its child window
-    std::unique_ptr<publish::ResultServer> server_;
+    std::unique_ptr<publish::LiveServer> server_;
     quint64 publishedVersion_ = 0;
     QImage background_;
     bool loaded_ = false;

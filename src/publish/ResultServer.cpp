@@ -72,11 +72,21 @@ int ResultServer::openConnections() const {
     return tcp_ ? static_cast<const GuardedTcpServer*>(tcp_)->openConnections() : 0;
 }
 
+void ResultServer::setSnapshot(std::shared_ptr<const ResultSnapshot> snapshot) {
+    const QMutexLocker lock(&snapshotMutex_);
+    snapshot_ = std::move(snapshot);
+}
+
+std::shared_ptr<const ResultSnapshot> ResultServer::snapshot() const {
+    const QMutexLocker lock(&snapshotMutex_);
+    return snapshot_;
+}
+
 bool ResultServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
     GuardedTcpServer::answered(socket);
     QHttpServerResponder responder = makeResponder(request, socket);
-    const std::optional<Resource> found =
-        snapshot_ ? resourceAt(request.url().path(), *snapshot_) : std::nullopt;
+    const std::shared_ptr<const ResultSnapshot> current = snapshot();
+    const std::optional<Resource> found = current ? resourceAt(request.url().path(), *current) : std::nullopt;
     const auto method = request.method();
     const bool reading =
         method == QHttpServerRequest::Method::Get || method == QHttpServerRequest::Method::Head;

@@ -8,6 +8,7 @@
 
 #include <QAbstractHttpServer>
 #include <QHostAddress>
+#include <QMutex>
 #include <memory>
 
 class QTcpServer;
@@ -31,7 +32,8 @@ public:
     quint16 port() const;
     int openConnections() const;
 
-    void setSnapshot(std::shared_ptr<const ResultSnapshot> snapshot) { snapshot_ = std::move(snapshot); }
+    // May be called from any thread: the server answers from the newest snapshot handed over.
+    void setSnapshot(std::shared_ptr<const ResultSnapshot> snapshot);
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -40,6 +42,9 @@ protected:
 private:
     ServerLimits limits_;
     QTcpServer* tcp_ = nullptr;
+    std::shared_ptr<const ResultSnapshot> snapshot() const;
+
+    mutable QMutex snapshotMutex_;
     std::shared_ptr<const ResultSnapshot> snapshot_;
 };
 
