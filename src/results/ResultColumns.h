@@ -12,6 +12,7 @@ constexpr std::size_t ColumnCount = 8;
 // One row of the result list: "Namn , SegelId", start, finish, sailed time, rating, corrected time,
 // place and points.
 using ResultatRad = std::array<QString, ColumnCount>;
+constexpr int CorrectedCell = 5;
 constexpr int PlaceCell = 6;
 constexpr int PointsCell = 7;
 
