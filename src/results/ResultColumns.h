@@ -21,8 +21,7 @@ struct ResultColumn {
     const char* header;       // printed and exported
     double width;             // in the window, twips
     Qt::Alignment alignment;
-    int headerTab; // printed heading and row positions, in characters from 1
-    int rowTab;
+    int tab; // where the printed heading and the column's values start, in characters from 1
 };
 
 const std::array<ResultColumn, ColumnCount>& resultColumns();
