@@ -54,7 +54,8 @@ tbody tr:nth-child(even) { background: var(--stripe); }
 
 // An exported row has the sail id at 1, after the name: the window's column c stands at c + 1.
 constexpr int SailIdCell = 1;
-QString cellOf(const QStringList& exported, int column) {
+constexpr qsizetype RowSizeGuess = 400; // characters of one boat's row
+const QString& cellOf(const QStringList& exported, int column) {
     return exported[column + 1];
 }
 
@@ -62,25 +63,66 @@ QString esc(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QString cell(QLatin1StringView tag, QLatin1StringView cssClass, const QString& html) {
-    QString text = u'<' + tag;
-    if (!cssClass.isEmpty()) text += QLatin1StringView(" class=\"") + cssClass + u'"';
-    return text + u'>' + html + QLatin1StringView("</") + tag + u'>';
+// Escapes as it appends: a thousand-boat list is written without a string per cell.
+void appendEscaped(QString& page, QStringView text) {
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'<':
+            page += "&lt;"_L1;
+            break;
+        case u'>':
+            page += "&gt;"_L1;
+            break;
+        case u'&':
+            page += "&amp;"_L1;
+            break;
+        case u'"':
+            page += "&quot;"_L1;
+            break;
+        default:
+            page += c;
+        }
+    }
+}
+
+void appendOpen(QString& page, QLatin1StringView tag, QLatin1StringView cssClass) {
+    page += u'<';
+    page += tag;
+    if (!cssClass.isEmpty()) {
+        page += " class=\""_L1;
+        page += cssClass;
+        page += u'"';
+    }
+    page += u'>';
+}
+
+void appendClose(QString& page, QLatin1StringView tag) {
+    page += "</"_L1;
+    page += tag;
+    page += u'>';
+}
+
+void appendCell(QString& page, QLatin1StringView tag, QLatin1StringView cssClass, QStringView text) {
+    appendOpen(page, tag, cssClass);
+    appendEscaped(page, text);
+    appendClose(page, tag);
 }
 
 // Place first, as a result list is read; the boat's name over its sail id; the columns that a phone has
 // no room for are of class "bred".
-QString tableRow(const QStringList& exported, QLatin1StringView tag) {
-    QString row = QStringLiteral("<tr>") + cell(tag, "plac"_L1, esc(cellOf(exported, PlaceCell)));
-    row += cell(tag, "bat"_L1,
-                QStringLiteral("<span class=\"namn\">%1</span><span class=\"segel\">%2</span>")
-                    .arg(esc(exported[0]), esc(exported[SailIdCell])));
+void appendRow(QString& page, const QStringList& exported, QLatin1StringView tag) {
+    page += "<tr>"_L1;
+    appendCell(page, tag, "plac"_L1, cellOf(exported, PlaceCell));
+    appendOpen(page, tag, "bat"_L1);
+    appendCell(page, "span"_L1, "namn"_L1, exported[0]);
+    appendCell(page, "span"_L1, "segel"_L1, exported[SailIdCell]);
+    appendClose(page, tag);
     for (int c = 1; c < static_cast<int>(ColumnCount); ++c) {
         if (c == PlaceCell) continue;
         const bool onPhones = c == CorrectedCell || c == PointsCell;
-        row += cell(tag, onPhones ? QLatin1StringView() : "bred"_L1, esc(cellOf(exported, c)));
+        appendCell(page, tag, onPhones ? QLatin1StringView() : "bred"_L1, cellOf(exported, c));
     }
-    return row + QStringLiteral("</tr>\n");
+    page += "</tr>\n"_L1;
 }
 
 QString head(const ResultExport& list) {
@@ -110,14 +152,16 @@ QString headingBlock(const ResultExport& list) {
 
 QByteArray htmlExport(const ResultExport& list) {
     QString page = head(list) + QStringLiteral("<body>\n") + headingBlock(list);
-    page += QStringLiteral("<table>\n<thead>\n") + tableRow(exportHeader(), "th"_L1) +
-            QStringLiteral("</thead>\n");
+    page.reserve(page.size() + RowSizeGuess * static_cast<qsizetype>(list.rows.size()));
+    page += "<table>\n<thead>\n"_L1;
+    appendRow(page, exportHeader(), "th"_L1);
+    page += "</thead>\n"_L1;
     // Without boats the body is left out: an empty one is valid, yet checkers warn about it.
     if (list.rows.size() > FirstBoatRow) {
-        page += QStringLiteral("<tbody>\n");
+        page += "<tbody>\n"_L1;
         for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
-            page += tableRow(exportCells(list.rows[r]), "td"_L1);
-        page += QStringLiteral("</tbody>\n");
+            appendRow(page, exportCells(list.rows[r]), "td"_L1);
+        page += "</tbody>\n"_L1;
     }
     page += QStringLiteral("</table>\n</body>\n</html>\n");
     return page.toUtf8();
