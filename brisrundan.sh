@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 what=${1:-start}
 desk_packages=(cmake g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-httpserver-dev qt6-websockets-dev libqrencode-dev)
-test_packages=(libgtest-dev libbenchmark-dev poppler-utils tidy cups printer-driver-cups-pdf cups-client)
+test_packages=(libgtest-dev libbenchmark-dev poppler-utils tidy cups printer-driver-cups-pdf cups-client chromium)
 package_packages=(dpkg-dev file)
 # The Win32 file layer is cross-compiled and run under Wine by the tests, where Debian has both.
 if [ "$(dpkg --print-architecture)" = amd64 ]; then

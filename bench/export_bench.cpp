@@ -12,19 +12,9 @@ namespace {
 
 constexpr int Rows = 1000;
 
-results::ResultExport thousandRows() {
-    results::ResultExport list;
-    list.clubName = QStringLiteral("V å r   B å t k l u b b");
-    list.heading = QStringLiteral("Brisrundan 2006");
-    for (int r = 1; r <= Rows + 2; ++r)
-        list.rows.push_back(sampleRow(r));
-    list.written = 38857.75;
-    return list;
-}
-
 template <QByteArray (*Export)(const results::ResultExport&)>
 void ExportThousandRows(benchmark::State& state) {
-    const results::ResultExport list = thousandRows();
+    const results::ResultExport list = sampleList(Rows);
     for (auto _ : state)
         benchmark::DoNotOptimize(Export(list));
     state.counters["rows"] = Rows;

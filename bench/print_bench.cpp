@@ -7,28 +7,30 @@
 
 namespace {
 
-results::ResultatRad benchRow(int r) {
-    if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-21", "", "", "", ""};
-    if (r == 2) return {};
-    return {QStringLiteral("Båt %1 , S-%1").arg(r),
-            "11:00:00",
-            "13:10:00",
-            "2:10:00",
-            "1,05",
-            "2:16:30",
-            QString::number(r - 2)};
+results::ResultExport benchList(int boats) {
+    results::ResultExport list;
+    list.clubName = QStringLiteral("Segelsällskapet Brisen");
+    list.heading = QStringLiteral("Brisrundan 2006");
+    list.picture = QImage(76, 76, QImage::Format_RGB32);
+    list.picture.fill(Qt::darkBlue);
+    list.rows = {
+        {QStringLiteral("Tävling 2006-05-20  mellan"), QStringLiteral("maj-20"), QStringLiteral("maj-21")},
+        {}};
+    for (int r = 1; r <= boats; ++r)
+        list.rows.push_back({QStringLiteral("Båt %1 , S-%1").arg(r), "11:00:00", "13:10:00", "2:10:00",
+                             "1,050", "2:16:30", QString::number(r), QString::number(r)});
+    list.written = 38857.75;
+    return list;
 }
 
 void PrintThousandRowsToPdf(benchmark::State& state) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("bench.pdf");
-    QImage logo(76, 76, QImage::Format_RGB32);
-    logo.fill(Qt::darkBlue);
     const int rows = static_cast<int>(state.range(0));
+    const results::ResultExport list = benchList(rows);
     for (auto _ : state) {
         std::unique_ptr<platform::PrintJob> job = platform::openPdfJob(pdf);
-        results::printResultList(*job, logo, "V å r   B å t k l u b b", "Brisrundan 2006", rows, benchRow,
-                                 [](int) {});
+        results::printResultList(*job, list);
         job.reset();
     }
     state.counters["rows"] = rows;

@@ -34,14 +34,10 @@ void frmMain::lblPanPrint_Click() {
     }
     r.show();
     r.raise();
-    const platform::Answer go =
-        ask(QStringLiteral("ResultatLista enligt denna ordning\r\nkommer att skrivas ut"),
-            QStringLiteral("Skriv Ut"), platform::Buttons::OKCancel, platform::Icon::Information,
-            platform::Answer::OK);
-    if (go == platform::Answer::Cancel) return;
+    // The print dialog is the officer's say: Cancel there prints nothing.
     const bool printed = trapErrors([this, &r] {
-        std::unique_ptr<platform::PrintJob> job = platform_.printer.openJob();
-        results::printResultWindow(*job, r);
+        std::unique_ptr<platform::PrintJob> job = platform_.printer.chooseJob();
+        if (job) results::printResultWindow(*job, r, timing::timeStamp(platform_.clock.now()));
     });
     if (!printed) msg(QStringLiteral("Fel i Printer.Printer rutin"));
 }

@@ -37,6 +37,9 @@ public:
     virtual ~PrinterPort() = default;
     // A job on the default printer; throws RuntimeError when there is none.
     virtual std::unique_ptr<PrintJob> openJob() = 0;
+    // The system's print dialog (printer, copies) for a job that starts on the default printer; null when
+    // the person cancels. Throws RuntimeError when there is no printer to choose.
+    virtual std::unique_ptr<PrintJob> chooseJob() = 0;
 };
 
 } // namespace platform

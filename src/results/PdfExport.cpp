@@ -13,9 +13,7 @@ QByteArray pdfExport(const ResultExport& list) {
     buffer.open(QIODevice::WriteOnly);
     {
         std::unique_ptr<platform::PrintJob> job = platform::openPdfJob(buffer);
-        const auto row = [&list](int r) { return list.rows[static_cast<std::size_t>(r - 1)]; };
-        printResultList(*job, list.picture, list.clubName, list.heading, static_cast<int>(list.rows.size()),
-                        row, [](int) {});
+        printResultList(*job, list);
     }
     return bytes;
 }

@@ -1,72 +1,134 @@
 #include "PrintResultList.h"
 
-#include <array>
+#include "TextRendition.h"
 
 namespace results {
 namespace {
 
 using platform::PrintItem;
+using platform::PrintJob;
 using platform::Tab;
 
+// Positions in hundredths of a centimetre on the printable area, so that each one reaches the printer
+// as an exact decimal of centimetres. The table ends well above the foot of an A4 or a Letter page, so
+// that the page number fits on either.
 constexpr int Centimetres = 7;
-std::vector<PrintItem> tabbed(int ResultColumn::*tab, const ResultatRad& texts) {
+constexpr int PictureX = 200, PictureY = 50, PictureSize = 200;
+constexpr int TitleX = 460; // beside the picture
+constexpr int ClubY = 60, HeadingY = 160, MadeY = 250;
+constexpr int FirstPageHeaderY = 360, LaterPageHeaderY = 100;
+constexpr int HeaderToFirstRow = 70;
+constexpr int LineHeight = 45; // one line of 10 points
+constexpr int RowGap = 15;
+constexpr int TableBottom = 2520;
+constexpr int FooterX = 1650, FooterY = 2580;
+
+constexpr double ClubPoints = 18, HeadingPoints = 14, TablePoints = 10, FooterPoints = 9;
+
+double cm(int hundredths) {
+    return hundredths / 100.0;
+}
+
+int headerY(std::size_t page) {
+    return page == 0 ? FirstPageHeaderY : LaterPageHeaderY;
+}
+
+int firstRowY(std::size_t page) {
+    return headerY(page) + HeaderToFirstRow;
+}
+
+// A row takes as many lines as the text rendition gives it: a long name pushes the rest of the row
+// onto a line of its own.
+int rowHeight(const ResultatRad& row) {
+    return static_cast<int>(renderPrint(rowItems(row)).size()) * LineHeight;
+}
+
+int nextRowY(int y, const ResultatRad& row) {
+    return y + rowHeight(row) + RowGap;
+}
+
+void printAt(PrintJob& job, int x, int y, double points, const QString& text) {
+    if (text.isEmpty()) return;
+    job.FontSize(points);
+    job.CurrentX(cm(x));
+    job.CurrentY(cm(y));
+    job.Print({text});
+}
+
+void printHeadingBlock(PrintJob& job, const ResultExport& list) {
+    job.PaintPicture(list.picture, cm(PictureX), cm(PictureY), cm(PictureSize), cm(PictureSize));
+    job.FontBold(true);
+    printAt(job, TitleX, ClubY, ClubPoints, list.clubName);
+    printAt(job, TitleX, HeadingY, HeadingPoints, list.heading);
+    job.FontBold(false);
+    printAt(job, TitleX, MadeY, TablePoints, madeLine(list));
+}
+
+// In the rows' own font: tab columns are counted in the font's average character width, so bold
+// headings would drift right of their values.
+void printColumnHeadings(PrintJob& job, int y) {
+    job.FontSize(TablePoints);
+    job.FontUnderline(true);
+    job.CurrentY(cm(y));
+    job.Print(headerItems());
+    job.FontUnderline(false);
+}
+
+void printPage(PrintJob& job, const ResultExport& list, const PrintedPage& page, std::size_t number,
+               std::size_t count) {
+    if (number == 0) printHeadingBlock(job, list);
+    printColumnHeadings(job, headerY(number));
+    int y = firstRowY(number);
+    for (std::size_t r = page.first; r < page.end; ++r) {
+        job.CurrentY(cm(y));
+        job.Print(rowItems(list.rows[r]));
+        y = nextRowY(y, list.rows[r]);
+    }
+    printAt(job, FooterX, FooterY, FooterPoints, QStringLiteral("Sida %1 av %2").arg(number + 1).arg(count));
+}
+
+std::vector<PrintItem> tabbed(const ResultatRad& texts) {
     std::vector<PrintItem> items;
     items.reserve(2 * ColumnCount);
     for (std::size_t i = 0; i < ColumnCount; ++i) {
-        items.emplace_back(Tab{resultColumns()[i].*tab});
+        items.emplace_back(Tab{resultColumns()[i].tab});
         items.emplace_back(texts[i]);
     }
     return items;
 }
 
-void printTitleBlock(platform::PrintJob& job, const QImage& picture, const QString& clubName,
-                     const QString& heading) {
-    job.ScaleMode(Centimetres);
-    job.PaintPicture(picture, 2, 0.5, 2, 2);
-    job.FontName(QStringLiteral("MS Sans Serif"));
-    job.FontBold(true);
-    job.CurrentX(6);
-    job.CurrentY(1);
-    job.FontSize(18);
-    job.Print({clubName});
-    job.CurrentX(2);
-    job.CurrentY(3.5);
-    job.FontSize(14);
-    job.Print({heading});
-}
-
-void printHeader(platform::PrintJob& job) {
-    job.FontSize(10);
-    job.FontUnderline(true);
-    job.CurrentY(5);
-    job.Print(headerItems());
-    job.FontUnderline(false);
-    job.CurrentY(6);
-}
-
 } // namespace
 
-std::vector<PrintItem> headerItems() {
-    return tabbed(&ResultColumn::headerTab, headerTexts());
+std::vector<platform::PrintItem> headerItems() {
+    return tabbed(headerTexts());
 }
 
-std::vector<PrintItem> rowItems(const ResultatRad& row) {
-    return tabbed(&ResultColumn::rowTab, row);
+std::vector<platform::PrintItem> rowItems(const ResultatRad& row) {
+    return tabbed(row);
 }
 
-void printResultList(platform::PrintJob& job, const QImage& picture, const QString& clubName,
-                     const QString& heading, int rowCount, const RowAccessor& row,
-                     const RowSelector& selectRow) {
-    printTitleBlock(job, picture, clubName, heading);
-    printHeader(job);
-    for (int i = 1; i <= rowCount; ++i) {
-        selectRow(i);
-        job.Print(rowItems(row(i)));
-        // The title row and the empty row 2 stand without a gap; each boat row gets one after it.
-        if (i > 2) job.Print({});
-        if (i % RowsPerPage == 0) job.NewPage();
+std::vector<PrintedPage> printedPages(const ResultExport& list) {
+    std::vector<PrintedPage> pages(1);
+    int y = firstRowY(0);
+    for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r) {
+        if (y + rowHeight(list.rows[r]) > TableBottom && pages.back().end > pages.back().first) {
+            pages.push_back({r, r});
+            y = firstRowY(pages.size() - 1);
+        }
+        pages.back().end = r + 1;
+        y = nextRowY(y, list.rows[r]);
     }
-    job.NewPage();
+    return pages;
+}
+
+void printResultList(PrintJob& job, const ResultExport& list) {
+    const std::vector<PrintedPage> pages = printedPages(list);
+    job.ScaleMode(Centimetres);
+    job.FontName(QStringLiteral("MS Sans Serif"));
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0) job.NewPage();
+        printPage(job, list, pages[p], p, pages.size());
+    }
     job.EndDoc();
 }
 

@@ -1,31 +1,33 @@
 #pragma once
-// The printed result list as a sequence of printer operations: the title block (picture, club name,
-// heading), the underlined column header and one line per row, with a page break after every 60th row.
+// The printed result list as a sequence of printer operations on numbered pages: page 1 opens with the
+// heading block (picture, club name, heading, when the list was made); every page carries the column
+// headings over their columns, its share of the boat rows and "Sida 2 av 3" at its foot. Paper and the
+// PDF export print through here alike.
 #include "PrinterPort.h"
-#include "ResultList.h"
+#include "ResultExport.h"
 
-#include <QImage>
-#include <QString>
-#include <array>
-#include <functional>
+#include <cstddef>
 #include <vector>
 
 namespace results {
 
-// Row accessor and row selection, both with rows counted from 1.
-using RowAccessor = std::function<ResultatRad(int row)>;
-using RowSelector = std::function<void(int row)>;
+// The boat rows one page holds, as indexes into ResultExport::rows: first up to, not including, end.
+struct PrintedPage {
+    std::size_t first = FirstBoatRow;
+    std::size_t end = FirstBoatRow;
+    bool operator==(const PrintedPage&) const = default;
+};
 
-constexpr int RowsPerPage = 60;
+// At least one page, also for a list without boats. A row whose name runs past its column takes more
+// than one line, and the page break never splits a row.
+std::vector<PrintedPage> printedPages(const ResultExport& list);
 
-// The items of the column header line and of one table line.
+// The items of the column heading line and of one row: a heading stands at its column's own tab.
 std::vector<platform::PrintItem> headerItems();
 std::vector<platform::PrintItem> rowItems(const ResultatRad& row);
 
-// Writes the whole job, ending with NewPage and EndDoc. Each row is selected before it is read. A
-// failing operation throws out of here with nothing more sent to the job.
-void printResultList(platform::PrintJob& job, const QImage& picture, const QString& clubName,
-                     const QString& heading, int rowCount, const RowAccessor& row,
-                     const RowSelector& selectRow);
+// Writes the whole job and ends it with EndDoc. A failing operation throws out of here with nothing
+// more sent to the job.
+void printResultList(platform::PrintJob& job, const ResultExport& list);
 
 } // namespace results

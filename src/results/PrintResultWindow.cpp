@@ -4,11 +4,8 @@
 
 namespace results {
 
-void printResultWindow(platform::PrintJob& job, frmResultat& window) {
-    controls::ListView& lvw = *window.lvw;
-    printResultList(
-        job, window.picture(), window.clubName(), window.heading(), lvw.RowCount(),
-        [&lvw](int r) { return shownRow(lvw, r); }, [&lvw](int r) { lvw.setSelectedRow(r); });
+void printResultWindow(platform::PrintJob& job, const frmResultat& window, timing::DateTime written) {
+    printResultList(job, shownResultList(window, written));
 }
 
 } // namespace results

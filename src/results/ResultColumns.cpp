@@ -9,16 +9,15 @@ const QString NameSeparator = QStringLiteral(" , ");
 } // namespace
 
 const std::array<ResultColumn, ColumnCount>& resultColumns() {
-    // From the sailed time on the printed row fields stand a little right of their headings.
     static const std::array<ResultColumn, ColumnCount> columns{{
-        {"Namn", "Namn", 2800, Left, 13, 13},
-        {"Start", "Start", 1000, Centre, 41, 41},
-        {"Mål", "Mål", 1000, Centre, 50, 50},
-        {"SeglTid", "Seglad Tid", 1200, Centre, 59, 61},
-        {"SRS", "SRS", 800, Centre, 72, 73},
-        {"KorrTid", "Korrigerad Tid", 1200, Centre, 80, 83},
-        {"Plac.", "Plac.", 800, Centre, 97, 98},
-        {"Poäng", "Poäng", 800, Centre, 104, 105},
+        {"Namn", "Namn", 2800, Left, 13},
+        {"Start", "Start", 1000, Centre, 41},
+        {"Mål", "Mål", 1000, Centre, 50},
+        {"SeglTid", "Seglad Tid", 1200, Centre, 61},
+        {"SRS", "SRS", 800, Centre, 73},
+        {"KorrTid", "Korrigerad Tid", 1200, Centre, 83},
+        {"Plac.", "Plac.", 800, Centre, 98},
+        {"Poäng", "Poäng", 800, Centre, 105},
     }};
     return columns;
 }

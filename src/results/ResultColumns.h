@@ -12,6 +12,7 @@ constexpr std::size_t ColumnCount = 8;
 // One row of the result list: "Namn , SegelId", start, finish, sailed time, rating, corrected time,
 // place and points.
 using ResultatRad = std::array<QString, ColumnCount>;
+constexpr int CorrectedCell = 5;
 constexpr int PlaceCell = 6;
 constexpr int PointsCell = 7;
 
@@ -20,8 +21,7 @@ struct ResultColumn {
     const char* header;       // printed and exported
     double width;             // in the window, twips
     Qt::Alignment alignment;
-    int headerTab; // printed heading and row positions, in characters from 1
-    int rowTab;
+    int tab; // where the printed heading and the column's values start, in characters from 1
 };
 
 const std::array<ResultColumn, ColumnCount>& resultColumns();

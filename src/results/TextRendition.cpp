@@ -25,12 +25,10 @@ QStringList renderPrint(const std::vector<platform::PrintItem>& items) {
     return lines;
 }
 
-QStringList renderTable(int rowCount, const RowAccessor& row) {
+QStringList renderTable(const ResultExport& list) {
     QStringList lines = renderPrint(headerItems());
-    for (int i = 1; i <= rowCount; ++i) {
-        lines.append(renderPrint(rowItems(row(i))));
-        if (i > 2) lines.append(QString());
-    }
+    for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
+        lines.append(renderPrint(rowItems(list.rows[r])));
     return lines;
 }
 

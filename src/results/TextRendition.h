@@ -10,7 +10,7 @@ namespace results {
 // The lines one Print call puts out; no items gives one empty line.
 QStringList renderPrint(const std::vector<platform::PrintItem>& items);
 
-// The header line and every row, each boat row (row 3 on) followed by its empty line.
-QStringList renderTable(int rowCount, const RowAccessor& row);
+// The heading line and every boat row, as the pages print them one under the other.
+QStringList renderTable(const ResultExport& list);
 
 } // namespace results

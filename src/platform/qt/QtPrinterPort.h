@@ -5,11 +5,12 @@
 
 namespace platform {
 
-// Print jobs on the platform's default printer (QPrinterInfo::defaultPrinter()); no default printer
-// makes openJob throw.
+// Print jobs on the platform's printers: openJob on the default printer (QPrinterInfo::defaultPrinter()),
+// chooseJob through QPrintDialog, modal to the active window. No printer at all makes both throw.
 class QtPrinterPort : public PrinterPort {
 public:
     std::unique_ptr<PrintJob> openJob() override;
+    std::unique_ptr<PrintJob> chooseJob() override;
 };
 
 } // namespace platform

@@ -72,11 +72,13 @@ private:
 };
 
 // The printer modes of the runner: log every operation; no printer; the n-th operation of each job
-// fails; or log and also draw into a PDF file.
+// fails; or log and also draw into a PDF file. The print dialog is accepted at once with the scripted
+// printer: a script has no command to answer it.
 class ScriptedPrinterPort : public PrinterPort {
 public:
     explicit ScriptedPrinterPort(EventLog& log) : log_(log) {}
     std::unique_ptr<PrintJob> openJob() override;
+    std::unique_ptr<PrintJob> chooseJob() override { return openJob(); }
 
     void setLog() { mode_ = Mode::Log; }
     void setNone() { mode_ = Mode::None; }

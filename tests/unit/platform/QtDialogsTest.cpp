@@ -1,4 +1,5 @@
 #include "QtDialogs.h"
+#include "WhenShown.h"
 
 #include <QApplication>
 #include <QDir>
@@ -7,27 +8,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace {
-
-// Acts on the modal dialog of type W as soon as it is on show; the dialog's own event loop runs the
-// timer.
-template <class W> void whenShown(std::function<void(W*)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* widget = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!widget || !widget->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        act(widget);
-    });
-    timer->start(5);
-}
 
 void press(QWidget* widget, Qt::Key key) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);

@@ -1,11 +1,13 @@
 #pragma once
-// A small race as the result window shows it after the officer's hand edit: the third boat was given
-// "DNF" and a name with ';', quotes, '<' and '&'; a heading typed in.
+// A small race as the result window shows it after the officer's hand corrections: Kajsa's finish was
+// corrected to 12:41:00, which ties her with Ägir for second place ("2=", points shared); the fourth boat
+// was given "DNF" and a name with ';', quotes, '<' and '&'. A club name and a heading typed in; the
+// list is not yet final.
 #include "ResultExport.h"
 
 inline results::ResultExport smallRaceExport() {
     results::ResultExport list;
-    list.clubName = QStringLiteral("V å r   B å t k l u b b");
+    list.clubName = QStringLiteral("Segelsällskapet Brisen");
     list.heading = QStringLiteral("Brisrundan 2006 – \"Sommar\" <final> & pris");
     list.rows = {
         {QStringLiteral("Tävling 2006-05-20  mellan"),
@@ -21,10 +23,13 @@ inline results::ResultExport smallRaceExport() {
          QStringLiteral("2:05:10"), QStringLiteral("0,950"), QStringLiteral("1:58:55"), QStringLiteral("1"),
          QStringLiteral("1")},
         {QStringLiteral("Ägir , SWE-101"), QStringLiteral("11:00:00"), QStringLiteral("12:50:00"),
-         QStringLiteral("1:50:00"), QStringLiteral("1,100"), QStringLiteral("2:01:00"), QStringLiteral("2"),
-         QStringLiteral("2")},
+         QStringLiteral("1:50:00"), QStringLiteral("1,100"), QStringLiteral("2:01:00"), QStringLiteral("2="),
+         QStringLiteral("2,5")},
+        {QStringLiteral("Kajsa , S-12"), QStringLiteral("11:00:00"), QStringLiteral("12:41:00"),
+         QStringLiteral("1:41:00"), QStringLiteral("1,198"), QStringLiteral("2:01:00"), QStringLiteral("2="),
+         QStringLiteral("2,5")},
         {QStringLiteral("<Rå> & \"R;V\" , S-3"), QStringLiteral("11:00:00"), QStringLiteral("--:--:--"),
-         QString(), QStringLiteral("1,000"), QString(), QStringLiteral("DNF"), QStringLiteral("4")},
+         QString(), QStringLiteral("1,000"), QString(), QStringLiteral("DNF"), QStringLiteral("5")},
     };
     list.written = 38857.0 + 18.5 / 24; // 2006-05-20 18:30:00
     return list;

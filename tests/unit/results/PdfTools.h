@@ -1,6 +1,6 @@
 #pragma once
 // Reading printed PDFs back with poppler's pdfinfo and pdftotext, and a result list to print.
-#include "ResultList.h"
+#include "ResultExport.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -33,17 +33,30 @@ inline QStringList pdfPageLines(const QString& pdf, int page) {
     return lines;
 }
 
-// Title row, empty row, then boats "Båt 003" ... with their times and places.
+// Title row, empty row, then boats "Båt 003" ... with their times, places and points.
 inline results::ResultatRad sampleRow(int r) {
-    if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-21", "", "", "", ""};
+    if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-21", "", "", "", "", ""};
     if (r == 2) return {};
+    const QString place = QString::number(r - 2);
     return {QStringLiteral("Båt %1").arg(r, 3, 10, QLatin1Char('0')),
             "11:00:00",
             "13:10:00",
             "2:10:00",
-            "1,05",
+            "1,050",
             "2:16:30",
-            QString::number(r - 2)};
+            place,
+            place};
+}
+
+// A whole list of that many boats, made at 18:00 on 20 May 2006.
+inline results::ResultExport sampleList(int boats) {
+    results::ResultExport list;
+    list.clubName = QStringLiteral("Segelsällskapet Brisen");
+    list.heading = QStringLiteral("Brisrundan 2006");
+    for (int r = 1; r <= boats + 2; ++r)
+        list.rows.push_back(sampleRow(r));
+    list.written = 38857.75;
+    return list;
 }
 
 // The page (1-based) whose lines contain text, or 0.

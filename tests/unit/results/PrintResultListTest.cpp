@@ -1,108 +1,135 @@
+// The printed list as printer operations: the heading block on page 1, the column headings on every
+// page at their columns' own tabs, "Sida n av N" at each foot, and page breaks that never split a row.
 #include "PrintResultList.h"
+#include "ExportFixture.h"
+#include "PdfTools.h"
 #include "RecordingPrintJob.h"
 
 #include <gtest/gtest.h>
 
-using results::ResultatRad;
+using results::PrintedPage;
 
 namespace {
 
-// A result list of n rows: the title row, the empty row and boats named "Båt 3", "Båt 4", ...
-ResultatRad listRow(int r) {
-    if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-20", "", "", "", "", ""};
-    if (r == 2) return {};
-    const QString n = QString::number(r);
-    const QString place = QString::number(r - 2);
-    return {"Båt " + n, "11:00:00", "13:00:" + n, "2:00:" + n, "1,050", "2:06:" + n, place, place};
-}
+const QString Headings = QStringLiteral(
+    "Print <13>Namn<41>Start<50>Mål<61>Seglad Tid<73>SRS<83>Korrigerad Tid<98>Plac.<105>Poäng");
 
-QString printedRow(int r) {
-    const ResultatRad c = listRow(r);
+QString printed(const results::ResultatRad& c) {
     return QStringLiteral("Print <13>%1<41>%2<50>%3<61>%4<73>%5<83>%6<98>%7<105>%8")
         .arg(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
 }
 
-struct Printed {
-    RecordingPrintJob job;
-    std::vector<int> selected;
-};
-
-void print(Printed& p, int rows) {
-    results::printResultList(p.job, QImage(76, 76, QImage::Format_RGB32), "Vår klubb", "Brisrundan 2006",
-                             rows, listRow, [&p](int r) { p.selected.push_back(r); });
+// Boats whose names take two printed lines: they run past the start column.
+results::ResultExport longNamedList(int boats) {
+    results::ResultExport list = sampleList(boats);
+    for (std::size_t r = results::FirstBoatRow; r < list.rows.size(); ++r)
+        list.rows[r][0] = QString(30, QLatin1Char('X'));
+    return list;
 }
-
-const QStringList TitleAndHeader{
-    "ScaleMode 7",
-    "PaintPicture 76x76 2 0.5 2 2",
-    "FontName MS Sans Serif",
-    "FontBold 1",
-    "CurrentX 6",
-    "CurrentY 1",
-    "FontSize 18",
-    "Print Vår klubb",
-    "CurrentX 2",
-    "CurrentY 3.5",
-    "FontSize 14",
-    "Print Brisrundan 2006",
-    "FontSize 10",
-    "FontUnderline 1",
-    "CurrentY 5",
-    "Print <13>Namn<41>Start<50>Mål<59>Seglad Tid<72>SRS<80>Korrigerad Tid<97>Plac.<104>Poäng",
-    "FontUnderline 0",
-    "CurrentY 6",
-};
 
 } // namespace
 
-TEST(PrintResultList, ThreeBoatsPrintTitleHeaderFiveLinesAndEndWithoutEmptyPage) {
-    Printed p;
-    print(p, 5);
-    QStringList expected = TitleAndHeader;
-    expected << printedRow(1) << printedRow(2) << printedRow(3) << "Print" << printedRow(4) << "Print"
-             << printedRow(5) << "Print"
-             << "NewPage"
-             << "EndDoc";
-    EXPECT_EQ(p.job.ops, expected);
-    EXPECT_EQ(p.selected, (std::vector<int>{1, 2, 3, 4, 5}));
+TEST(PrintResultList, OnePageHoldsTheHeadingBlockTheHeadingsTheRowsAndItsNumber) {
+    RecordingPrintJob job;
+    results::ResultExport list = smallRaceExport();
+    list.picture = QImage(76, 76, QImage::Format_RGB32);
+    results::printResultList(job, list);
+    const QStringList expected{
+        "ScaleMode 7",
+        "FontName MS Sans Serif",
+        "PaintPicture 76x76 2 0.5 2 2",
+        "FontBold 1",
+        "FontSize 18",
+        "CurrentX 4.6",
+        "CurrentY 0.6",
+        "Print Segelsällskapet Brisen",
+        "FontSize 14",
+        "CurrentX 4.6",
+        "CurrentY 1.6",
+        "Print " + list.heading,
+        "FontBold 0",
+        "FontSize 10",
+        "CurrentX 4.6",
+        "CurrentY 2.5",
+        "Print Preliminära resultat kl 18:30",
+        "FontSize 10",
+        "FontUnderline 1",
+        "CurrentY 3.6",
+        Headings,
+        "FontUnderline 0",
+        "CurrentY 4.3",
+        printed(list.rows[2]),
+        "CurrentY 4.9",
+        printed(list.rows[3]),
+        "CurrentY 5.5",
+        printed(list.rows[4]),
+        "CurrentY 6.1",
+        printed(list.rows[5]),
+        "FontSize 9",
+        "CurrentX 16.5",
+        "CurrentY 25.8",
+        "Print Sida 1 av 1",
+        "EndDoc",
+    };
+    EXPECT_EQ(job.ops, expected);
 }
 
-TEST(PrintResultList, TitleRowsAloneGetNoEmptyLines) {
-    Printed p;
-    print(p, 2);
-    QStringList expected = TitleAndHeader;
-    expected << printedRow(1) << printedRow(2) << "NewPage"
-             << "EndDoc";
-    EXPECT_EQ(p.job.ops, expected);
-}
-
-TEST(PrintResultList, EverySixtiethRowEndsThePage) {
+TEST(PrintResultList, PagesHoldWholeRowsInOrder) {
     struct Case {
-        int rows;
-        QStringList tail;
+        results::ResultExport list;
+        std::vector<PrintedPage> pages;
     };
+    // Page 1 has room for 35 one-line rows under the heading block, later pages for 39; for 20 and 22
+    // rows of two lines.
     const Case cases[] = {
-        {60, {printedRow(60), "Print", "NewPage", "NewPage", "EndDoc"}},
-        {61, {printedRow(60), "Print", "NewPage", printedRow(61), "Print", "NewPage", "EndDoc"}},
-        {121, {printedRow(120), "Print", "NewPage", printedRow(121), "Print", "NewPage", "EndDoc"}},
+        {sampleList(0), {{2, 2}}},
+        {sampleList(35), {{2, 37}}},
+        {sampleList(36), {{2, 37}, {37, 38}}},
+        {sampleList(74), {{2, 37}, {37, 76}}},
+        {sampleList(75), {{2, 37}, {37, 76}, {76, 77}}},
+        {longNamedList(20), {{2, 22}}},
+        {longNamedList(21), {{2, 22}, {22, 23}}},
+        {longNamedList(42), {{2, 22}, {22, 44}}},
+        {longNamedList(43), {{2, 22}, {22, 44}, {44, 45}}},
     };
-    for (const Case& c : cases) {
-        Printed p;
-        print(p, c.rows);
-        const QStringList& ops = p.job.ops;
-        EXPECT_EQ(ops.mid(ops.size() - c.tail.size()), c.tail) << c.rows << " rows";
-        EXPECT_EQ(ops.count("NewPage"), c.rows / 60 + 1) << c.rows << " rows";
-        EXPECT_EQ(p.selected.back(), c.rows);
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(results::printedPages(c.list), c.pages) << c.list.rows.size() << " rows";
+}
+
+TEST(PrintResultList, EveryPageRepeatsTheHeadingsAndCountsThePages) {
+    RecordingPrintJob job;
+    results::printResultList(job, sampleList(75));
+    const QStringList& ops = job.ops;
+    EXPECT_EQ(ops.count(Headings), 3);
+    EXPECT_EQ(ops.count("NewPage"), 2);
+    EXPECT_EQ(ops.count("Print Segelsällskapet Brisen"), 1);
+    // Each later page opens with its headings at the top, then its first row.
+    const qsizetype second = ops.indexOf("NewPage");
+    EXPECT_EQ(ops.mid(second, 6), (QStringList{"NewPage", "FontSize 10", "FontUnderline 1", "CurrentY 1",
+                                               Headings, "FontUnderline 0"}));
+    EXPECT_EQ(ops.mid(second + 6, 2), (QStringList{"CurrentY 1.7", printed(sampleRow(38))}));
+    EXPECT_EQ(ops.mid(second - 1, 1), QStringList{"Print Sida 1 av 3"});
+    EXPECT_EQ(ops.mid(ops.size() - 2), (QStringList{"Print Sida 3 av 3", "EndDoc"}));
+    for (int r = 3; r <= 77; ++r)
+        EXPECT_EQ(ops.count(printed(sampleRow(r))), 1) << r;
+}
+
+TEST(PrintResultList, AnEmptyClubNameIsLeftOut) {
+    RecordingPrintJob job;
+    results::ResultExport list = sampleList(1);
+    list.clubName.clear();
+    results::printResultList(job, list);
+    EXPECT_FALSE(job.ops.contains("CurrentY 0.6"));
+    EXPECT_TRUE(job.ops.contains("Print Brisrundan 2006"));
 }
 
 TEST(PrintResultList, AFailingOperationStopsTheJobAndReachesTheCaller) {
-    Printed p;
-    // The Print of row 4 fails: the title block, the header and rows 1..3 with its gap went out.
-    p.job.failAt = static_cast<int>(TitleAndHeader.size()) + 5;
-    EXPECT_THROW(print(p, 5), RuntimeError);
-    QStringList expected = TitleAndHeader;
-    expected << printedRow(1) << printedRow(2) << printedRow(3) << "Print";
-    EXPECT_EQ(p.job.ops, expected);
-    EXPECT_EQ(p.selected.back(), 4);
+    RecordingPrintJob all;
+    results::printResultList(all, smallRaceExport());
+    const qsizetype row = all.ops.indexOf(printed(smallRaceExport().rows[3]));
+
+    RecordingPrintJob job;
+    job.failAt = static_cast<int>(row) + 1;
+    EXPECT_THROW(results::printResultList(job, smallRaceExport()), RuntimeError);
+    EXPECT_EQ(job.ops, all.ops.mid(0, row));
 }

@@ -161,7 +161,7 @@ TEST_F(ResultWindow, EnterWithoutSelectedRowChangesNothing) {
         EXPECT_EQ(row(r)[0], QStringLiteral("Båt %1").arg(r));
 }
 
-TEST_F(ResultWindow, PrintingPrintsEditsAndLeavesTheLastRowForTheEditor) {
+TEST_F(ResultWindow, PrintingPrintsEditsAndLeavesTheEditorOnItsRow) {
     frmResultat& w = load();
     fill(5);
     w.lvw->onItemClick(3);
@@ -169,16 +169,18 @@ TEST_F(ResultWindow, PrintingPrintsEditsAndLeavesTheLastRowForTheEditor) {
     w.typeChar(w.lvwEdit[0], 13);
 
     RecordingPrintJob job;
-    results::printResultWindow(job, w);
+    results::printResultWindow(job, w, 38857.75);
     EXPECT_TRUE(job.ops.contains("Print <13>Ändrad<41>3.1<50>3.2<61>3.3<73>3.4<83>3.5<98>3.6<105>3.7"));
     EXPECT_TRUE(job.ops.contains("Print SS Vågen"));
     EXPECT_TRUE(job.ops.contains("Print Höst, lördag 5 juli 2003")) << "no heading typed: name and date";
-    EXPECT_EQ(w.lvw->SelectedRow(), 5);
+    EXPECT_TRUE(job.ops.contains("Print Preliminära resultat kl 18:00"));
+    EXPECT_EQ(w.lvw->SelectedRow(), 3);
 
-    // The boxes still hold row 3, but Enter now writes them into row 5.
-    w.typeChar(w.lvwEdit[2], 13);
-    EXPECT_EQ(row(5)[0], "Ändrad");
-    EXPECT_EQ(row(5)[6], "3.6");
+    // Enter still writes the boxes into the row they came from.
+    w.lvwEdit[6]->setText("1");
+    w.typeChar(w.lvwEdit[6], 13);
+    EXPECT_EQ(row(3)[6], "1");
+    EXPECT_EQ(row(5)[0], "Båt 5");
 }
 
 // Corrections come back over a newly computed list; typing the computed value undoes one.
