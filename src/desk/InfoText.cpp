@@ -50,6 +50,12 @@ QString deskInfoText() {
                 "eller .txt) med Namn, SegelId, BTyp och SRS och lägger till båtarna när du svarat "
                 "OK."),
         QString(),
+        QStringLiteral(
+            "Publicera visar resultatlistan på klubbens eget nätverk, utan internet: adressen och en "
+            "QR-kod står under kommandona, och sidan i seglarnas mobiler följer med inom ett par "
+            "sekunder efter varje målgång. Klicka igen för att sluta. Porten (förval 8080) och om "
+            "alla nätverk eller ett ska användas står i Vindo.ini som Port och Lyssna."),
+        QString(),
         QStringLiteral("Varje ändring av tävlingen (målgångar, koder, StartTid, båtar som läggs till, ändras "
                        "eller tas bort, rättelser i ResultatListan) skrivs i journalen NAMN.log bredvid "
                        "tävlingsfilen, till hjälp för juryn."),
