@@ -50,17 +50,9 @@ struct RaceFile {
         if (held->readOnly) throw base::writeProtectedFile(path());
     }
 
-    // Whole or not at all: after a failure the bytes the write covered are put back and a file the write
-    // extended is cut back to its old length. A gap before the offset is filled with zero bytes.
     void write(qint64 offset, const QByteArray& bytes) {
-        const qint64 oldSize = size();
-        const QByteArray oldBytes = offset < oldSize ? read(offset, bytes.size()) : QByteArray();
-        int error = offset > oldSize ? file().resize(offset) : 0;
-        if (!error) error = file().writeAt(offset, sysfile::viewOf(bytes));
-        if (!error) return;
-        if (!oldBytes.isEmpty()) file().writeAt(offset, sysfile::viewOf(oldBytes));
-        if (size() > oldSize) file().resize(oldSize);
-        throw base::fileFailure(path(), error);
+        if (const int error = file().writeWholeAt(offset, sysfile::viewOf(bytes)))
+            throw base::fileFailure(path(), error);
     }
 
     void sync() {
