@@ -32,14 +32,29 @@ struct RaceFile {
         held = holdFile(path);
         name = path;
     }
+    // Nothing is created, locked or written; a file that may be missing and is reads as empty.
+    void openForReading(const QString& path, bool mayBeMissing) {
+        const sysfile::Kind kind = sysfile::kindAt(path);
+        if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
+        auto reading = std::make_shared<HeldFile>();
+        reading->readOnly = true;
+        if (kind == sysfile::Kind::Regular || !mayBeMissing) {
+            if (const int error = reading->file.open(sysfile::utf8Path(path), sysfile::Access::Read))
+                throw base::fileFailure(path, error);
+            reading->identity = reading->file.identity().value_or(sysfile::Identity{});
+        }
+        held = std::move(reading);
+        name = path;
+    }
     void close() { held.reset(); }
     bool isOpen() const { return held != nullptr; }
 
     const QString& path() const { return name; }
     sysfile::File& file() const { return held->file; }
-    qint64 size() const { return file().size(); }
+    qint64 size() const { return file().isOpen() ? file().size() : 0; }
 
     QByteArray read(qint64 offset, qint64 length) const {
+        if (!file().isOpen()) return {};
         return QByteArray::fromStdString(file().readAt(offset, length));
     }
 
@@ -108,6 +123,15 @@ void RaceFiles::open(const QString& dataFil) {
         d->dat.close();
         throw;
     }
+    d->dataFil = dataFil;
+    d->kommentarFil = kommentarFil;
+}
+
+void RaceFiles::openForReading(const QString& dataFil) {
+    close();
+    const QString kommentarFil = commentFileName(dataFil);
+    d->dat.openForReading(dataFil, false);
+    d->cmt.openForReading(kommentarFil, true);
     d->dataFil = dataFil;
     d->kommentarFil = kommentarFil;
 }

@@ -61,6 +61,9 @@ public:
     // RuntimeError when a file can neither be opened nor created, or when the path names a FIFO, device
     // or folder. Files open before are closed first.
     void open(const QString& dataFil);
+    // Opens the pair for reading only, as an export reads a race: nothing is created, locked or
+    // written, and a missing comment file reads as empty. Throws RuntimeError as open does.
+    void openForReading(const QString& dataFil);
     void close();
     bool isOpen() const;
     QString dataFil() const;
