@@ -53,9 +53,10 @@ void BM_SaveParticipant1001(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveParticipant1001)->Unit(benchmark::kMillisecond);
 
-void BM_CommonStart1000(benchmark::State& state) {
+// The common start of 1,000, 10,000 and 50,000 boats in one run, so that the growth can be read off.
+void BM_CommonStart(benchmark::State& state) {
     BenchDesk bench;
-    bench.writeRace(1000, 0);
+    bench.writeRace(int(state.range(0)), 0);
     frmMain& d = bench.load();
     for (auto _ : state) {
         state.PauseTiming();
@@ -64,7 +65,43 @@ void BM_CommonStart1000(benchmark::State& state) {
         d.StartButton_Click();
     }
 }
-BENCHMARK(BM_CommonStart1000)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommonStart)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// An entry list of 1,000, 10,000 and 50,000 boats imported into an empty race: each boat appended and
+// sorted into the lists, the flags written once for the whole list.
+void BM_ImportEntries(benchmark::State& state) {
+    const int n = int(state.range(0));
+    BenchDesk bench;
+    bench.writeRace(0, 0);
+    QByteArray list = "Namn;SegelId;BTyp;LysTal\r\n";
+    for (int i = 0; i < n; ++i)
+        list += QStringLiteral("Båt %1;SWE %1;Folkbåt;1,05\r\n").arg(i, 5, 10, QLatin1Char('0')).toUtf8();
+    QFile file(bench.path(QStringLiteral("anmälda.csv")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(list) != list.size()) state.SkipWithError("no list");
+    file.close();
+    frmMain& d = bench.load();
+    for (auto _ : state) {
+        bench.scripted().dialogs.queueFile(bench.path(QStringLiteral("anmälda.csv")));
+        bench.scripted().dialogs.queueAnswer(platform::Answer::OK);
+        d.lblImport_Click();
+    }
+    state.counters["boats"] = d.lstDeltagare->ListCount();
+}
+BENCHMARK(BM_ImportEntries)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // The start corrected in the box after all 1000 boats finished: every record written with its times
 // recomputed, the records flushed as a registration flushes them, the ranking and lists rebuilt.

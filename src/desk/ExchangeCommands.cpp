@@ -6,12 +6,12 @@
 #include "EntryImport.h"
 #include "ErrorStyles.h"
 #include "ImportQuestion.h"
+#include "RaceFiles.h"
 #include "RaceTime.h"
 #include "RuntimeError.h"
 #include "ShownResultList.h"
 #include "frmResultat.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -56,17 +56,18 @@ void frmMain::lblImport_Click() {
     request.cancelError = false;
     const std::optional<QString> chosen = platform_.dialogs.fileDialog(request);
     if (!chosen) return;
-    QFile file(*chosen);
-    if (!file.open(QIODevice::ReadOnly)) {
-        msg(QStringLiteral("Filen kan inte läsas:\r\n") + *chosen + QStringLiteral("\r\n\r\n") +
-                file.errorString(),
+    QByteArray bytes;
+    try {
+        bytes = race_data::readWholeFile(*chosen);
+    } catch (const RuntimeError& e) {
+        msg(QStringLiteral("Filen kan inte läsas:\r\n") + *chosen + QStringLiteral("\r\n\r\n") + e.reason(),
             platform::Buttons::OK, platform::Icon::Exclamation, ImportTitle);
         return;
     }
     QStringList sailIds;
     for (const int n : race_.liveRecords())
         sailIds.append(trimBlanks(race_.record(n).SegelId));
-    const race_data::EntryList list = race_data::parseEntryList(file.readAll(), sailIds);
+    const race_data::EntryList list = race_data::parseEntryList(bytes, sailIds);
     if (list.entries.empty() && list.refused.empty()) {
         msg(QStringLiteral("Filen innehåller inga deltagare:\r\n") + *chosen, platform::Buttons::OK,
             platform::Icon::Exclamation, ImportTitle);

@@ -137,7 +137,7 @@ void frmMain::SparaMalTid(int record, double finishTime, race::FinishSource sour
     } else if (finish.commentFailure) {
         showWriteFailure(*finish.commentFailure,
                          QStringLiteral("Målgången för ") + finish.entry +
-                             QStringLiteral(" är sparad; kommentaren finns kvar som förut."));
+                             QStringLiteral(" är sparad; kommentaren kunde inte sparas."));
     }
     showRankingMoves(finish.moves);
     syncFlags();

@@ -147,8 +147,7 @@ void frmMain::OkButton_Click() {
         showWriteFailure(*failed.record, QStringLiteral("Deltagaren är inte sparad."), failed.comment);
         if (replacing < 0) return withdrawUnsavedParticipant(recordNumber, added);
     } else if (failed.comment) {
-        showWriteFailure(*failed.comment,
-                         QStringLiteral("Deltagaren är sparad, men inte den nya kommentaren."));
+        showWriteFailure(*failed.comment, QStringLiteral("Deltagaren är sparad, men inte kommentaren."));
     }
     showRanking(); // a changed LYS number may have moved a finished boat
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });

@@ -4,6 +4,7 @@
 #include "ControlProps.h"
 #include "DeskText.h"
 #include "ErrorStyles.h"
+#include "FileFailure.h"
 #include "RaceSidecar.h"
 #include "RaceTime.h"
 #include "ScreenFit.h"
@@ -32,7 +33,13 @@ void frmMain::Form_Activate() {
             BatarIMal = s.BatarIMal;
             if (!race_data::FilFinns(DataFil)) {
                 // A race named by the settings that cannot be opened is never replaced silently.
-                if (!DataFil.isEmpty() && DataFil != QLatin1String("NC"))
+                if (s.unreadable)
+                    msg(QStringLiteral("Inställningsfilen kan inte läsas, så den senaste tävlingen kan "
+                                       "inte öppnas igen.\r\n\r\n") +
+                            base::fileFailureLine(*s.unreadable) +
+                            QStringLiteral("\r\n\r\nExempel.dat öppnas i stället."),
+                        platform::Buttons::OK, platform::Icon::Exclamation);
+                else if (!DataFil.isEmpty() && DataFil != QLatin1String("NC"))
                     msg(QStringLiteral("Den senaste tävlingsfilen kan inte öppnas:\r\n") + DataFil +
                             QStringLiteral("\r\n\r\nExempel.dat öppnas i stället."),
                         platform::Buttons::OK, platform::Icon::Exclamation);
@@ -73,6 +80,10 @@ void frmMain::showRaceUnderWay() {
                 QStringLiteral(" kan inte läsas helt: ") + race_.sidecarProblem() +
                 QStringLiteral(".\r\n\r\nTävlingen öppnas utan det som inte kunde läsas."),
             platform::Buttons::OK, platform::Icon::Exclamation);
+    if (race_.commentFileMadeAnew())
+        msg(QStringLiteral("Kommentarfilen fanns inte och är skapad på nytt, tom:\r\n") + KommentarFil +
+                QStringLiteral("\r\n\r\nKommentarerna som stod i den kan inte visas."),
+            platform::Buttons::OK, platform::Icon::Exclamation);
     showRaceClock();
     if (!(GemensamStart > 0)) {
         syncFlags();
@@ -84,7 +95,19 @@ void frmMain::showRaceUnderWay() {
     skipOnError([this] { fillApproachList(); });
     StartButton->setEnabled(!race_.anyFinished());
     restoreFinishQueue();
+    tellUnsavedFinishes();
     lblPanSM_Click();
+}
+
+// Boats flagged as over the line whose finish never reached the race file wait in the queue, named.
+void frmMain::tellUnsavedFinishes() {
+    QStringList boats;
+    for (const int n : race_.unsavedFinishes())
+        boats << race_.entry(n);
+    if (boats.isEmpty()) return;
+    msg(QStringLiteral("Målgången sparades inte för:\r\n") + boats.join(QStringLiteral("\r\n")) +
+            QStringLiteral("\r\n\r\nBåtarna väntar i målkön utan måltid."),
+        platform::Buttons::OK, platform::Icon::Exclamation);
 }
 
 // The browse buttons and the first participant shown once a race is loaded; the focus goes where the

@@ -204,6 +204,7 @@ private:
     void showLoadedRace();
     std::optional<platform::Answer> askNewStart();
     void restoreFinishQueue();
+    void tellUnsavedFinishes();
     void fillApproachList();
     int approachPosition(int record) const;
     void showApproach(int record);

@@ -44,7 +44,14 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     const bool keepLock = purpose == OpenFor::Desk && lock_.holds(dataFil);
     RaceLock lock = purpose == OpenFor::Desk && !keepLock ? RaceLock::take(dataFil) : RaceLock();
     race_data::RaceFiles files;
-    files.open(dataFil);
+    bool commentMadeAnew = false;
+    if (purpose == OpenFor::Desk) {
+        commentMadeAnew =
+            race_data::FilFinns(dataFil) && !race_data::FilFinns(race_data::commentFileName(dataFil));
+        files.open(dataFil);
+    } else {
+        files.openForReading(dataFil);
+    }
     std::vector<DeltagarPost> records;
     const int n = files.recordCount();
     records.reserve(std::size_t(std::max(n, 0)));
@@ -61,6 +68,8 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     resultText_ = std::move(sidecar.sidecar.result);
     groups_ = std::move(sidecar.sidecar.groups);
     sidecarProblem_ = sidecar.problem;
+    commentMadeAnew_ = commentMadeAnew;
+    unsavedFinishes_.clear();
     journalFailure_.reset();
     journalFailureTold_ = false;
     unsaved_.clear();
@@ -288,7 +297,7 @@ void Race::clearQueue() {
 }
 
 // The queue comes back in the order it was queued, finished and waiting boats alike; a finished boat the
-// saved order does not know (an older race) follows in list order.
+// saved order does not know (an older race), or one whose finish was not saved, follows in list order.
 void Race::restoreQueue(const std::vector<int>& listOrder) {
     clearQueue();
     const auto live = [this](int n) {
@@ -296,8 +305,12 @@ void Race::restoreQueue(const std::vector<int>& listOrder) {
     };
     for (const int n : savedQueue_)
         if (live(n) && queueIndexOf(n) < 0) queue_.push_back({n, finished(n), nextOrder_++});
+    const auto unsavedFinish = [this](int n) {
+        return std::find(unsavedFinishes_.begin(), unsavedFinishes_.end(), n) != unsavedFinishes_.end();
+    };
     for (const int n : listOrder)
-        if (finished(n) && queueIndexOf(n) < 0) queue_.push_back({n, true, nextOrder_++});
+        if ((finished(n) || unsavedFinish(n)) && queueIndexOf(n) < 0)
+            queue_.push_back({n, finished(n), nextOrder_++});
     rankNewlyQueued();
 }
 
@@ -401,10 +414,18 @@ void Race::rerank(int n) {
 void Race::restoreUnderWay(const QStringList& flagsByPosition) {
     start_ = lastStartTid_;
     marks_.clear();
+    unsavedFinishes_.clear();
     clearQueue();
     if (!(start_ > 0)) return;
     const std::vector<int> listed = listedRecords();
     restoreMarks(listed, flagsByPosition);
+    // A flag without a finish in the record is a registration the race file never got: the boat waits
+    // unmarked, so that its finish can be registered again.
+    for (const int n : listed)
+        if (finished(n) && !(record(n).MalTid > 0)) {
+            marks_.erase(n);
+            unsavedFinishes_.push_back(n);
+        }
     markFinishedRecords();
     restoreQueue(listed);
 }

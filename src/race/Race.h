@@ -83,7 +83,8 @@ public:
     void closeFiles();
     // A race under way as a load finds it: the start of the file's last record and, when there is one,
     // the finish marks (the settings' flags by list position where they belong to this race, and every
-    // record holding a finish), with the finished boats queued in list order and ranked. Start-up, the
+    // record holding a finish), with the finished boats queued in list order and ranked. A flag whose
+    // record holds no finish marks nothing: that boat waits in the queue (unsavedFinishes). Start-up, the
     // open command and the command-line export all restore through here.
     void restoreUnderWay(const QStringList& flagsByPosition = {});
     // Continues the race on a copy of its file pair at dataFil ("Spara Som"): the copy is made (written
@@ -193,6 +194,11 @@ public:
     std::vector<ScoredGroup> scoredByGroup() const;
     // What of NAME.json could not be read when the race was opened; empty when all was well.
     QString sidecarProblem() const { return sidecarProblem_; }
+    // The race file was there but its comment file was not, and the opening made it anew, empty.
+    bool commentFileMadeAnew() const { return commentMadeAnew_; }
+    // The boats the restored flags call finished whose records hold no finish, in list order: they
+    // wait in the queue unmarked.
+    const std::vector<int>& unsavedFinishes() const { return unsavedFinishes_; }
     // How the fleet stands: boats with a finish and no code, boats with a code, and the rest still out.
     struct Counts {
         int finished = 0;
@@ -247,6 +253,8 @@ private:
     race_data::ResultText resultText_;
     race_data::StartGroups groups_;
     QString sidecarProblem_;
+    bool commentMadeAnew_ = false;
+    std::vector<int> unsavedFinishes_;
     std::optional<RuntimeError> journalFailure_;
     bool journalFailureTold_ = false;
 };

@@ -2,14 +2,10 @@
 
 #include "CsvText.h"
 #include "FileFailure.h"
-#include "FileSync.h"
 #include "RaceFiles.h"
 #include "RaceTime.h"
 #include "RuntimeError.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <cerrno>
+#include "SystemFileQt.h"
 
 namespace race_data {
 
@@ -68,11 +64,6 @@ QByteArray utf8Line(const QStringList& fields) {
     return (csv::line(fields, Separator) + CrLf).toUtf8();
 }
 
-// Called right after the failing call, while errno still holds its reason.
-[[noreturn]] void journalFailed(const QFile& file) {
-    throw base::fileFailure(file.fileName(), errno != 0 ? errno : EIO);
-}
-
 } // namespace
 
 QString journalFileName(const QString& dataFil) {
@@ -98,17 +89,28 @@ QByteArray journalLine(const JournalEntry& entry) {
     return lineAt(journalTime(entry.registered), entry);
 }
 
+namespace {
+
+// A line cut short by a crash is ended first, so that the next line starts on a line of its own.
+QByteArray lineStart(const sysfile::File& file, qint64 end) {
+    if (end == 0) return journalHeader();
+    return file.readAt(end - 1, 1) == "\n" ? QByteArray() : CrLf.toUtf8();
+}
+
+} // namespace
+
 void appendJournal(const QString& dataFil, const std::vector<JournalEntry>& entries) {
     if (entries.empty()) return;
-    QFile file(journalFileName(dataFil));
+    const QString path = journalFileName(dataFil);
+    // A FIFO or device is never opened: writing to one may wait for ever.
+    if (sysfile::kindAt(path) == sysfile::Kind::Other) throw noRegularFile(path);
     // A journal without its owner-write bit stays untouched, as every file of the race does.
-    const QFileInfo info(file.fileName());
-    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        throw base::writeProtectedFile(file.fileName());
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) journalFailed(file);
-    // One write per change, so that a crash leaves whole lines only.
-    QByteArray bytes = file.size() == 0 ? journalHeader() : QByteArray();
+    if (isWriteProtected(path)) throw base::writeProtectedFile(path);
+    sysfile::File file;
+    if (const int error = file.open(sysfile::utf8Path(path), sysfile::Access::ReadWrite))
+        throw base::fileFailure(path, error);
+    const qint64 end = file.size();
+    QByteArray bytes = lineStart(file, end);
     // A change of the start writes a line per finished boat, all at one clock reading: formatted once.
     double stamped = entries.front().registered;
     QString stamp = journalTime(stamped);
@@ -116,7 +118,10 @@ void appendJournal(const QString& dataFil, const std::vector<JournalEntry>& entr
         if (entry.registered != stamped) stamp = journalTime(stamped = entry.registered);
         bytes += lineAt(stamp, entry);
     }
-    if (file.write(bytes) != bytes.size() || !syncToDevice(file)) journalFailed(file);
+    // One write per change, whole or not at all, so that the journal holds whole lines only.
+    int error = file.writeWholeAt(end, sysfile::viewOf(bytes));
+    if (!error) error = file.sync();
+    if (error) throw base::fileFailure(path, error);
 }
 
 } // namespace race_data

@@ -50,9 +50,11 @@ QByteArray journalHeader();
 // change of the whole race; fields quoted where needed.
 QByteArray journalLine(const JournalEntry& entry);
 
-// Appends the lines of one change to the journal of dataFil in one write, creating the file with its
-// header first, and pushes them onto the device before returning. Throws RuntimeError naming the journal
-// and the reason when any of that fails; the change itself stands.
+// Appends the lines of one change to the journal of dataFil in one write, whole or not at all, creating
+// the file with its header first, and pushes them onto the device before returning. A journal that does
+// not end a line (a crash) gets a line end first. A journal path that names a FIFO, device or folder is
+// refused without being opened. Throws RuntimeError naming the journal and the reason when any of that
+// fails; the change itself stands.
 void appendJournal(const QString& dataFil, const std::vector<JournalEntry>& entries);
 
 } // namespace race_data

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cerrno>
 
 namespace race_data {
 
@@ -28,11 +27,7 @@ void createEmptyFile(const QString& path) {
 // The copy is writable whatever the original was: a copy of the read-only example race is raced in.
 void copyWhole(const QString& from, const QString& to) {
     requireReplaceable(to);
-    const std::optional<QByteArray> bytes = sysfile::readRegularFile(from);
-    if (!bytes)
-        throw sysfile::kindAt(from) == sysfile::Kind::Regular ? base::fileFailure(from, EACCES)
-                                                              : base::notARegularFile(from);
-    if (const int error = sysfile::replaceWhole(to, *bytes)) throw base::fileFailure(to, error);
+    if (const int error = sysfile::replaceWhole(to, readWholeFile(from))) throw base::fileFailure(to, error);
 }
 
 } // namespace

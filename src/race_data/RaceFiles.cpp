@@ -32,14 +32,29 @@ struct RaceFile {
         held = holdFile(path);
         name = path;
     }
+    // Nothing is created, locked or written; a file that may be missing and is reads as empty.
+    void openForReading(const QString& path, bool mayBeMissing) {
+        const sysfile::Kind kind = sysfile::kindAt(path);
+        if (kind == sysfile::Kind::Other) throw base::notARegularFile(path);
+        auto reading = std::make_shared<HeldFile>();
+        reading->readOnly = true;
+        if (kind == sysfile::Kind::Regular || !mayBeMissing) {
+            if (const int error = reading->file.open(sysfile::utf8Path(path), sysfile::Access::Read))
+                throw base::fileFailure(path, error);
+            reading->identity = reading->file.identity().value_or(sysfile::Identity{});
+        }
+        held = std::move(reading);
+        name = path;
+    }
     void close() { held.reset(); }
     bool isOpen() const { return held != nullptr; }
 
     const QString& path() const { return name; }
     sysfile::File& file() const { return held->file; }
-    qint64 size() const { return file().size(); }
+    qint64 size() const { return file().isOpen() ? file().size() : 0; }
 
     QByteArray read(qint64 offset, qint64 length) const {
+        if (!file().isOpen()) return {};
         return QByteArray::fromStdString(file().readAt(offset, length));
     }
 
@@ -50,17 +65,9 @@ struct RaceFile {
         if (held->readOnly) throw base::writeProtectedFile(path());
     }
 
-    // Whole or not at all: after a failure the bytes the write covered are put back and a file the write
-    // extended is cut back to its old length. A gap before the offset is filled with zero bytes.
     void write(qint64 offset, const QByteArray& bytes) {
-        const qint64 oldSize = size();
-        const QByteArray oldBytes = offset < oldSize ? read(offset, bytes.size()) : QByteArray();
-        int error = offset > oldSize ? file().resize(offset) : 0;
-        if (!error) error = file().writeAt(offset, sysfile::viewOf(bytes));
-        if (!error) return;
-        if (!oldBytes.isEmpty()) file().writeAt(offset, sysfile::viewOf(oldBytes));
-        if (size() > oldSize) file().resize(oldSize);
-        throw base::fileFailure(path(), error);
+        if (const int error = file().writeWholeAt(offset, sysfile::viewOf(bytes)))
+            throw base::fileFailure(path(), error);
     }
 
     void sync() {
@@ -116,6 +123,15 @@ void RaceFiles::open(const QString& dataFil) {
         d->dat.close();
         throw;
     }
+    d->dataFil = dataFil;
+    d->kommentarFil = kommentarFil;
+}
+
+void RaceFiles::openForReading(const QString& dataFil) {
+    close();
+    const QString kommentarFil = commentFileName(dataFil);
+    d->dat.openForReading(dataFil, false);
+    d->cmt.openForReading(kommentarFil, true);
     d->dataFil = dataFil;
     d->kommentarFil = kommentarFil;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The open race: the race file of DeltagarPost records and its comment side file.
 #include "DeltagarPost.h"
+#include "RuntimeError.h"
 
 #include <QString>
 #include <memory>
@@ -19,6 +20,12 @@ QString raceName(const QString& dataFil);
 // True when the path names a regular file that can be opened for reading. A FIFO, device or folder is
 // never opened, so the answer comes at once whatever the path names.
 bool FilFinns(const QString& path);
+// The failure for a path that names no regular file: a folder is told as a folder, a FIFO or device as
+// no regular file.
+RuntimeError noRegularFile(const QString& path);
+// The whole of a file the desk only reads (an entry list, a race to copy). Throws a RuntimeError naming
+// the path and the reason; a FIFO, device or folder is refused without being opened.
+QByteArray readWholeFile(const QString& path);
 // A regular file without its owner-write bit: opened for reading only, even where the process could
 // write it, so the shipped example race stays untouched when run as root or administrator.
 bool isWriteProtected(const QString& path);
@@ -54,6 +61,9 @@ public:
     // RuntimeError when a file can neither be opened nor created, or when the path names a FIFO, device
     // or folder. Files open before are closed first.
     void open(const QString& dataFil);
+    // Opens the pair for reading only, as an export reads a race: nothing is created, locked or
+    // written, and a missing comment file reads as empty. Throws RuntimeError as open does.
+    void openForReading(const QString& dataFil);
     void close();
     bool isOpen() const;
     QString dataFil() const;

@@ -1,6 +1,11 @@
 // The names that follow from a race file's path.
 #include "RaceFiles.h"
+
+#include "FileFailure.h"
 #include "SystemFileQt.h"
+
+#include <QFileInfo>
+#include <cerrno>
 
 namespace race_data {
 
@@ -31,6 +36,19 @@ QString raceName(const QString& dataFil) {
 // The kind is looked at before anything is opened: opening a FIFO for reading waits for a writer.
 bool FilFinns(const QString& path) {
     return sysfile::kindAt(path) == sysfile::Kind::Regular && sysfile::opensForReading(path);
+}
+
+RuntimeError noRegularFile(const QString& path) {
+    return QFileInfo(path).isDir() ? base::fileFailure(path, EISDIR) : base::notARegularFile(path);
+}
+
+QByteArray readWholeFile(const QString& path) {
+    const sysfile::Kind kind = sysfile::kindAt(path);
+    if (kind == sysfile::Kind::Other) throw noRegularFile(path);
+    if (kind == sysfile::Kind::Missing) throw base::fileFailure(path, ENOENT);
+    std::optional<QByteArray> bytes = sysfile::readRegularFile(path);
+    if (!bytes) throw base::fileFailure(path, EACCES);
+    return std::move(*bytes);
 }
 
 } // namespace race_data

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "FileFailure.h"
 #include "IniText.h"
+#include "RaceFiles.h"
 #include "SystemFileQt.h"
 
 #include <QDir>
@@ -65,8 +66,26 @@ QString settingsPath(const QString& appPath) {
     return appPath + QDir::separator() + QStringLiteral("Vindo.ini");
 }
 
+namespace {
+
+std::optional<RuntimeError> unreadableFile(const QString& path) {
+    switch (sysfile::kindAt(path)) {
+    case sysfile::Kind::Missing:
+        return std::nullopt;
+    case sysfile::Kind::Other:
+        return noRegularFile(path);
+    case sysfile::Kind::Regular:
+        break;
+    }
+    if (sysfile::opensForReading(path)) return std::nullopt;
+    return base::fileFailure(path, EACCES);
+}
+
+} // namespace
+
 Installningar LasInstallningar(const QString& iniPath) {
     Installningar s;
+    s.unreadable = unreadableFile(iniPath);
     s.DataFil = readProfileString(iniPath, Section, LastKey, NotCreated);
     s.BatarIMalText = readProfileString(iniPath, Section, BatarIMalKey, NotCreated);
     // An empty text splits into no items at all, as the desk's own split did.

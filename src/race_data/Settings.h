@@ -26,6 +26,9 @@ struct Installningar {
     QString DataFil;
     QString BatarIMalText;
     QStringList BatarIMal;
+    // A settings file that is there but cannot be read (a folder, a FIFO, no permission to read), named
+    // with the reason; the values above are then the defaults.
+    std::optional<RuntimeError> unreadable;
 };
 
 QString settingsPath(const QString& appPath); // appPath + separator + "Vindo.ini"

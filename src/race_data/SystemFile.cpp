@@ -25,4 +25,16 @@ bool File::isOpen() const {
     return handle_ != NoHandle;
 }
 
+int File::writeWholeAt(std::int64_t offset, std::string_view bytes) {
+    const std::int64_t oldSize = size();
+    const std::string oldBytes =
+        offset < oldSize ? readAt(offset, std::int64_t(bytes.size())) : std::string();
+    int error = offset > oldSize ? resize(offset) : 0;
+    if (!error) error = writeAt(offset, bytes);
+    if (!error) return 0;
+    if (!oldBytes.empty()) writeAt(offset, oldBytes);
+    if (size() > oldSize) resize(oldSize);
+    return error;
+}
+
 } // namespace race_data::sysfile

@@ -42,6 +42,10 @@ public:
 
     // Writes every byte at the offset, going on after a short write until the system refuses.
     int writeAt(std::int64_t offset, std::string_view bytes);
+    // Writes every byte at the offset or none: after a failure the bytes the write covered are put back
+    // and a file the write extended is cut back to its old length. A gap before the offset is filled
+    // with zero bytes.
+    int writeWholeAt(std::int64_t offset, std::string_view bytes);
     // Reads up to length bytes at the offset; fewer at the end of the file.
     std::string readAt(std::int64_t offset, std::int64_t length) const;
     // Cuts or extends (with zero bytes) the file to the length.

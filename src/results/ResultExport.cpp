@@ -2,14 +2,12 @@
 
 #include "CsvExport.h"
 #include "FileFailure.h"
-#include "FileSync.h"
 #include "HtmlExport.h"
 #include "PdfExport.h"
 #include "RuntimeError.h"
+#include "SystemFileQt.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
 
 namespace results {
 
@@ -103,17 +101,14 @@ void exportResultList(const QString& path, const ResultExport& list) {
         fail(runtime_error_numbers::BadFileName,
              QStringLiteral("Okänd filtyp: %1 (välj %2)").arg(path, exportExtensionsText()));
     const QByteArray bytes = exportBytes(*format, list);
-    // Written beside the old file and renamed over it, so that a failure never leaves half a page.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Only a regular file is replaced: a device, FIFO or folder of that name, or a link to one, stays.
+    if (race_data::sysfile::kindAt(path) == race_data::sysfile::Kind::Other)
         fail(runtime_error_numbers::PathFileAccess,
-             QStringLiteral("Kan inte skriva %1: %2").arg(path, writeFailureReason(path, errno)));
-    if (file.write(bytes) != bytes.size() || !race_data::syncToDevice(file) || !file.commit()) {
-        const int error = errno;
-        file.cancelWriting();
-        fail(runtime_error_numbers::DeviceIO,
-             QStringLiteral("Fel när %1 skrevs: %2").arg(path, writeFailureReason(path, error)));
-    }
+             QStringLiteral("Kan inte skriva %1: Ingen vanlig fil").arg(path));
+    // Written beside the old file and renamed over it, so that a failure never leaves half a page.
+    if (const int error = race_data::sysfile::replaceWhole(path, bytes))
+        fail(base::runtimeErrorNumberOf(error),
+             QStringLiteral("Kan inte skriva %1: %2").arg(path, writeFailureReason(path, error)));
 }
 
 } // namespace results

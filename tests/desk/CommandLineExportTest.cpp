@@ -2,10 +2,15 @@
 // refuses, --help and --version.
 #include "DeskFixture.h"
 
+#include "FileSizeLimit.h"
 #include "frmResultat.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -110,6 +115,57 @@ TEST_F(CommandLineExportTest, RefusesWithOneSwedishLineAndWritesNothing) {
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("ut.txt"))));
     }
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Vår.dat"))));
+}
+
+// An output that is a FIFO, a device or a folder, or a link to one, is left as it was: one Swedish line,
+// exit 1. The device is a private node in the test's folder (as root), else a second FIFO.
+TEST_F(CommandLineExportTest, AnOutputThatIsNoRegularFileStaysAsItWas) {
+    writeFinishedRace();
+    const QString fifo = path(QStringLiteral("rör.csv"));
+    const QString device = path(QStringLiteral("enhet.csv"));
+    const QString link = path(QStringLiteral("länk.csv"));
+    const QString folder = path(QStringLiteral("mapp.csv"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    if (mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(device).constData(), 0600), 0);
+    }
+    ASSERT_TRUE(QFile::link(device, link));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("mapp.csv")));
+    for (const QString& out : {fifo, device, link, folder}) {
+        SCOPED_TRACE(out.toStdString());
+        struct stat before {};
+        ASSERT_EQ(lstat(QFile::encodeName(out).constData(), &before), 0);
+        const Finished run = exportCommand({out, path(QStringLiteral("Höst.dat"))});
+        EXPECT_EQ(run.exitCode, 1);
+        const QString err = QString::fromUtf8(run.err);
+        EXPECT_EQ(err, QStringLiteral("Kan inte skriva %1: Ingen vanlig fil\n").arg(out));
+        struct stat after {};
+        ASSERT_EQ(lstat(QFile::encodeName(out).constData(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+    }
+}
+
+// The export reads the race and writes its output and nothing else: a missing comment file reads as
+// empty comments and is not made; no settings, journal or NAME.json appear. A full disk is told in Swedish.
+TEST_F(CommandLineExportTest, WritesItsOutputAndNothingElse) {
+    writeFinishedRace();
+    QFile::remove(path(QStringLiteral("Höst.cmt")));
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    const Finished run = exportCommand({path(QStringLiteral("ut.csv")), path(QStringLiteral("Höst.dat"))});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before + QStringList{QStringLiteral("ut.csv")});
+
+    Finished full;
+    {
+        const FileSizeLimit limit(100); // the program started now inherits the limit
+        full = exportCommand({path(QStringLiteral("ut.html")), path(QStringLiteral("Höst.dat"))});
+    }
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(full.err),
+              QStringLiteral("Kan inte skriva %1: Filen har nått största tillåtna storlek\n")
+                  .arg(path(QStringLiteral("ut.html"))));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("ut.html"))));
 }
 
 // Help and version print and end without a display; an unknown option is refused with the help.

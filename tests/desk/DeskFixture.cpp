@@ -30,13 +30,13 @@ void DeskTest::copyExample() {
 
 DeltagarPost DeskTest::record(const QString& race, int n) const {
     race_data::RaceFiles files;
-    files.open(path(race));
+    files.openForReading(path(race));
     return files.readRecord(n);
 }
 
 int DeskTest::recordCount(const QString& race) const {
     race_data::RaceFiles files;
-    files.open(path(race));
+    files.openForReading(path(race));
     return files.recordCount();
 }
 

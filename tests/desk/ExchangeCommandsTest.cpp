@@ -6,6 +6,8 @@
 #include "frmResultat.h"
 
 #include <QFile>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST_F(DeskTest, ExportWritesTheRowsAndHeadingAsTheWindowShowsThem) {
     writeRace(QStringLiteral("Höst.dat"),
@@ -89,4 +91,19 @@ TEST_F(ImportTest, ARefusedWriteOrAFileWithoutBoatsLeavesTheRaceFileAsItWas) {
     EXPECT_EQ(readOnly.lstDeltagare->ListCount(), 2);
     EXPECT_EQ(readOnly.AntalDeltagare, 2);
     EXPECT_TRUE(messageTexts().last().startsWith(QStringLiteral("Fel vid UppDatering")));
+}
+
+// An entry list that is a FIFO is refused at once with the reason, never read to wait for a writer.
+TEST_F(ImportTest, AFifoChosenAsTheEntryListIsRefusedAtOnce) {
+    frmMain& d = race();
+    const QString fifo = path(QStringLiteral("anmälda.csv"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    scripted.dialogs.queueFile(fifo);
+    alarm(20); // a desk that waits for a writer ends the test here
+    d.lblImport_Click();
+    alarm(0);
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(fifo));
+    EXPECT_TRUE(messageTexts()[0].endsWith(QStringLiteral("Ingen vanlig fil")));
+    EXPECT_EQ(d.lstDeltagare->ListCount(), 2);
 }

@@ -74,7 +74,8 @@ TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
         {QStringLiteral("NC"), {QStringLiteral("¤Anna , S1")}},
         {QString(), {QStringLiteral("¤Anna , S1")}},
         {QStringLiteral("*X*xx"), {QStringLiteral("¤Anna , S1")}},
-        {QStringLiteral("**x**x"), {QStringLiteral("¤Anna , S1"), QStringLiteral("¤Cecilia , S3")}},
+        // Cecilia's flag without a finish in her record: she waits for it, unmarked.
+        {QStringLiteral("**x**x"), {QStringLiteral("¤Anna , S1"), QStringLiteral("Cecilia , S3")}},
     };
     for (const Case& c : cases) {
         writeRace(QStringLiteral("Höst.dat"), boats, july5(10, 0, 0));
@@ -146,6 +147,18 @@ TEST_F(DeskTest, LastRaceGoneFallsBackToTheExample) {
     copyExample();
     writeSettings(path(QStringLiteral("Borta.dat")), QStringLiteral("x"));
     frmMain& d = load();
+    EXPECT_EQ(d.TavlingsNamn, QStringLiteral("Exempel"));
+}
+
+// A settings file that cannot be read gives no race to reopen: the desk names the file before the
+// example opens, so that the officer knows the last race was not restored.
+TEST_F(DeskTest, UnreadableSettingsFileIsNamedBeforeTheExampleOpens) {
+    copyExample();
+    QDir(dir.path()).mkdir(QStringLiteral("Vindo.ini"));
+    frmMain& d = load();
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(path(QStringLiteral("Vindo.ini"))));
+    EXPECT_TRUE(messageTexts()[0].endsWith(QStringLiteral("Exempel.dat öppnas i stället.")));
     EXPECT_EQ(d.TavlingsNamn, QStringLiteral("Exempel"));
 }
 

@@ -50,13 +50,15 @@ TEST_F(WriteFailuresTest, FullDiskDuringAFinishIsToldOnceAndTornNothing) {
     finish(d, 0);
     EXPECT_TRUE(banner(d).isEmpty()) << "a later write that succeeds takes the banner away";
 
-    // After a restart the boat is still marked as over the line, and a click gives it its time.
+    // After a restart the boat whose finish was not saved waits in the queue, named, and a click gives
+    // it its time.
     frmMain& again = restart();
     EXPECT_EQ(entries(again.lstMg),
-              (QStringList{QStringLiteral("¤Cesar , S3"), QStringLiteral("¤Alfa , S1")}));
-    scripted.dialogs.queueAnswer(platform::Answer::Yes);
+              (QStringList{QStringLiteral("Cesar , S3"), QStringLiteral("¤Alfa , S1")}));
+    EXPECT_TRUE(messageTexts().last().contains(QStringLiteral("Målgången sparades inte för:\r\nCesar , S3")));
+    clock(2003, 7, 5, 11, 0, 5);
     again.lstMg->setListIndex(0);
-    EXPECT_EQ(record(Race, 3).MalTid, july5(11, 0, 0));
+    EXPECT_EQ(record(Race, 3).MalTid, july5(11, 0, 5));
 }
 
 TEST_F(WriteFailuresTest, ABoatAddedOnAFullDiskLeavesTheListsAndIsAddedWhenOkIsPressedAgain) {
@@ -156,7 +158,7 @@ TEST_F(WriteFailuresTest, ACommentThatCannotBeAppendedLosesNoComment) {
     }
     EXPECT_TRUE(banner(d).contains(path(QStringLiteral("Höst.cmt"))));
     EXPECT_TRUE(banner(d).contains(
-        QStringLiteral("Målgången för Cesar , S3 är sparad; kommentaren finns kvar som förut.")));
+        QStringLiteral("Målgången för Cesar , S3 är sparad; kommentaren kunde inte sparas.")));
     EXPECT_EQ(record(Race, 3).MalTid, july5(11, 0, 0));
     EXPECT_EQ(record(Race, 3).KommentarPos, before.KommentarPos);
     EXPECT_EQ(record(Race, 3).KommentarLen, 300);
@@ -177,4 +179,44 @@ TEST_F(WriteFailuresTest, ACommentThatCannotBeAppendedLosesNoComment) {
     frmMain& again = restart();
     again.lstDeltagare->setListIndex(2);
     EXPECT_EQ(again.CommentsBox->Text(), wind);
+}
+
+// A boat added on a disk that takes its record but not its comment is in the race once, and the message
+// says exactly that.
+TEST_F(WriteFailuresTest, ABoatWhoseCommentCannotBeSavedIsSavedOnceAndToldSo) {
+    frmMain& d = startedRace();
+    d.lblPanD_Click();
+    d.AddButton_Click();
+    d.Namn->setText(QStringLiteral("Doris"));
+    d.SegelId->setText(QStringLiteral("S4"));
+    d.CommentsBox->setText(QString(400, QLatin1Char('v')));
+    {
+        const FileSizeLimit full(4 * 93 + 8); // room for the fourth record, not for the comment
+        d.OkButton_Click();
+    }
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts()[0].contains(path(QStringLiteral("Höst.cmt"))));
+    EXPECT_TRUE(messageTexts()[0].endsWith(QStringLiteral("Deltagaren är sparad, men inte kommentaren.")));
+    EXPECT_FALSE(controls::ownVisible(d.OkButton)) << "nothing invites a second save";
+    EXPECT_EQ(recordCount(Race), 4);
+    const QStringList listed = entries(d.lstDeltagare);
+    EXPECT_EQ(listed.size(), 4);
+    EXPECT_EQ(entries(restart().lstDeltagare), listed);
+}
+
+// The comment file deleted during the race: after a restart the desk names the comment file it made
+// anew and the boat whose finish the race file never got, which waits in the queue for its finish.
+TEST_F(WriteFailuresTest, ARestartAfterTheCommentFileWentNamesWhatWasMissing) {
+    frmMain& d = startedRace();
+    finish(d, 0); // Alfa
+    QFile::remove(path(QStringLiteral("Höst.cmt")));
+    finish(d, 1); // Cesar, not saved
+    frmMain& again = restart();
+    const QString told = messageTexts().join(QStringLiteral("\n"));
+    EXPECT_TRUE(told.contains(QStringLiteral("Kommentarfilen fanns inte och är skapad på nytt, tom:\r\n") +
+                              path(QStringLiteral("Höst.cmt"))));
+    EXPECT_TRUE(told.contains(QStringLiteral("Målgången sparades inte för:\r\nCesar , S3\r\n")));
+    EXPECT_EQ(entries(again.lstMg),
+              (QStringList{QStringLiteral("¤Alfa , S1"), QStringLiteral("Cesar , S3")}));
+    EXPECT_EQ(again.lstPG->ListCount(), 2) << "Beta and Cesar are still out";
 }

@@ -1,10 +1,11 @@
 #include "FinishJournal.h"
-#include "FileSizeLimit.h"
+#include "FileFaults.h"
 #include "RuntimeError.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace race_data;
 
@@ -81,4 +82,43 @@ TEST(FinishJournal, AFileThatCannotTakeTheLineIsReportedAndKeepsWhatItHad) {
     EXPECT_EQ(readBytes(log), before);
 
     EXPECT_THROW(appendJournal(dir.filePath("saknas/Höst.dat"), entry), RuntimeError);
+}
+
+// A line the disk can take only part of is not written at all, and once there is room again the next
+// line stands on a line of its own; so does a line after one that a crash cut short.
+TEST(FinishJournal, ALineIsWrittenWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    const QString dat = dir.filePath("Höst.dat");
+    const QString log = dir.filePath("Höst.log");
+    const JournalEntry first{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", "", "13:05:10", "klick"};
+    const JournalEntry second{at(13, 6, 0), JournalEvent::Mal, 2, "Bris", "S-2", "", "13:06:00", "klick"};
+    appendJournal(dat, {first});
+    const QByteArray before = readBytes(log);
+    {
+        const FileSizeLimit full(static_cast<rlim_t>(before.size() + 20));
+        EXPECT_THROW(appendJournal(dat, {second}), RuntimeError);
+    }
+    EXPECT_EQ(readBytes(log), before);
+    appendJournal(dat, {second});
+    EXPECT_EQ(readBytes(log), before + journalLine(second));
+
+    writeBytes(log, before + "2006-05-20 13:07:00;mål;3;Cir");
+    appendJournal(dat, {first});
+    EXPECT_EQ(readBytes(log), before + "2006-05-20 13:07:00;mål;3;Cir\r\n" + journalLine(first));
+}
+
+// A journal that is a FIFO is refused at once, never opened to wait for a reader.
+TEST(FinishJournal, AFifoInTheJournalsPlaceIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString dat = dir.filePath("Höst.dat");
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("Höst.log")).constData(), 0600), 0);
+    const ChildEnd end = runInChild([&dat] {
+        alarm(10);
+        const std::optional<RuntimeError> failure = failureOf([&dat] {
+            appendJournal(dat,
+                          {{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", "", "13:05:10", "klick"}});
+        });
+        return failure && failure->reason() == QStringLiteral("Ingen vanlig fil") ? 0 : 1;
+    });
+    EXPECT_EQ(end.exitCode, 0);
 }
