@@ -34,27 +34,13 @@ TEST_F(StartTest, FirstStartSavesEveryBoatAndFillsTheApproachList) {
     EXPECT_EQ(entries(d.lstPG), entries(d.lstDeltagare));
     for (int n = 1; n <= 12; ++n)
         EXPECT_EQ(record(QStringLiteral("Höst.dat"), n).StartTid, july5(10, 0, 0)) << n;
-    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
     EXPECT_EQ(d.txtStartTid->text(), QStringLiteral("2003-07-05    10:00:00"));
-    EXPECT_EQ(d.lblDatum[0]->caption(), QStringLiteral("2003-07-05"));
-    EXPECT_TRUE(controls::ownVisible(d.StartMsg));
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Brisrundan     Höst     Start Lördag 5 Juli 2003"));
     EXPECT_TRUE(messageTexts().isEmpty());
 }
 
-TEST_F(StartTest, AnsweringNoKeepsTheStart) {
-    frmMain& d = race(3);
-    d.StartButton_Click();
-    clock(2003, 7, 5, 10, 5, 0);
-    d.StartButton_Click(); // No is the default
-    EXPECT_EQ(messageTexts(),
-              QStringList{QStringLiteral("Starten gick kl 10:00:00. Ny start nu, kl 10:05:00? "
-                                         "Alla båtar får den nya starttiden.")});
-    EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).StartTid, july5(10, 0, 0));
-    EXPECT_TRUE(controls::ownVisible(d.StartMsg));
-}
-
+// Before any start a typed start needs no question, and the race is under way: the sail-number box is
+// there.
 TEST_F(StartTest, TypedStartBeforeAnyStartNeedsNoQuestion) {
     frmMain& d = race(2);
     d.txtStartTid->setText(QStringLiteral("2003-07-05    10:15:00"));
@@ -63,6 +49,7 @@ TEST_F(StartTest, TypedStartBeforeAnyStartNeedsNoQuestion) {
     EXPECT_EQ(d.GemensamStart, july5(10, 15, 0));
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 2).StartTid, july5(10, 15, 0));
     EXPECT_EQ(d.lstPG->ListCount(), 2);
+    EXPECT_TRUE(controls::ownVisible(d.txtSegelNr));
 }
 
 TEST_F(StartTest, UnreadableStartTextChangesNothing) {
@@ -76,16 +63,14 @@ TEST_F(StartTest, UnreadableStartTextChangesNothing) {
     EXPECT_TRUE(messageTexts().isEmpty());
 }
 
+// A start moved after finishes is walked through with its questions in the journal test and the
+// scenarios; Cancel at the last question keeps the start and puts its text back.
 TEST_F(StartTest, ChangingTheStartAfterFinishesWarnsInOrderAndCancelRestoresTheText) {
     frmMain& d = race(3);
     d.StartButton_Click();
     queue(d, 0);
-    queue(d, 1);
     clock(2003, 7, 5, 12, 0, 0);
     d.lstMg->setListIndex(0);
-    d.lstMg->setListIndex(1);
-    const double finished = record(QStringLiteral("Höst.dat"), 1).SeglTid;
-
     d.txtStartTid->setText(QStringLiteral("2003-07-05    10:30:00"));
     scripted.dialogs.queueAnswer(platform::Answer::OK);
     scripted.dialogs.queueAnswer(platform::Answer::Yes);
@@ -98,15 +83,5 @@ TEST_F(StartTest, ChangingTheStartAfterFinishesWarnsInOrderAndCancelRestoresTheT
                                           "deras seglade och korrigerade tider räknas om !")}));
     EXPECT_EQ(d.txtStartTid->text(), QStringLiteral("2003-07-05    10:00:00"));
     EXPECT_EQ(d.GemensamStart, july5(10, 0, 0));
-
-    d.txtStartTid->setText(QStringLiteral("2003-07-05    10:30:00"));
-    scripted.dialogs.queueAnswer(platform::Answer::OK);
-    scripted.dialogs.queueAnswer(platform::Answer::Yes);
-    scripted.dialogs.queueAnswer(platform::Answer::OK);
-    d.typeChar(d.txtStartTid, 13);
-    EXPECT_EQ(d.GemensamStart, july5(10, 30, 0));
-    const DeltagarPost after = record(QStringLiteral("Höst.dat"), 1);
-    EXPECT_EQ(after.StartTid, july5(10, 30, 0));
-    EXPECT_NEAR(after.SeglTid, finished - 0.5 / 24, 1e-9) << "a finished boat is timed from the new start";
-    EXPECT_FALSE(d.StartButton->isEnabled());
+    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).StartTid, july5(10, 0, 0));
 }
