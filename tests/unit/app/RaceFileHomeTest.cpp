@@ -82,13 +82,6 @@ TEST_F(RaceFileHome, ASettingsFileCountsOnlyWhereTheDeskCouldWriteIt) {
     EXPECT_FALSE(home::portableSettingsIn(program)) << "read-only program folder";
 }
 
-TEST_F(RaceFileHome, PortableCopyKeepsItsRaceFilesBesideTheProgram) {
-    shipBesideProgram();
-    write(QDir(program).filePath("Vindo.ini"), "");
-    EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(program));
-    EXPECT_FALSE(QFileInfo::exists(userFolder()));
-}
-
 TEST_F(RaceFileHome, FirstStartMakesTheUserFolderWithTheExampleRaceReadOnlyAndTheSound) {
     shipBesideProgram();
     // A settings file that the desk could not write does not make a portable copy.
