@@ -144,6 +144,7 @@ TEST_F(RaceTest, AMovedStartRetimesFinishedBoatsAndAReadOnlyRaceKeepsItsStart) {
     moved.restoreUnderWay();
     const race::StartChange change = moved.setStart(july5(10, 30, 0));
     EXPECT_FALSE(change.failure);
+    EXPECT_FALSE(change.kept);
     ASSERT_EQ(change.recomputed.size(), 2u);
     EXPECT_NEAR(onDisk(1).KorrigeradTid, 36.0 / 1440, 1e-9); // 0:30:00 x 1,20
     EXPECT_NEAR(onDisk(2).KorrigeradTid, 32.0 / 1440, 1e-9); // 0:40:00 x 0,80
@@ -159,14 +160,15 @@ TEST_F(RaceTest, AMovedStartRetimesFinishedBoatsAndAReadOnlyRaceKeepsItsStart) {
 }
 
 // The race's own scoring: a disqualified finisher keeps its times but scores the boats entered + 1
-// (deleted boats not counted), the tie it leaves behind is gone, and the boat still sailing stands last.
+// (deleted boats not counted), the tie it leaves behind is gone, and the boat still sailing stands last,
+// even when a stray mark calls it finished.
 TEST_F(RaceTest, ScoredRaceListsEveryBoatByTheRules) {
     write({{.namn = QStringLiteral("Anna"), .segelId = QStringLiteral("S1"), .malTid = july5(11, 0, 0)},
            {.namn = QStringLiteral("Bertil"), .segelId = QStringLiteral("S2"), .malTid = july5(11, 0, 0)},
            {.namn = QStringLiteral("Cilla"), .segelId = QStringLiteral("S3")},
            {.namn = QStringLiteral("Doris"), .segelId = QStringLiteral("S4"), .borttagen = -1}});
     race::Race& scoredRace = opened();
-    scoredRace.restoreUnderWay();
+    scoredRace.restoreUnderWay({QString(), QString(), QStringLiteral("x")}); // Cilla's mark, no time
     EXPECT_FALSE(scoredRace.setCode(2, QStringLiteral("DSQ")));
     const std::vector<race::ScoredBoat> scored = scoredRace.scored();
     ASSERT_EQ(scored.size(), 3u);

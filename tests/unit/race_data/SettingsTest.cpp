@@ -42,6 +42,15 @@ TEST_F(SettingsTest, ReadsNamesWithoutRegardToCase) {
     EXPECT_EQ(s.BatarIMal, (QStringList{"x", "", "x", ""}));
 }
 
+// Quotes around a whole value go, as the profile functions drop them; any other quote stays.
+TEST_F(SettingsTest, QuotesAroundAValueAreDropped) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\"C:\\R\\H\xF6st.dat\"", Hostfil}, {"'x**x'", "x**x"}, {"x**x", "x**x"}, {"\"ett'", "\"ett'"}};
+    for (const auto& [written, read] : cases)
+        EXPECT_EQ(readFrom("[Brisrundan]\r\nLast=" + written + "\r\n").DataFil, read)
+            << written.toStdString();
+}
+
 TEST_F(SettingsTest, FirstSectionAndFirstKeyWinWhateverTheLineEnds) {
     for (const char* end : {"\r\n", "\n", "\r"}) {
         const QByteArray text = QByteArray("[Brisrundan]") + end + "Last=ett" + end + "Last=tv\xE5" + end +
