@@ -5,6 +5,9 @@
 #include "Settings.h"
 #include "frmResultat.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 class FinishTest : public DeskTest {
 protected:
     // Anna (LYS 1.00) and Bertil (LYS 1.13), started at 10:00:00 on 5 July 2003.
@@ -15,22 +18,18 @@ protected:
     void click(frmMain& d, int queueIndex) { d.lstMg->setListIndex(queueIndex); }
 };
 
+// What the panel shows at a click is in the finish-restart scenario; here is what reaches the disk.
 TEST_F(FinishTest, FirstClickRegistersTheFinishAtThatSecond) {
     frmMain& d = started();
     queue(d, 0);
     clock(2003, 7, 5, 14, 5, 9);
     click(d, 0);
-    EXPECT_EQ(d.MTid->text(), QStringLiteral("07-05  14:05:09"));
-    EXPECT_EQ(d.lstMg->List(0), QStringLiteral("¤Anna , S123"));
-    EXPECT_EQ(d.STid->caption(), QStringLiteral("4:05:09"));
-    EXPECT_EQ(d.KTid->caption(), QStringLiteral("4:05:09"));
     const DeltagarPost saved = record(QStringLiteral("Höst.dat"), 1);
     EXPECT_EQ(saved.MalTid, july5(14, 5, 9));
     EXPECT_EQ(saved.StartTid, july5(10, 0, 0));
-    EXPECT_EQ(d.BatarIMalText, QStringLiteral("x**")); // two boats and the spare position
     EXPECT_EQ(controls::tag(d.resultat().lvw), QStringLiteral("2003-07-05"));
     EXPECT_EQ(race_data::LasInstallningar(race_data::settingsPath(dir.path())).BatarIMalText,
-              QStringLiteral("x**"));
+              QStringLiteral("x**")); // two boats and the spare position
 }
 
 TEST_F(FinishTest, TypedTimesForFinishedAndWaitingBoats) {
