@@ -1,6 +1,7 @@
 // The race model over real files: a registration's record on disk, the queue's rules, restoring a race
 // under way from its flags and records, and removal.
 #include "Race.h"
+#include "RaceSidecar.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -95,10 +96,15 @@ TEST_F(RaceTest, QueueRefusesFinishedBoatsAndAnEntryThatReadsExactlyAlike) {
     EXPECT_EQ(race.enqueue(2), 2); // once the first has finished (and shows "¤"), its twin may queue
 }
 
+// Marks come back by list position and from the records, the queue once per boat even from a damaged
+// NAME.json that lists a boat twice.
 TEST_F(RaceTest, RestoringMarksByPositionAndFromRecords) {
     write({{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0)},
            {QStringLiteral("Bertil"), QStringLiteral("S2")},
            {QStringLiteral("Anna"), QStringLiteral("S1")}});
+    race_data::RaceSidecar sidecar;
+    sidecar.queue = {3, 3, 1};
+    race_data::writeSidecar(race(), sidecar);
     race::Race& race = opened();
     const std::vector<int> listOrder = {3, 2, 1}; // Anna, Bertil, Cecilia
     race.restoreMarks(listOrder, {QStringLiteral("x"), QString()});
