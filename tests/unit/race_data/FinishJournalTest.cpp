@@ -64,7 +64,9 @@ TEST(FinishJournal, AFileThatCannotTakeTheLineIsReportedAndKeepsWhatItHad) {
     const QByteArray before = readBytes(log);
     {
         const FileSizeLimit full(static_cast<rlim_t>(before.size()));
-        EXPECT_THROW(appendJournal(dat, entry), RuntimeError);
+        const std::optional<RuntimeError> error = failureOf([&] { appendJournal(dat, entry); });
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->number(), runtime_error_numbers::DiskFull);
     }
     EXPECT_EQ(readBytes(log), before);
 
