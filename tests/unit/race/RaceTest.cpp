@@ -1,7 +1,8 @@
-// The race model over real files: a registration's record on disk, the queue's rules, restoring a race
-// under way from its flags and records, and removal.
+// The race model over real files: its list order, a new participant, a registration's record on disk,
+// the queue's rules, restoring a race under way from its flags and records, and removal.
 #include "Race.h"
 #include "RaceSidecar.h"
+#include "RuntimeError.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -33,6 +34,46 @@ protected:
 };
 
 } // namespace
+
+TEST_F(RaceTest, ListedRecordsFollowTheSortedListEqualEntriesLastAddedFirst) {
+    write({{QStringLiteral("Östen"), QStringLiteral("S5")},
+           {QStringLiteral("Anna"), QStringLiteral("S1")},
+           {QStringLiteral("bertil"), QStringLiteral("S2")},
+           {QStringLiteral("anna"), QStringLiteral("S1")}});
+    EXPECT_EQ(opened().listedRecords(), (std::vector<int>{4, 2, 3, 1}));
+}
+
+TEST_F(RaceTest, AddedParticipantIsAppendedWithTheStartAndAnEmptyComment) {
+    write({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    writeBytes(path(QStringLiteral("Höst.cmt")), "Vind SV");
+    race::Race& race = opened();
+    EXPECT_EQ(
+        race.addParticipant(QStringLiteral("Bertil"), QStringLiteral("S2"), QStringLiteral("IF"), 1.13f), 2);
+    EXPECT_EQ(race.entry(2), QStringLiteral("Bertil , S2"));
+    const DeltagarPost post = onDisk(2);
+    EXPECT_EQ(post.Namn.trimmed(), QStringLiteral("Bertil"));
+    EXPECT_EQ(post.BTyp.trimmed(), QStringLiteral("IF"));
+    EXPECT_FLOAT_EQ(post.LysTal, 1.13f);
+    EXPECT_EQ(post.StartTid, Start);
+    EXPECT_EQ(post.MalTid, 0.0);
+    EXPECT_EQ(post.KommentarPos, 8); // after the seven bytes already in the comment file
+    EXPECT_EQ(post.KommentarLen, 0);
+    EXPECT_EQ(readBytes(path(QStringLiteral("Höst.cmt"))), QByteArray("Vind SV"));
+}
+
+TEST_F(RaceTest, AddingToAReadOnlyRaceThrowsAndLeavesTheRaceAsItWas) {
+    write({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    makeReadOnly(race());
+    const QByteArray before = readBytes(race());
+    race::Race& race = opened();
+    const std::optional<RuntimeError> error = failureOf(
+        [&] { race.addParticipant(QStringLiteral("Bertil"), QStringLiteral("S2"), QString(), 1.0f); });
+    ASSERT_TRUE(error) << "a read-only race file took a record";
+    EXPECT_EQ(error->number(), runtime_error_numbers::PathFileAccess);
+    EXPECT_EQ(race.liveRecords(), std::vector<int>{1});
+    EXPECT_EQ(race.entry(2), QString());
+    EXPECT_EQ(readBytes(this->race()), before);
+}
 
 TEST_F(RaceTest, RegistrationStoresTheTimesAsTheDeskShowsThemAndTheCommentAgain) {
     write({{.namn = QStringLiteral("  Anna"),
