@@ -61,20 +61,6 @@ protected:
                                  "Åsa;S9;;0.98\r\n";
 };
 
-TEST_F(ImportTest, EveryGoodLineGetsARecordAndARestartListsTheSame) {
-    frmMain& d = race();
-    import(d, entryList);
-    EXPECT_EQ(d.lstDeltagare->ItemData(1), 3); // Bertil
-    EXPECT_EQ(d.lstDeltagare->ItemData(3), 4); // Åsa
-    ASSERT_EQ(recordCount(QStringLiteral("Höst.dat")), 4);
-    const DeltagarPost asa = record(QStringLiteral("Höst.dat"), 4);
-    EXPECT_EQ(asa.Namn.trimmed(), QStringLiteral("Åsa"));
-    EXPECT_FLOAT_EQ(asa.LysTal, 0.98f);
-    EXPECT_EQ(asa.KommentarLen, 0);
-    const QStringList shown = entries(d.lstDeltagare);
-    EXPECT_EQ(entries(restart().lstDeltagare), shown);
-}
-
 TEST_F(ImportTest, ARefusedWriteOrAFileWithoutBoatsLeavesTheRaceFileAsItWas) {
     frmMain& d = race();
     const QByteArray before = readBytes(path(QStringLiteral("Höst.dat")));

@@ -5,6 +5,9 @@
 #include "Settings.h"
 #include "frmResultat.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 class FinishTest : public DeskTest {
 protected:
     // Anna (LYS 1.00) and Bertil (LYS 1.13), started at 10:00:00 on 5 July 2003.
@@ -15,40 +18,18 @@ protected:
     void click(frmMain& d, int queueIndex) { d.lstMg->setListIndex(queueIndex); }
 };
 
+// What the panel shows at a click is in the finish-restart scenario; here is what reaches the disk.
 TEST_F(FinishTest, FirstClickRegistersTheFinishAtThatSecond) {
     frmMain& d = started();
     queue(d, 0);
     clock(2003, 7, 5, 14, 5, 9);
     click(d, 0);
-    EXPECT_EQ(d.MTid->text(), QStringLiteral("07-05  14:05:09"));
-    EXPECT_EQ(d.lstMg->List(0), QStringLiteral("¤Anna , S123"));
-    EXPECT_EQ(d.STid->caption(), QStringLiteral("4:05:09"));
-    EXPECT_EQ(d.KTid->caption(), QStringLiteral("4:05:09"));
     const DeltagarPost saved = record(QStringLiteral("Höst.dat"), 1);
     EXPECT_EQ(saved.MalTid, july5(14, 5, 9));
     EXPECT_EQ(saved.StartTid, july5(10, 0, 0));
-    EXPECT_EQ(d.BatarIMal.value(0), QStringLiteral("x"));
-    EXPECT_EQ(d.BatarIMalText, QStringLiteral("x**")); // two boats and the spare position
     EXPECT_EQ(controls::tag(d.resultat().lvw), QStringLiteral("2003-07-05"));
     EXPECT_EQ(race_data::LasInstallningar(race_data::settingsPath(dir.path())).BatarIMalText,
-              QStringLiteral("x**"));
-}
-
-TEST_F(FinishTest, SecondClickAsksAndYesTakesTheTimeOfTheClick) {
-    frmMain& d = started();
-    queue(d, 0);
-    clock(2003, 7, 5, 14, 5, 9);
-    click(d, 0);
-    clock(2003, 7, 5, 14, 5, 29);
-    click(d, 0); // No is the default
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 9));
-    EXPECT_EQ(d.MTid->text(), QStringLiteral("14:05:09"));
-    EXPECT_TRUE(messageTexts().value(0).contains(QStringLiteral("skall ny tid registreras ?   14:05:29")));
-    scripted.dialogs.queueAnswer(platform::Answer::Yes);
-    click(d, 0);
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 29));
-    EXPECT_EQ(d.lstMg->List(0), QStringLiteral("¤Anna , S123"));
-    EXPECT_EQ(events(QStringLiteral("sound")).size(), 2u);
+              QStringLiteral("x**")); // two boats and the spare position
 }
 
 TEST_F(FinishTest, TypedTimesForFinishedAndWaitingBoats) {
@@ -63,7 +44,8 @@ TEST_F(FinishTest, TypedTimesForFinishedAndWaitingBoats) {
     scripted.dialogs.queueAnswer(platform::Answer::Yes);
     d.typeChar(d.MTid, 13);
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 0));
-    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Ändra målgång för Anna från 14:05:09 till 14:05:00?")});
+    EXPECT_EQ(messageTexts(),
+              QStringList{QStringLiteral("Ändra målgång för Anna från 14:05:09 till 14:05:00?")});
     // Bertil waits, selected but not clicked: today's date and the typed time after one question
     // (Yes by default), no sound, and his queue entry marked.
     d.lstMg->setCurrentRow(1);
@@ -76,6 +58,9 @@ TEST_F(FinishTest, TypedTimesForFinishedAndWaitingBoats) {
     EXPECT_EQ(events(QStringLiteral("sound")).size(), 1u);
     EXPECT_EQ(messageTexts().value(1), QStringLiteral("Registrera målgång för Bertil kl 11:00:00?"));
     EXPECT_EQ(events(QStringLiteral("beep")).size(), 2u);
+    // Ended from outside, no shutdown code ran: the typed finish is in the race file and the queue.
+    EXPECT_EQ(entries(restart().lstMg),
+              (QStringList{QStringLiteral("¤Anna , S123"), QStringLiteral("¤Bertil , S2")}));
 }
 
 TEST_F(FinishTest, UnreadableTypedTimeChangesNothing) {
@@ -87,21 +72,4 @@ TEST_F(FinishTest, UnreadableTypedTimeChangesNothing) {
     d.typeChar(d.MTid, 13);
     EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, before.MalTid);
     EXPECT_TRUE(messageTexts().isEmpty());
-}
-
-TEST_F(FinishTest, WaitingBoatRanksFirstAndQueueingTwiceChangesNothing) {
-    frmMain& d = started();
-    queue(d, 0);
-    queue(d, 0);
-    clock(2003, 7, 5, 14, 5, 9);
-    click(d, 0);
-    EXPECT_EQ(entries(d.lstSortMG), QStringList{QStringLiteral("00040509")});
-    ASSERT_EQ(d.lstPG->ListCount(), 1) << "a finished boat leaves the approach list";
-    queue(d, 0);
-    EXPECT_EQ(d.lstMg->ListCount(), 2);
-    clock(2003, 7, 5, 14, 6, 0);
-    scripted.dialogs.queueAnswer(platform::Answer::Yes);
-    click(d, 0);
-    EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00000000"), QStringLiteral("00040600")}));
-    EXPECT_EQ(d.lstSortMG->ItemData(0), 2); // Bertil's record
 }

@@ -40,13 +40,6 @@ TEST_F(SailNumberFinishTest, ShownWhileARaceIsUnderWay) {
     EXPECT_FALSE(segelNrShown(again));
 }
 
-TEST_F(SailNumberFinishTest, ShownByATypedStart) {
-    frmMain& d = loaded();
-    d.txtStartTid->setText(QStringLiteral("2003-07-05    10:00:00"));
-    d.typeChar(d.txtStartTid, 13);
-    EXPECT_TRUE(segelNrShown(d));
-}
-
 TEST_F(SailNumberFinishTest, StaysAfterARefusedSaveOfTheFinish) {
     // A race under way whose race file turned read-only since the start.
     writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("SWE 4410"), 1.0f}},

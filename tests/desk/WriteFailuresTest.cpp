@@ -9,8 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cmath>
-#include <limits>
 #include <sys/stat.h>
 
 namespace {
@@ -121,25 +119,6 @@ TEST_F(WriteFailuresTest, FifoNamedAsTheLastRaceNeitherBlocksNorOpensSilently) {
     ASSERT_EQ(messageTexts().size(), 1);
     EXPECT_TRUE(messageTexts()[0].contains(fifo));
     EXPECT_EQ(d.TavlingsNamn, QStringLiteral("Exempel"));
-}
-
-TEST_F(WriteFailuresTest, DamagedTimesShowEmptyAndRankLast) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    writeRace(
-        Race,
-        {{QStringLiteral("Alfa"), QStringLiteral("S1"), 1.0f, july5(11, 0, 0), 1.0 / 24},
-         {QStringLiteral("Beta"), QStringLiteral("S2"), 1.0f, nan, -std::numeric_limits<double>::infinity()},
-         {QStringLiteral("Cesar"), QStringLiteral("S3"), 1.0f, july5(12, 0, 0), 2.0 / 24}},
-        july5(10, 0, 0));
-    writeSettings(path(Race), QStringLiteral("x*x*x"));
-    frmMain& d = load();
-    ASSERT_EQ(d.lstSortMG->ListCount(), 3);
-    EXPECT_EQ(d.lstSortMG->ItemData(0), 1);
-    EXPECT_EQ(d.lstSortMG->ItemData(1), 3);
-    EXPECT_EQ(d.lstSortMG->ItemData(2), 2);
-    d.lstDeltagare->setListIndex(1);
-    EXPECT_EQ(d.SlutTid->caption(), QString());
-    EXPECT_EQ(d.KorrTid->caption(), QString());
 }
 
 // A comment file that cannot take the next copy of a comment: the record keeps pointing at the copy it

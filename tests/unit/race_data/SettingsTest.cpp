@@ -25,12 +25,24 @@ const QString Hostfil = QStringLiteral("C:\\R\\Höst.dat");
 
 } // namespace
 
-TEST_F(SettingsTest, MissingFileGivesNCAndIsNotCreated) {
+// A missing file, one without the section and one of garbage all read as "NC", and reading writes nothing.
+TEST_F(SettingsTest, MissingOrUnreadableSettingsReadAsNC) {
     const race_data::Installningar s = LasInstallningar(ini);
     EXPECT_EQ(s.DataFil, "NC");
     EXPECT_EQ(s.BatarIMal, QStringList{"NC"});
     EXPECT_FALSE(QFile::exists(ini));
     EXPECT_EQ(readFrom("[Annat]\r\nLast=x\r\n").DataFil, "NC");
+    QByteArray garbage;
+    quint32 seed = 12345;
+    for (int i = 0; i < 3'000'000; ++i) {
+        seed = seed * 1103515245 + 12345;
+        garbage.append(char(seed >> 23));
+    }
+    garbage.append('\0');
+    garbage += "[Brisrundan\n[=]\n=\n==x\n]";
+    EXPECT_EQ(readFrom(garbage).DataFil, "NC");
+    EXPECT_TRUE(race_data::writeProfileStrings(ini, "Brisrundan", {{"Last", "ok"}}));
+    EXPECT_EQ(LasInstallningar(ini).DataFil, "ok");
 }
 
 TEST_F(SettingsTest, ReadsNamesWithoutRegardToCase) {
@@ -40,6 +52,15 @@ TEST_F(SettingsTest, ReadsNamesWithoutRegardToCase) {
     EXPECT_EQ(s.DataFil, Hostfil);
     EXPECT_EQ(s.BatarIMalText, "x**x*");
     EXPECT_EQ(s.BatarIMal, (QStringList{"x", "", "x", ""}));
+}
+
+// Quotes around a whole value go, as the profile functions drop them; any other quote stays.
+TEST_F(SettingsTest, QuotesAroundAValueAreDropped) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\"C:\\R\\H\xF6st.dat\"", Hostfil}, {"'x**x'", "x**x"}, {"x**x", "x**x"}, {"\"ett'", "\"ett'"}};
+    for (const auto& [written, read] : cases)
+        EXPECT_EQ(readFrom("[Brisrundan]\r\nLast=" + written + "\r\n").DataFil, read)
+            << written.toStdString();
 }
 
 TEST_F(SettingsTest, FirstSectionAndFirstKeyWinWhateverTheLineEnds) {
@@ -66,20 +87,6 @@ TEST_F(SettingsTest, ValuesAreCutAt254Characters) {
     }
 }
 
-TEST_F(SettingsTest, GarbageReadsAsMissing) {
-    QByteArray garbage;
-    quint32 seed = 12345;
-    for (int i = 0; i < 3'000'000; ++i) {
-        seed = seed * 1103515245 + 12345;
-        garbage.append(char(seed >> 23));
-    }
-    garbage.append('\0');
-    garbage += "[Brisrundan\n[=]\n=\n==x\n]";
-    EXPECT_EQ(readFrom(garbage).DataFil, "NC");
-    EXPECT_TRUE(race_data::writeProfileStrings(ini, "Brisrundan", {{"Last", "ok"}}));
-    EXPECT_EQ(LasInstallningar(ini).DataFil, "ok");
-}
-
 TEST_F(SettingsTest, WritingCreatesTheFileInWindows1252WithCRLF) {
     SparaInstallningar(ini, Hostfil, {"x", "", "x", ""});
     EXPECT_EQ(readBytes(ini), "[Brisrundan]\r\nLast=C:\\R\\H\xF6st.dat\r\nB\xE5tar i M\xE5l=x**x*\r\n");
@@ -97,9 +104,4 @@ TEST_F(SettingsTest, WritingAddsAMissingSectionAtTheEnd) {
     writeBytes(ini, "[Annat]\rA=1\r");
     SparaInstallningar(ini, "ny", {});
     EXPECT_EQ(readBytes(ini), "[Annat]\r\nA=1\r\n\r\n[Brisrundan]\r\nLast=ny\r\nB\xE5tar i M\xE5l=\r\n");
-}
-
-TEST(SettingsPath, JoinsWithTheSeparator) {
-    EXPECT_EQ(race_data::settingsPath(QStringLiteral("/opt/Brisrundan")),
-              QDir::toNativeSeparators(QStringLiteral("/opt/Brisrundan/Vindo.ini")));
 }

@@ -32,6 +32,8 @@ TEST(ReadLysTal, CommaOrPoint) {
     EXPECT_EQ(readLysTal(" 0.87 "), 0.87f);
     EXPECT_EQ(readLysTal("7"), 7.0f);
     EXPECT_EQ(readLysTal(",5"), 0.5f);
+    EXPECT_EQ(readLysTal("+1,05"), 1.05f); // a sign only in front
+    EXPECT_EQ(readLysTal("-0,5"), -0.5f);
 }
 
 TEST(ReadLysTal, NonNumbersGiveNoValue) {

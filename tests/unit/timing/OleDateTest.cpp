@@ -15,6 +15,9 @@ TEST(OleDate, KnownDaysAndTimes) {
     EXPECT_EQ(toOleDate({2000, 1, 1, 0, 0, 0}), 36526.0);
     EXPECT_DOUBLE_EQ(toOleDate({2003, 7, 5, 10, 0, 0}), 37807.416666666664);
     EXPECT_EQ(toOleDate({1899, 12, 30, 12, 0, 0}), 0.5);
+    // Months out of their range carry into the year.
+    EXPECT_EQ(toOleDate({2003, 13, 1, 0, 0, 0}), toOleDate({2004, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(toOleDate({2003, 0, 1, 0, 0, 0}), toOleDate({2002, 12, 1, 0, 0, 0}));
 }
 
 TEST(OleDate, BeforeTheEpochTheDayCountsBackAndTheTimeForward) {
@@ -26,7 +29,8 @@ TEST(OleDate, BeforeTheEpochTheDayCountsBackAndTheTimeForward) {
 TEST(OleDate, CalendarTimesRoundTrip) {
     const CalendarTime times[] = {
         {2003, 7, 5, 14, 5, 9}, {2004, 2, 29, 23, 59, 59},  {1900, 2, 28, 0, 0, 1},  {1600, 3, 1, 12, 0, 0},
-        {100, 1, 1, 0, 0, 0},   {9999, 12, 31, 23, 59, 59}, {1899, 12, 31, 0, 0, 0}, {1850, 6, 15, 8, 30, 0}};
+        {100, 1, 1, 0, 0, 0},   {9999, 12, 31, 23, 59, 59}, {1899, 12, 31, 0, 0, 0}, {1850, 6, 15, 8, 30, 0},
+        {2100, 2, 28, 0, 0, 0}, {2100, 3, 1, 0, 0, 0}}; // 2100 has no 29 February
     for (const CalendarTime& t : times)
         EXPECT_EQ(fromOleDate(toOleDate(t)), t) << t.year << "-" << t.month;
 }

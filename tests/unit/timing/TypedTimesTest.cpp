@@ -14,6 +14,8 @@ TEST(TypedFinishTime, KeepsTheDateInFrontAndTakesTheTypedTimeOfDay) {
     EXPECT_EQ(typedFinishTime("2003-07-05", "2003-07-06 14:05:00"), at1405);
     EXPECT_EQ(typedFinishTime("2003-07-05", " 9:30 "), toOleDate({2003, 7, 5, 9, 30, 0}));
     EXPECT_EQ(typedFinishTime("2003-07-05", "2003-07-06"), toOleDate({2003, 7, 5, 0, 0, 0}));
+    // A day without its year need only be a day that some year has.
+    EXPECT_EQ(typedFinishTime("2003-07-05", "02-29 10:00"), toOleDate({2003, 7, 5, 10, 0, 0}));
 }
 
 TEST(TypedFinishTime, UnreadableTextGivesNoValue) {
