@@ -96,6 +96,10 @@ void frmMain::addImportedEntries(const race_data::EntryList& list) {
             break;
         }
         ++AntalDeltagare;
+        if (!e.group.isEmpty())
+            if (const std::optional<RuntimeError> failure = race_.setGroup(record, e.group))
+                showWriteFailure(*failure, QStringLiteral("Startgruppen för ") + e.Namn +
+                                               QStringLiteral(" är inte sparad."));
         showSavedEntry(record, race_.entry(record), -1);
         if (firstAdded == 0) firstAdded = record;
     }

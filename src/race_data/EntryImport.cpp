@@ -15,7 +15,7 @@ namespace race_data {
 
 namespace {
 
-constexpr int EntryFields = 4;
+constexpr int EntryFields = 5; // Namn, SegelId, BTyp, LysTal and the start group, which may be left out
 
 // UTF-8 without its byte order mark (the decoder drops it), or Windows-1252 when not valid UTF-8.
 QString decodeEntryText(const QByteArray& bytes) {
@@ -90,7 +90,7 @@ public:
         if (f.size() > EntryFields)
             return refuse(Refusal::TooManyFields,
                           QStringLiteral("för många fält (%1, högst %2)").arg(f.size()).arg(EntryFields));
-        ImportedEntry entry{record.line, field(f, 0), field(f, 1), field(f, 2), 0.0f};
+        ImportedEntry entry{record.line, field(f, 0), field(f, 1), field(f, 2), 0.0f, field(f, 4)};
         if (entry.Namn.isEmpty()) return refuse(Refusal::EmptyName, QStringLiteral("namnet är tomt"));
         const QString lysText = field(f, 3);
         const std::optional<float> lys = timing::readLysTal(lysText);

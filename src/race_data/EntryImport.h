@@ -1,6 +1,7 @@
 #pragma once
 // An entry list from a spreadsheet or a club's register, read as the desk imports it: one boat a line,
-// fields Namn, SegelId, BTyp, LysTal. Nothing is written here; the desk asks before it adds anything.
+// fields Namn, SegelId, BTyp, LysTal and, when the race starts in groups, Start/Klass. Nothing is written
+// here; the desk asks before it adds anything.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,7 @@ struct ImportedEntry {
     QString SegelId;
     QString BTyp;
     float LysTal = 0.0f;
+    QString group; // the start group named in the fifth field; empty for none
 };
 
 enum class Refusal {
@@ -50,7 +52,7 @@ constexpr float HighestLysTal = 2.50f;
 // The separator (';', ',' or tab) is the one the first line holds most often outside quotes, ';' when
 // none. A first line whose first field is "Namn" (any case) is a header. The bytes are UTF-8 (a byte
 // order mark is dropped) or, when they are not valid UTF-8, Windows-1252. Lines whose fields are all
-// blank are passed over, and so are blank fields after the fourth. Sail ids compare trimmed and
+// blank are passed over, and so are blank fields after the fifth. Sail ids compare trimmed and
 // regardless of case, as they will be stored; an empty sail id is never a duplicate. Only accepted lines
 // claim their sail id.
 EntryList parseEntryList(const QByteArray& bytes, const QStringList& sailIdsInRace);

@@ -3,6 +3,7 @@
 #include "DeskFixture.h"
 
 #include "ControlProps.h"
+#include "RaceSidecar.h"
 #include "frmResultat.h"
 
 #include <QFile>
@@ -92,4 +93,13 @@ TEST_F(ImportTest, AFifoChosenAsTheEntryListIsRefusedAtOnce) {
     EXPECT_TRUE(messageTexts()[0].contains(fifo));
     EXPECT_TRUE(messageTexts()[0].endsWith(QStringLiteral("Ingen vanlig fil")));
     EXPECT_EQ(d.lstDeltagare->ListCount(), 2);
+}
+
+// A fifth field puts the imported boat in its start group, kept in NAME.json.
+TEST_F(ImportTest, AFifthFieldNamesTheBoatsStartGroup) {
+    frmMain& d = race();
+    import(d, "Bertil;S2;Folkbåt;1,13;SRS B\r\nÅsa;S9;;0.98\r\n");
+    const race_data::RaceSidecar kept = race_data::readSidecar(path(QStringLiteral("Höst.dat"))).sidecar;
+    EXPECT_EQ(kept.groups.groupOf, (std::map<int, QString>{{3, QStringLiteral("SRS B")}}));
+    EXPECT_EQ(kept.groups.order, std::vector<QString>{QStringLiteral("SRS B")});
 }

@@ -74,19 +74,20 @@ TEST(EntryImport, ReadsUtf8WithAndWithoutByteOrderMarkAndWindows1252) {
 
 TEST(EntryImport, EveryRefusalNamesItsLineAndReason) {
     const QByteArray file = utf8(u8"Namn;SegelId;BTyp;LysTal\n"
-                                 u8"Ägir;SWE-1;Folkbåt;1,05\n" // 2: accepted
-                                 u8"  ;S-3;IF;1,00\n"          // 3: empty name
-                                 u8"Bris;S-4;IF;\n"            // 4: no LysTal
-                                 u8"Vind;S-5;IF;abc\n"         // 5: not a number
-                                 u8"Låg;S-6;IF;0,49\n"         // 6: below the range
-                                 u8"Hög;S-7;IF;2.51\n"         // 7: above the range
-                                 u8"Gammal; s-100 ;IF;1,00\n"  // 8: in the race already
-                                 u8"Tvilling;swe-1;IF;1,00\n"  // 9: twice in the file
-                                 u8"Lång;S-10;IF;1,00;extra\n" // 10: too many fields
-                                 u8"\"Öppen;S-11;IF;1,00\n"    // 11: a quote never closed
-                                 u8"Kant;S-12;IF;0,50\n"       // 12: accepted, lowest
-                                 u8"Kant2;;IF;2,50\n"          // 13: accepted, highest, no sail id
-                                 u8"Kant3;;IF;1,00;;\n");      // 14: accepted, blank cells after
+                                 u8"Ägir;SWE-1;Folkbåt;1,05\n"      // 2: accepted
+                                 u8"  ;S-3;IF;1,00\n"               // 3: empty name
+                                 u8"Bris;S-4;IF;\n"                 // 4: no LysTal
+                                 u8"Vind;S-5;IF;abc\n"              // 5: not a number
+                                 u8"Låg;S-6;IF;0,49\n"              // 6: below the range
+                                 u8"Hög;S-7;IF;2.51\n"              // 7: above the range
+                                 u8"Gammal; s-100 ;IF;1,00\n"       // 8: in the race already
+                                 u8"Tvilling;swe-1;IF;1,00\n"       // 9: twice in the file
+                                 u8"Lång;S-10;IF;1,00;A;extra\n"    // 10: too many fields
+                                 u8"\"Öppen;S-11;IF;1,00\n"         // 11: a quote never closed
+                                 u8"Kant;S-12;IF;0,50\n"            // 12: accepted, lowest
+                                 u8"Kant2;;IF;2,50\n"               // 13: accepted, highest, no sail id
+                                 u8"Kant3;;IF;1,00;;\n"             // 14: accepted, blank cells after
+                                 u8"Grupp;S-15;IF;1,00; SRS B \n"); // 15: accepted, in a start group
     const EntryList list = parseEntryList(file, {QStringLiteral("S-100"), QStringLiteral("S-200")});
     const std::pair<int, Refusal> refused[] = {
         {3, Refusal::EmptyName},   {4, Refusal::BadLysTal},      {5, Refusal::BadLysTal},
@@ -103,13 +104,15 @@ TEST(EntryImport, EveryRefusalNamesItsLineAndReason) {
               QStringLiteral("SRS \"abc\" är inte ett tal mellan 0,500 och 2,500"));
     EXPECT_EQ(list.refused[5].reasonText, QStringLiteral("SegelId s-100 finns redan i tävlingen"));
     EXPECT_EQ(list.refused[6].reasonText, QStringLiteral("SegelId swe-1 finns redan på rad 2"));
-    EXPECT_EQ(list.refused[7].reasonText, QStringLiteral("för många fält (5, högst 4)"));
+    EXPECT_EQ(list.refused[7].reasonText, QStringLiteral("för många fält (6, högst 5)"));
     EXPECT_EQ(list.refused[8].reasonText, QStringLiteral("citattecken utan slut"));
 
     std::vector<int> accepted;
     for (const ImportedEntry& e : list.entries)
         accepted.push_back(e.line);
-    EXPECT_EQ(accepted, (std::vector<int>{2, 12, 13, 14}));
+    EXPECT_EQ(accepted, (std::vector<int>{2, 12, 13, 14, 15}));
+    EXPECT_EQ(list.entries.back().group, QStringLiteral("SRS B"));
+    EXPECT_EQ(list.entries.front().group, QString());
 }
 
 TEST(EntryImport, OnlyAcceptedLinesClaimTheirSailIdAndBlankLinesArePassedOver) {
