@@ -4,7 +4,6 @@
 #include "SailNumber.h"
 #include "frmResultat.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -268,12 +267,3 @@ void BM_RegistrationFlush(benchmark::State& state) {
 BENCHMARK(BM_RegistrationFlush)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

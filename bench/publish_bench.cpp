@@ -5,7 +5,7 @@
 #include "DeskBenchFixture.h"
 #include "Settings.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QTcpSocket>
@@ -136,12 +136,3 @@ BENCHMARK(publishedFinishes)
     ->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -50,8 +50,7 @@ QString settingsClub() {
     facts.portableSettings = home::portableSettingsIn(facts.programDir);
     facts.documentsDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString settings = race_data::settingsPath(home::chooseHome(facts).appPath);
-    return race_data::readProfileString(settings, QStringLiteral("Brisrundan"), QStringLiteral("Klubb"),
-                                        QString());
+    return race_data::LasKlubb(settings);
 }
 
 int runExportCommand(int argc, char** argv) {

@@ -50,9 +50,10 @@ results::ResultatLista frmMain::computedResultList() {
                                    TavlingsNamn);
 }
 
+// Read from the settings once: while the results are published it is asked for after every command.
 QString frmMain::defaultClub() const {
-    return race_data::readProfileString(race_data::settingsPath(appPath()), QStringLiteral("Brisrundan"),
-                                        QStringLiteral("Klubb"), QString());
+    if (!clubDefault_) clubDefault_ = race_data::LasKlubb(race_data::settingsPath(appPath()));
+    return *clubDefault_;
 }
 
 void frmMain::saveResultText(const race_data::ResultText& text) {
@@ -63,9 +64,9 @@ void frmMain::saveResultText(const race_data::ResultText& text) {
 }
 
 void frmMain::rememberClub(const QString& club) {
+    clubDefault_ = club;
     try {
-        race_data::saveProfileStrings(race_data::settingsPath(appPath()), QStringLiteral("Brisrundan"),
-                                      {{QStringLiteral("Klubb"), club}});
+        race_data::SparaKlubb(race_data::settingsPath(appPath()), club);
     } catch (const RuntimeError& failure) {
         showWriteFailure(failure,
                          QStringLiteral("Klubbens namn är inte sparat som förval för nya tävlingar."));

@@ -265,6 +265,7 @@ private:
     HelpWindow* raceHelp_ = nullptr; // owned by the desk as its child window
     std::unique_ptr<publish::LiveServer> server_;
     quint64 publishedVersion_ = 0;
+    mutable std::optional<QString> clubDefault_; // the settings' club, once read
     QImage background_;
     bool loaded_ = false;
     bool activateOnWindowActivation_ = false;

@@ -103,4 +103,12 @@ std::optional<RuntimeError> SparaInstallningar(const QString& iniPath, const QSt
     return std::nullopt;
 }
 
+QString LasKlubb(const QString& iniPath) {
+    return readProfileString(iniPath, QStringLiteral("Brisrundan"), QStringLiteral("Klubb"), QString());
+}
+
+void SparaKlubb(const QString& iniPath, const QString& club) {
+    saveProfileStrings(iniPath, QStringLiteral("Brisrundan"), {{QStringLiteral("Klubb"), club}});
+}
+
 } // namespace race_data

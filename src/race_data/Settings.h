@@ -39,4 +39,9 @@ Installningar LasInstallningar(const QString& iniPath);
 std::optional<RuntimeError> SparaInstallningar(const QString& iniPath, const QString& dataFil,
                                                const QStringList& batarIMal);
 
+// The club's name the officer typed last, the default for races without one of their own ("Klubb";
+// empty when none). Saving throws as saveProfileStrings does.
+QString LasKlubb(const QString& iniPath);
+void SparaKlubb(const QString& iniPath, const QString& club);
+
 } // namespace race_data

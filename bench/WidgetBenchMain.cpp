@@ -1,0 +1,12 @@
+// The main() of the benchmarks that run the desk's windows: they need a QApplication, offscreen.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
