@@ -47,7 +47,7 @@ public:
     QString SparaSomFil;
     QString TavlingsNamn;
     std::int32_t AntalDeltagare = 0;
-    double& GemensamStart; // the race's common start, held by the race
+    const double& GemensamStart; // the race's common start, held by the race
     double AktMalTid = 0.0;
     double AktSeglTid = 0.0;
     double AktKorrTid = 0.0;

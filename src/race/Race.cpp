@@ -67,6 +67,7 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     savedQueue_ = std::move(sidecar.sidecar.queue);
     resultText_ = std::move(sidecar.sidecar.result);
     groups_ = std::move(sidecar.sidecar.groups);
+    groupStarts_.clear();
     sidecarProblem_ = sidecar.problem;
     commentMadeAnew_ = commentMadeAnew;
     unsavedFinishes_.clear();
@@ -129,7 +130,7 @@ SaveFailures Race::saveParticipant(int n, DeltagarPost post, const QString& comm
     const bool added = n > int(records_.size()) || record(n).Borttagen != 0;
     const DeltagarPost before = record(n);
     const QString commentBefore = added ? QString() : trimBlanks(this->comment(n));
-    timeFinish(post, start_);
+    timeFinish(post, startOf(n));
     const SaveFailures failed = writeParticipant(n, post, comment);
     if (failed.record) return failed;
     post = record(n);
@@ -199,7 +200,7 @@ int Race::addParticipant(const QString& Namn, const QString& SegelId, const QStr
     post.SegelId = SegelId;
     post.BTyp = BTyp;
     post.LysTal = LysTal;
-    post.StartTid = start_;
+    post.StartTid = groupStart(QString());
     // An empty comment writes no bytes: only the record can fail.
     if (const SaveFailures failed = saveParticipant(n, post, QString()); failed.record) throw *failed.record;
     return n;
@@ -330,10 +331,10 @@ Finish Race::registerFinish(int n, double t, FinishSource source) {
     line.oldValue = race_data::journalTime(record(n).MalTid);
     line.newValue = race_data::journalTime(t);
     line.source = sourceText(source);
-    DeltagarPost post = asSavedFromPanel(record(n), start_);
+    DeltagarPost post = asSavedFromPanel(record(n), startOf(n));
     const QString text = trimBlanks(comment(n));
     post.MalTid = t;
-    post.SeglTid = timing::sailedTime(t, start_);
+    post.SeglTid = timing::sailedTime(t, post.StartTid);
     post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
     marks_[n] = QStringLiteral("x");
 
@@ -357,11 +358,26 @@ Finish Race::registerFinish(int n, double t, FinishSource source) {
 StartChange Race::setStart(double start) {
     const double oldStart = start_;
     start_ = start;
+    // Deleted records get the start too: a load reads the start from the file's last record.
+    StartChange change = writeStart([](int) { return true; }, start, oldStart, QString());
+    if (change.kept) {
+        start_ = oldStart;
+        return change;
+    }
+    for (const QString& group : groups())
+        groupStarts_[group] = start;
+    return change;
+}
+
+// Gives the records for which "which" holds the start and retimes their finished boats; the journal gets
+// the start, named by its group in a race of several, and every changed corrected time.
+StartChange Race::writeStart(const std::function<bool(int)>& which, double start, double oldStart,
+                             const QString& group) {
     StartChange change;
     std::vector<JournalEntry> lines;
     bool written = false;
-    // Deleted records get the start too: a load reads the start from the file's last record.
     for (int n = 1; n <= int(records_.size()); ++n) {
+        if (!which(n)) continue;
         DeltagarPost post = record(n);
         post.StartTid = start;
         timeFinish(post, start);
@@ -385,8 +401,8 @@ StartChange Race::setStart(double start) {
         lines.push_back(line);
     }
     if (!written && change.failure) {
-        start_ = oldStart;
-        unsaved_.clear();
+        for (int n = 1; n <= int(records_.size()); ++n)
+            if (which(n)) unsaved_.erase(n);
         change.kept = true;
         return change;
     }
@@ -398,6 +414,7 @@ StartChange Race::setStart(double start) {
     }
     JournalEntry startLine = journalEntry(0);
     startLine.event = JournalEvent::Start;
+    startLine.Namn = group;
     startLine.oldValue = race_data::journalTime(oldStart);
     startLine.newValue = race_data::journalTime(start);
     lines.insert(lines.begin(), startLine);
@@ -413,6 +430,7 @@ void Race::rerank(int n) {
 
 void Race::restoreUnderWay(const QStringList& flagsByPosition) {
     start_ = lastStartTid_;
+    restoreGroupStarts();
     marks_.clear();
     unsavedFinishes_.clear();
     clearQueue();
@@ -575,51 +593,6 @@ std::vector<ScoredBoat> Race::scoredWhere(const std::function<bool(int)>& inGrou
             neither.push_back(n);
     }
     return scoreRace(finishers, coded, neither, entries);
-}
-
-std::vector<QString> Race::groups() const {
-    std::vector<QString> named;
-    for (const QString& name : groups_.order) {
-        const bool used = std::any_of(groups_.groupOf.begin(), groups_.groupOf.end(), [&](const auto& g) {
-            return g.second == name && !record(g.first).Borttagen;
-        });
-        if (used) named.push_back(name);
-    }
-    const std::vector<int> live = liveRecords();
-    if (named.empty() ||
-        std::any_of(live.begin(), live.end(), [this](int n) { return groupOf(n).isEmpty(); }))
-        named.push_back(QString());
-    return named;
-}
-
-QString Race::groupOf(int n) const {
-    const auto found = groups_.groupOf.find(n);
-    return found == groups_.groupOf.end() ? QString() : found->second;
-}
-
-std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
-    const QString name = group.trimmed();
-    if (name == groupOf(n)) return std::nullopt;
-    JournalEntry line = journalEntry(n);
-    line.event = JournalEvent::Grupp;
-    line.oldValue = groupOf(n);
-    line.newValue = name;
-    if (name.isEmpty()) {
-        groups_.groupOf.erase(n);
-    } else {
-        groups_.groupOf[n] = name;
-        if (std::find(groups_.order.begin(), groups_.order.end(), name) == groups_.order.end())
-            groups_.order.push_back(name);
-    }
-    journal({line});
-    return saveSidecar();
-}
-
-std::vector<Race::ScoredGroup> Race::scoredByGroup() const {
-    std::vector<ScoredGroup> scored;
-    for (const QString& name : groups())
-        scored.push_back({name, scoredWhere([this, &name](int n) { return groupOf(n) == name; })});
-    return scored;
 }
 
 Race::Counts Race::counts() const {

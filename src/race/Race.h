@@ -128,12 +128,13 @@ public:
     // Flushes both files to the device.
     void flush() { files_.sync(); }
 
+    // The race's start: in a race of several start groups its first gun, 0 until then.
     double start() const { return start_; }
     // The desk's GemensamStart is this very value.
-    double& startRef() { return start_; }
+    const double& startRef() const { return start_; }
     // Gives every record the new start and recomputes the times of the finished boats, each write on
     // the device when this returns, the ranking following; the journal gets the start and every
-    // changed corrected time.
+    // changed corrected time. Every start group takes this start.
     StartChange setStart(double start);
 
     // Finish marks: "x" is a registered finish; any other non-empty mark (a damaged settings file's
@@ -183,7 +184,8 @@ public:
     std::vector<QString> groups() const;
     QString groupOf(int n) const;
     // Puts the boat in the group ("" the unnamed one; a new name makes a new group, last), journaled and
-    // written to NAME.json at once; returns the failure to write it.
+    // written to NAME.json at once; the boat takes the group's start and a finished boat is timed anew.
+    // Returns the first failure to write. A move canMoveTo refuses changes nothing.
     std::optional<RuntimeError> setGroup(int n, const QString& group);
     struct ScoredGroup {
         QString name;
@@ -192,6 +194,16 @@ public:
     // Each group scored on its own, in the groups' order: places, ties and points among its boats, a
     // code scoring the group's entries + 1. Empty without a start.
     std::vector<ScoredGroup> scoredByGroup() const;
+    bool severalGroups() const { return groups().size() > 1; }
+    // The group's start, 0 until its gun; a race of one group has the race's start.
+    double groupStart(const QString& group) const;
+    double startOf(int n) const { return groupStart(groupOf(n)); }
+    bool anyFinishedIn(const QString& group) const;
+    // A finished boat may not move to a group that has not started: it would have no start to be timed from.
+    bool canMoveTo(int n, const QString& group) const;
+    // As setStart, for the boats of one group of several (the journal's start line names the group); in a
+    // race of one group it is setStart.
+    StartChange setGroupStart(const QString& group, double start);
     // What of NAME.json could not be read when the race was opened; empty when all was well.
     QString sidecarProblem() const { return sidecarProblem_; }
     // The race file was there but its comment file was not, and the opening made it anew, empty.
@@ -232,6 +244,11 @@ private:
     race_data::JournalEntry journalEntry(int n) const;
     race_data::RaceSidecar sidecar() const;
     std::optional<RuntimeError> saveSidecar();
+    StartChange writeStart(const std::function<bool(int)>& which, double start, double oldStart,
+                           const QString& group);
+    void settleRaceStart();
+    void restoreGroupStarts();
+    std::optional<RuntimeError> moveToGroupStart(int n);
     // The boats for which inGroup holds, scored among themselves.
     std::vector<ScoredBoat> scoredWhere(const std::function<bool(int)>& inGroup) const;
 
@@ -252,6 +269,7 @@ private:
     std::vector<int> savedQueue_; // the queue's order as NAME.json gave it at the opening
     race_data::ResultText resultText_;
     race_data::StartGroups groups_;
+    std::map<QString, double> groupStarts_; // 0 or missing: the group has not started
     QString sidecarProblem_;
     bool commentMadeAnew_ = false;
     std::vector<int> unsavedFinishes_;

@@ -25,7 +25,7 @@ protected:
     }
     race::Race& opened() {
         r.open(race());
-        r.startRef() = r.lastStartTid();
+        r.restoreUnderWay();
         return r;
     }
 
@@ -124,6 +124,7 @@ TEST_F(RaceTest, QueueRefusesFinishedBoatsAndAnEntryThatReadsExactlyAlike) {
            {QStringLiteral("Bo"), QStringLiteral("S2"), 1.0f, july5(12, 0, 0)},
            {QStringLiteral("Cy"), QString()}});
     race::Race& race = opened();
+    race.clearQueue();
     race.restoreMarks({4}, {QStringLiteral("NC")});
     race.markFinishedRecords();
     EXPECT_EQ(race.enqueue(1), 0);
@@ -236,20 +237,26 @@ TEST_F(RaceTest, ScoredRaceListsEveryBoatByTheRules) {
 
 // Start groups score on their own: places and ties among the group's boats, a code scoring the group's
 // entries + 1; the groups keep the order they were made in, the unnamed group last, across a reopening.
-TEST_F(RaceTest, EachStartGroupIsScoredOnItsOwn) {
-    const auto boat = [](const char* name, double korr) {
-        return Boat{.namn = QString::fromUtf8(name),
-                    .segelId = QString::fromUtf8(name),
-                    .malTid = korr > 0 ? july5(11, 0, 0) : 0.0,
-                    .korrTid = korr};
-    };
-    write({boat("A1", 0.040), boat("B1", 0.030), boat("A2", 0.030), boat("B2", 0.030), boat("A3", 0.050),
-           boat("U1", 0.045), boat("B3", 0)});
+// Three groups started apart: each boat is timed from its own group's gun and scored among its group.
+TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
+    writeRace(
+        race(),
+        {{"A1", "A1"}, {"B1", "B1"}, {"A2", "A2"}, {"B2", "B2"}, {"A3", "A3"}, {"U1", "U1"}, {"B3", "B3"}});
     race::Race& grouped = opened();
-    grouped.restoreUnderWay();
     for (const auto& [n, group] : std::vector<std::pair<int, QString>>{
              {2, "SRS B"}, {1, "SRS A"}, {3, "SRS A"}, {4, "SRS B"}, {5, "SRS A"}, {7, "SRS B"}})
         EXPECT_FALSE(grouped.setGroup(n, group));
+    EXPECT_FALSE(grouped.setGroupStart("SRS A", july5(10, 0, 0)).failure);
+    EXPECT_FALSE(grouped.setGroupStart("SRS B", july5(9, 58, 0)).failure);
+    EXPECT_FALSE(grouped.setGroupStart("SRS B", july5(10, 5, 0)).failure); // a general recall of B
+    EXPECT_EQ(grouped.start(), july5(10, 0, 0));
+    EXPECT_EQ(grouped.groupStart(QString()), 0.0);
+    EXPECT_FALSE(grouped.setGroupStart(QString(), july5(10, 10, 0)).failure);
+    for (const auto& [n, h, m] :
+         std::vector<std::tuple<int, int, int>>{{1, 11, 0}, {2, 11, 0}, {3, 10, 50}, {4, 11, 0}, {6, 11, 0}})
+        grouped.registerFinish(n, july5(h, m, 0));
+    EXPECT_NEAR(grouped.record(2).SeglTid, 55.0 / 1440, 1e-9);
+    EXPECT_NEAR(grouped.record(6).SeglTid, 50.0 / 1440, 1e-9);
     EXPECT_FALSE(grouped.setCode(5, QStringLiteral("DNF")));
 
     struct Expected {
@@ -264,8 +271,9 @@ TEST_F(RaceTest, EachStartGroupIsScoredOnItsOwn) {
     grouped.closeFiles();
     race::Race reopened;
     reopened.open(race());
-    reopened.startRef() = reopened.lastStartTid();
     reopened.restoreUnderWay();
+    EXPECT_EQ(reopened.groupStart("SRS B"), july5(10, 5, 0));
+    EXPECT_EQ(reopened.start(), july5(10, 0, 0));
     for (const race::Race* r : {&grouped, &reopened}) {
         const std::vector<race::Race::ScoredGroup> groups = r->scoredByGroup();
         ASSERT_EQ(groups.size(), expected.size());
@@ -280,6 +288,12 @@ TEST_F(RaceTest, EachStartGroupIsScoredOnItsOwn) {
             }
         }
     }
+    // A finished boat moved to a group that has started is timed from that group's gun; to one that has
+    // not, it is not moved at all.
+    EXPECT_FALSE(reopened.setGroup(1, "SRS B"));
+    EXPECT_NEAR(reopened.record(1).SeglTid, 55.0 / 1440, 1e-9);
+    EXPECT_FALSE(reopened.setGroup(1, "Flerskrov"));
+    EXPECT_EQ(reopened.groupOf(1), "SRS B");
     // A race without named groups is one unnamed group, scored as the whole race.
     for (int n = 1; n <= 7; ++n)
         EXPECT_FALSE(reopened.setGroup(n, QString()));

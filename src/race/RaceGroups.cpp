@@ -1,0 +1,150 @@
+// Start groups: which boats start together, each group's start, and each group scored on its own. A race
+// without named groups is the one unnamed group, started and scored as the whole race.
+#include "Race.h"
+
+#include "FinishJournal.h"
+#include "RaceTime.h"
+#include "ShownTexts.h"
+
+#include <algorithm>
+
+namespace race {
+
+using race_data::JournalEntry;
+using race_data::JournalEvent;
+
+std::vector<QString> Race::groups() const {
+    std::vector<QString> named;
+    for (const QString& name : groups_.order) {
+        const bool used = std::any_of(groups_.groupOf.begin(), groups_.groupOf.end(), [&](const auto& g) {
+            return g.second == name && !record(g.first).Borttagen;
+        });
+        if (used) named.push_back(name);
+    }
+    const std::vector<int> live = liveRecords();
+    if (named.empty() ||
+        std::any_of(live.begin(), live.end(), [this](int n) { return groupOf(n).isEmpty(); }))
+        named.push_back(QString());
+    return named;
+}
+
+QString Race::groupOf(int n) const {
+    const auto found = groups_.groupOf.find(n);
+    return found == groups_.groupOf.end() ? QString() : found->second;
+}
+
+bool Race::canMoveTo(int n, const QString& group) const {
+    return !finished(n) || groupStart(group.trimmed()) > 0;
+}
+
+std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
+    const QString name = group.trimmed();
+    if (name == groupOf(n) || !canMoveTo(n, name)) return std::nullopt;
+    JournalEntry line = journalEntry(n);
+    line.event = JournalEvent::Grupp;
+    line.oldValue = groupOf(n);
+    line.newValue = name;
+    if (name.isEmpty()) {
+        groups_.groupOf.erase(n);
+    } else {
+        groups_.groupOf[n] = name;
+        if (std::find(groups_.order.begin(), groups_.order.end(), name) == groups_.order.end())
+            groups_.order.push_back(name);
+    }
+    journal({line});
+    std::optional<RuntimeError> failure = saveSidecar();
+    if (files_.isOpen() && n <= recordCount()) {
+        std::optional<RuntimeError> recordFailure = moveToGroupStart(n);
+        if (!failure) failure = recordFailure;
+    }
+    settleRaceStart();
+    return failure;
+}
+
+std::vector<Race::ScoredGroup> Race::scoredByGroup() const {
+    std::vector<ScoredGroup> scored;
+    for (const QString& name : groups())
+        scored.push_back({name, scoredWhere([this, &name](int n) { return groupOf(n) == name; })});
+    return scored;
+}
+
+double Race::groupStart(const QString& group) const {
+    const auto found = groupStarts_.find(group);
+    return found == groupStarts_.end() ? 0.0 : found->second;
+}
+
+bool Race::anyFinishedIn(const QString& group) const {
+    return std::any_of(marks_.begin(), marks_.end(), [&](const auto& m) {
+        return m.second == QLatin1String("x") && groupOf(m.first) == group;
+    });
+}
+
+StartChange Race::setGroupStart(const QString& group, double start) {
+    if (!severalGroups()) return setStart(start);
+    const double oldStart = groupStart(group);
+    StartChange change = writeStart([&](int n) { return groupOf(n) == group; }, start, oldStart, group);
+    if (change.kept) return change;
+    groupStarts_[group] = start;
+    settleRaceStart();
+    return change;
+}
+
+// The race's start is its first gun: the earliest start of a group that has started.
+void Race::settleRaceStart() {
+    if (!severalGroups()) {
+        const auto found = groupStarts_.find(groups().front());
+        if (found != groupStarts_.end()) start_ = found->second;
+        return;
+    }
+    double first = 0.0;
+    for (const QString& group : groups()) {
+        const double s = groupStart(group);
+        if (s > 0 && (!(first > 0) || s < first)) first = s;
+    }
+    start_ = first;
+}
+
+// Each group's start as its boats' records hold it; a race of one group keeps the start of the file's
+// last record.
+void Race::restoreGroupStarts() {
+    groupStarts_.clear();
+    if (!severalGroups()) {
+        groupStarts_[groups().front()] = start_;
+        return;
+    }
+    for (const int n : liveRecords())
+        if (record(n).StartTid > 0) groupStarts_[groupOf(n)] = record(n).StartTid;
+    settleRaceStart();
+}
+
+// A boat that changes group takes its new group's start; a finished boat is timed anew from it.
+std::optional<RuntimeError> Race::moveToGroupStart(int n) {
+    const double start = startOf(n);
+    DeltagarPost post = record(n);
+    if (post.StartTid == start) return std::nullopt;
+    const double before = post.KorrigeradTid;
+    post.StartTid = start;
+    if (post.MalTid > 0 && start > 0) {
+        post.SeglTid = timing::sailedTime(post.MalTid, start);
+        post.KorrigeradTid = timing::correctedTime(post.SeglTid, post.LysTal);
+    }
+    try {
+        files_.writeRecord(n, post);
+        files_.sync();
+    } catch (const RuntimeError& e) {
+        unsaved_[n] = post;
+        return e;
+    }
+    records_[std::size_t(n) - 1] = post;
+    rerank(n);
+    if (post.MalTid > 0 && post.KorrigeradTid != before) {
+        JournalEntry line = journalEntry(n);
+        line.event = JournalEvent::KorrTid;
+        line.oldValue = timing::TidText(before);
+        line.newValue = timing::TidText(post.KorrigeradTid);
+        journal({line});
+    }
+    return std::nullopt;
+}
+
+} // namespace race
