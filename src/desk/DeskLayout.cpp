@@ -105,6 +105,12 @@ void frmMain::buildParticipantPanel() {
     BTyp = field("BTyp", 1920, 2200, race_data::BTypWidth);
     caption("lblLysTal", QStringLiteral("SRS"), 3960, 2340, 2000);
     LysTal = field("LysTal", 2580, 900);
+    caption("lblStartgrupp", QStringLiteral("Startgrupp"), 5040, 2340, 1900);
+    cboStart = place(add<controls::ComboBox>(QStringLiteral("cboStart"), p), 5040, 2580, 1900, 315);
+    cboStart->setToolTip(
+        QStringLiteral("Båtens startgrupp: välj en eller skriv ett nytt namn. Tom = ingen grupp."));
+    setBackColor(cboStart, FieldColour);
+    setForeColor(cboStart, DarkBlue);
 
     const auto timeLabel = [this, p](const char* name, double left, double top, double width) {
         auto* label = place(add<controls::Label>(QString::fromLatin1(name), p), left, top, width, 330);
@@ -184,6 +190,11 @@ void frmMain::buildStartAndFinishPanel() {
     StartMsg->setToolTip(editTip);
     setForeColor(StartMsg, 0x0000C0);
     StartMsg->setVisible(false);
+    // In a race of several start groups the list of groups takes the message's place.
+    lstStarter =
+        place(add<controls::ListBox>(QStringLiteral("lstStarter"), panStart, false), 120, 1740, 2775, 1140);
+    lstStarter->setToolTip(QStringLiteral("Välj startgrupp: Start Nu och StartTid gäller den gruppen"));
+    lstStarter->setVisible(false);
 
     panPG = place(add<controls::Panel>(QStringLiteral("panPG"), a, QStringLiteral("Båtar på väg mot mål")),
                   3315, 360, 3000, 3000);

@@ -28,6 +28,7 @@ void frmMain::lstMg_Click() {
     const int selected = lstMg->ListIndex();
     if (selected < 0) return;
     const int record = lstMg->ItemData(selected);
+    if (refusedBeforeItsStart(record)) return;
     if (!race_.registered(record)) {
         AktMalTid = timing::timeStamp(platform_.clock.now());
         MTid->setText(timing::formatDate(AktMalTid, QStringLiteral("mm-dd  hh:mm:ss")));
@@ -65,7 +66,7 @@ void frmMain::registerFinishAt(int queueIndex, int record, double finishTime, bo
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
     clearFailureBanner();
-    StartButton->setEnabled(false);
+    StartButton->setEnabled(startButtonUsable());
 }
 
 int frmMain::MTid_KeyPress(int keyAscii) {
@@ -80,6 +81,7 @@ int frmMain::MTid_KeyPress(int keyAscii) {
 // naming the boat and the times, Yes by default since the officer typed it, then the registration.
 void frmMain::registerTypedFinish(int record, const QString& text) {
     const Command command(*this);
+    if (refusedBeforeItsStart(record)) return;
     const bool registered = race_.registered(record);
     const double oldTime = race_.record(record).MalTid;
     const QString datePrefix = registered ? timing::dateText(oldTime)
@@ -111,7 +113,7 @@ void frmMain::registerTypedFinish(int record, const QString& text) {
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
     clearFailureBanner();
-    StartButton->setEnabled(false);
+    StartButton->setEnabled(startButtonUsable());
     lastRegistered_ = record;
     platform_.dialogs.beep();
 }
@@ -124,7 +126,7 @@ void frmMain::SparaMalTid(int record, double finishTime, race::FinishSource sour
     AktMalTid = finish.finish;
     AktSeglTid = finish.sailed;
     AktKorrTid = finish.corrected;
-    STid->setCaption(timing::TidSkillnad(finish.finish, GemensamStart));
+    STid->setCaption(timing::TidSkillnad(finish.finish, race_.startOf(record)));
     KTid->setCaption(timing::TidText(finish.corrected));
     showSavedEntry(record, finish.entry, listPosition(record));
     showApproach(record);

@@ -16,13 +16,16 @@ constexpr int CtrlZ = 26;
 
 // With nothing selected the record cannot be found and the all-zero participant is shown.
 void frmMain::lstDeltagare_Click() {
-    DeltagarPost post;
-    skipOnError([this, &post] { post = race_.record(lstDeltagare->ItemData(lstDeltagare->ListIndex())); });
-    PostTillFalt(post);
+    int record = 0;
+    skipOnError([this, &record] { record = lstDeltagare->ItemData(lstDeltagare->ListIndex()); });
+    PostTillFalt(race_.record(record));
+    cboStart->setText(race_.groupOf(record));
 }
 
 void frmMain::PostTillFalt(const DeltagarPost& post) {
-    const race::ShownTexts shown = race::shownTexts(post, GemensamStart);
+    // In a race of several groups a boat's record holds its own group's start.
+    const race::ShownTexts shown =
+        race::shownTexts(post, race_.severalGroups() ? post.StartTid : GemensamStart);
     lblDatum[1]->setCaption(QString());
     Namn->setText(shown.Namn);
     SegelId->setText(shown.SegelId);
@@ -87,6 +90,7 @@ void frmMain::clearParticipantFields() {
     for (controls::TextField* field :
          std::initializer_list<controls::TextField*>{Namn, SegelId, BTyp, LysTal, CommentsBox})
         field->setText(QString());
+    cboStart->setText(QString());
     for (controls::Label* label : {Start, SlutTid, TotTid, KorrTid, lblDatum[1]})
         label->setCaption(QString());
 }
@@ -149,6 +153,7 @@ void frmMain::OkButton_Click() {
     } else if (failed.comment) {
         showWriteFailure(*failed.comment, QStringLiteral("Deltagaren är sparad, men inte kommentaren."));
     }
+    saveBoatGroup(recordNumber);
     showRanking(); // a changed LYS number may have moved a finished boat
     skipOnError([this, added] { lstDeltagare->setListIndex(added); });
     VisaListKnappar();

@@ -11,7 +11,9 @@ void frmMain::showRaceClock() {
     if (!underWay) return;
     const double now = timing::timeStamp(platform_.clock.now());
     lblKlocka->setCaption(timing::clockText(now));
-    lblSedanStart->setCaption(QStringLiteral("Sedan start ") + timing::TidSkillnad(now, GemensamStart));
+    const double start = shownStart();
+    lblSedanStart->setCaption(start > 0 ? QStringLiteral("Sedan start ") + timing::TidSkillnad(now, start)
+                                        : QStringLiteral("Ej startad"));
     const race::Race::Counts c = race_.counts();
     QString counts = QStringLiteral("I mål %1 · ute %2").arg(c.finished).arg(c.out);
     if (c.coded > 0) counts += QStringLiteral(" · kod %1").arg(c.coded);

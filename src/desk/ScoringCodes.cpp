@@ -59,5 +59,5 @@ void frmMain::showTakenBackFinish(int record) {
     syncFlags();
     BatarIMalText = BatarIMal.join(QLatin1Char('*'));
     saveSettings();
-    StartButton->setEnabled(!race_.anyFinished());
+    StartButton->setEnabled(startButtonUsable());
 }

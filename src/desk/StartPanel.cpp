@@ -22,11 +22,12 @@ void frmMain::StartButton_Click() {
                            "Ta kopia, byt namn (Spara Som...)\r\nÖppna den nya och provkör som Test"));
         return;
     }
+    const double now = timing::timeStamp(platform_.clock.now());
+    if (race_.severalGroups()) return startGroupsNow(now);
     if (race_.anyFinished()) { // the button is disabled then; the box corrects the start
         platform_.dialogs.beep();
         return;
     }
-    const double now = timing::timeStamp(platform_.clock.now());
     if (GemensamStart > 0) {
         const platform::Answer answer =
             ask(QStringLiteral("Starten gick kl ") + timing::clockText(GemensamStart) +
@@ -50,6 +51,10 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
     const std::optional<double> typed = timing::typedStartTime(txtStartTid->Text());
     if (!typed) {
         platform_.dialogs.beep();
+        return keyAscii;
+    }
+    if (race_.severalGroups()) {
+        typedGroupStart(*typed);
         return keyAscii;
     }
     if (race_.anyFinished())
@@ -79,7 +84,10 @@ int frmMain::txtStartTid_KeyPress(int keyAscii) {
 // The start goes to every record and the finished boats are timed from it; the panel, the lists and the
 // caption show it. A race that could not take the start at all keeps the old one and says so.
 bool frmMain::SparaStartTid(double start) {
-    const race::StartChange change = race_.setStart(start);
+    return showStartChange(race_.setStart(start));
+}
+
+bool frmMain::showStartChange(const race::StartChange& change) {
     if (change.kept) {
         if (change.failure->number() == runtime_error_numbers::PathFileAccess)
             showUpdateError();

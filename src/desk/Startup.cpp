@@ -93,7 +93,7 @@ void frmMain::showRaceUnderWay() {
     skipOnError([this] { showStartTime(); });
     skipOnError([this] { showRaceUnderWayCaption(); });
     skipOnError([this] { fillApproachList(); });
-    StartButton->setEnabled(!race_.anyFinished());
+    StartButton->setEnabled(startButtonUsable());
     restoreFinishQueue();
     tellUnsavedFinishes();
     lblPanSM_Click();

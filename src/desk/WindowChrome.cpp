@@ -25,6 +25,7 @@ void frmMain::lblPanSM_Click() {
     panAdmin->setVisible(true);
     txtInfo->setVisible(false);
     if (frmResultat* r = resultatIfLoaded()) r->hide();
+    showStarters();
 }
 
 void frmMain::lblInfo_Click() {

@@ -19,6 +19,7 @@ frmMain::Command::~Command() {
     desk_.reviewHandCorrections();
     desk_.publishResults();
     desk_.tellJournalFailure();
+    desk_.showStarters();
     desk_.showRaceClock();
 }
 

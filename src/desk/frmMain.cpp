@@ -65,6 +65,9 @@ void frmMain::wireHandlers() {
         [this] { controls::setBackColor(lstDeltagare, 0xC2DFE0); });
 
     StartButton->onClick = [this] { StartButton_Click(); };
+    lstStarter->onClick = [this] { lstStarter_Click(); };
+    cboStart->onClick = [this] { cboStart_Click(); };
+    cboStart->onKeyPress = [this](int key) { return cboStart_KeyPress(key); };
     txtStartTid->onKeyPress = [this](int key) { return txtStartTid_KeyPress(key); };
     lstPG->onDblClick = [this] { lstPG_DblClick(); };
     lstMg->onClick = [this] { lstMg_Click(); };

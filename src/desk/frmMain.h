@@ -4,6 +4,7 @@
 // The handlers live in one source file per area of the desk (startup, file commands, participant
 // panel, window chrome, start panel, finish registration, result commands).
 #include "Button.h"
+#include "ComboBox.h"
 #include "Form.h"
 #include "Label.h"
 #include "ListBox.h"
@@ -103,6 +104,10 @@ public:
     void StartButton_Click();
     int txtStartTid_KeyPress(int keyAscii);
     bool SparaStartTid(double start);
+    // Start groups: the chooser on the participant panel, the list of groups and their starts.
+    void lstStarter_Click();
+    void cboStart_Click();
+    int cboStart_KeyPress(int keyAscii);
 
     // Finish registration.
     void lstPG_DblClick();
@@ -156,6 +161,7 @@ public:
     controls::MultiLineTextBox* CommentsBox;
     controls::Button *AddButton, *EditButton, *DeleteButton, *OkButton, *CancelButton;
     controls::Label *Start, *SlutTid, *TotTid, *KorrTid;
+    controls::ComboBox* cboStart;
     std::array<controls::Label*, 2> lblDatum{};
     controls::Label* lblMotto;
 
@@ -165,6 +171,7 @@ public:
     controls::Button* StartButton;
     controls::TextBox* txtStartTid;
     controls::Label* StartMsg;
+    controls::ListBox* lstStarter; // the groups and their starts, in a race of several groups
     controls::ListBox *lstPG, *lstMg, *lstSortMG;
     controls::TextBox* MTid;
     controls::Label *STid, *KTid;
@@ -203,6 +210,17 @@ private:
     void showStartTime();
     void showLoadedRace();
     std::optional<platform::Answer> askNewStart();
+    bool showStartChange(const race::StartChange& change);
+    static QString groupTitle(const QString& group);
+    void showStarters();
+    std::optional<QString> selectedGroup() const;
+    double shownStart() const;
+    bool startButtonUsable() const;
+    void startGroupsNow(double now);
+    void typedGroupStart(double typed);
+    bool SparaGruppStart(const QString& group, double start);
+    void saveBoatGroup(int record);
+    bool refusedBeforeItsStart(int record);
     void restoreFinishQueue();
     void tellUnsavedFinishes();
     void fillApproachList();
@@ -266,6 +284,7 @@ private:
     std::unique_ptr<publish::LiveServer> server_;
     quint64 publishedVersion_ = 0;
     mutable std::optional<QString> clubDefault_; // the settings' club, once read
+    std::vector<QString> starterGroups_;         // lstStarter's groups, by position
     QImage background_;
     bool loaded_ = false;
     bool activateOnWindowActivation_ = false;

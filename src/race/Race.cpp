@@ -68,6 +68,7 @@ void Race::open(const QString& dataFil, OpenFor purpose) {
     resultText_ = std::move(sidecar.sidecar.result);
     groups_ = std::move(sidecar.sidecar.groups);
     groupStarts_.clear();
+    groupsCache_.reset();
     sidecarProblem_ = sidecar.problem;
     commentMadeAnew_ = commentMadeAnew;
     unsavedFinishes_.clear();
@@ -130,7 +131,9 @@ SaveFailures Race::saveParticipant(int n, DeltagarPost post, const QString& comm
     const bool added = n > int(records_.size()) || record(n).Borttagen != 0;
     const DeltagarPost before = record(n);
     const QString commentBefore = added ? QString() : trimBlanks(this->comment(n));
-    timeFinish(post, startOf(n));
+    post.StartTid = startOf(n);
+    timeFinish(post, post.StartTid);
+    groupsCache_.reset();
     const SaveFailures failed = writeParticipant(n, post, comment);
     if (failed.record) return failed;
     post = record(n);
@@ -211,6 +214,7 @@ int Race::deleteParticipant(int n, DeltagarPost post) {
     post.KommentarPos = record(n).KommentarPos; // nothing is appended: the record keeps its comment
     post.KommentarLen = record(n).KommentarLen;
     files_.writeRecord(n, post);
+    groupsCache_.reset();
     JournalEntry line = journalEntry(n);
     line.event = JournalEvent::Borttagen;
     if (records_.size() < std::size_t(n)) records_.resize(std::size_t(n));

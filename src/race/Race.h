@@ -181,7 +181,7 @@ public:
     // Start groups, kept in NAME.json. A race without named groups is the one unnamed group "".
     // The groups in order: the named ones as the officer made them, then the unnamed one when a boat
     // belongs to it.
-    std::vector<QString> groups() const;
+    const std::vector<QString>& groups() const;
     QString groupOf(int n) const;
     // Puts the boat in the group ("" the unnamed one; a new name makes a new group, last), journaled and
     // written to NAME.json at once; the boat takes the group's start and a finished boat is timed anew.
@@ -247,6 +247,7 @@ private:
     StartChange writeStart(const std::function<bool(int)>& which, double start, double oldStart,
                            const QString& group);
     void settleRaceStart();
+    std::vector<QString> groupsInOrder() const;
     void restoreGroupStarts();
     std::optional<RuntimeError> moveToGroupStart(int n);
     // The boats for which inGroup holds, scored among themselves.
@@ -269,7 +270,8 @@ private:
     std::vector<int> savedQueue_; // the queue's order as NAME.json gave it at the opening
     race_data::ResultText resultText_;
     race_data::StartGroups groups_;
-    std::map<QString, double> groupStarts_; // 0 or missing: the group has not started
+    std::map<QString, double> groupStarts_;                   // 0 or missing: the group has not started
+    mutable std::optional<std::vector<QString>> groupsCache_; // groups(), until a boat or group changes
     QString sidecarProblem_;
     bool commentMadeAnew_ = false;
     std::vector<int> unsavedFinishes_;

@@ -13,7 +13,12 @@ namespace race {
 using race_data::JournalEntry;
 using race_data::JournalEvent;
 
-std::vector<QString> Race::groups() const {
+const std::vector<QString>& Race::groups() const {
+    if (!groupsCache_) groupsCache_ = groupsInOrder();
+    return *groupsCache_;
+}
+
+std::vector<QString> Race::groupsInOrder() const {
     std::vector<QString> named;
     for (const QString& name : groups_.order) {
         const bool used = std::any_of(groups_.groupOf.begin(), groups_.groupOf.end(), [&](const auto& g) {
@@ -40,6 +45,7 @@ bool Race::canMoveTo(int n, const QString& group) const {
 std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
     const QString name = group.trimmed();
     if (name == groupOf(n) || !canMoveTo(n, name)) return std::nullopt;
+    if (!severalGroups()) groupStarts_[groups().front()] = start_;
     JournalEntry line = journalEntry(n);
     line.event = JournalEvent::Grupp;
     line.oldValue = groupOf(n);
@@ -51,13 +57,18 @@ std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
         if (std::find(groups_.order.begin(), groups_.order.end(), name) == groups_.order.end())
             groups_.order.push_back(name);
     }
+    groupsCache_.reset();
     journal({line});
     std::optional<RuntimeError> failure = saveSidecar();
-    if (files_.isOpen() && n <= recordCount()) {
-        std::optional<RuntimeError> recordFailure = moveToGroupStart(n);
+    settleRaceStart();
+    // Back to one group, every boat carries the race's start again: a load reads it from the records.
+    std::vector<int> moved{n};
+    if (!severalGroups()) moved = liveRecords();
+    for (const int m : moved) {
+        if (!files_.isOpen() || m > recordCount()) continue;
+        std::optional<RuntimeError> recordFailure = moveToGroupStart(m);
         if (!failure) failure = recordFailure;
     }
-    settleRaceStart();
     return failure;
 }
 
@@ -69,6 +80,7 @@ std::vector<Race::ScoredGroup> Race::scoredByGroup() const {
 }
 
 double Race::groupStart(const QString& group) const {
+    if (!severalGroups()) return start_;
     const auto found = groupStarts_.find(group);
     return found == groupStarts_.end() ? 0.0 : found->second;
 }

@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "CheckBox.h"
+#include "ComboBox.h"
 #include "ControlProps.h"
 #include "Label.h"
 #include "ListBox.h"
@@ -53,7 +54,10 @@ void addKindProperties(QJsonObject& o, const QWidget* control) {
         o.insert(QStringLiteral("caption"), button->caption());
     else if (auto* check = qobject_cast<const controls::CheckBox*>(control))
         o.insert(QStringLiteral("checked"), check->isChecked());
-    else if (auto* field = dynamic_cast<const controls::TextField*>(control))
+    else if (auto* combo = qobject_cast<const controls::ComboBox*>(control)) {
+        o.insert(QStringLiteral("text"), combo->Text());
+        o.insert(QStringLiteral("entries"), QJsonArray::fromStringList(combo->entries()));
+    } else if (auto* field = dynamic_cast<const controls::TextField*>(control))
         o.insert(QStringLiteral("text"), field->Text());
     else if (auto* list = qobject_cast<const controls::ListBox*>(control))
         addListBox(o, *list);

@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "CheckBox.h"
+#include "ComboBox.h"
 #include "ControlLookup.h"
 #include "ControlProps.h"
 #include "DeskSession.h"
@@ -49,7 +50,8 @@ template <class T> T* as(const Target& target, const char* kind) {
 
 void requireList(const Target& target) {
     if (target.window && !qobject_cast<controls::ListBox*>(target.control) &&
-        !qobject_cast<controls::ListView*>(target.control))
+        !qobject_cast<controls::ListView*>(target.control) &&
+        !qobject_cast<controls::ComboBox*>(target.control))
         throw ScriptError(QStringLiteral("%1 is not a list").arg(target.name));
 }
 
@@ -62,6 +64,11 @@ void clickEntry(const Target& target, int index) {
     if (auto* list = qobject_cast<controls::ListBox*>(target.control)) {
         if (index >= list->ListCount()) noEntry(target, index);
         list->setListIndex(index);
+        return;
+    }
+    if (auto* combo = qobject_cast<controls::ComboBox*>(target.control)) {
+        if (index >= combo->count()) noEntry(target, index);
+        combo->pick(index);
         return;
     }
     auto* lvw = qobject_cast<controls::ListView*>(target.control);

@@ -1,10 +1,12 @@
 // The race model over real files: its list order, a new participant, a registration's record on disk,
 // the queue's rules, restoring a race under way from its flags and records, and removal.
 #include "Race.h"
+#include "FinishJournal.h"
 #include "RaceSidecar.h"
 #include "RuntimeError.h"
 #include "TestFiles.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -250,6 +252,9 @@ TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
     EXPECT_FALSE(grouped.setGroupStart("SRS B", july5(9, 58, 0)).failure);
     EXPECT_FALSE(grouped.setGroupStart("SRS B", july5(10, 5, 0)).failure); // a general recall of B
     EXPECT_EQ(grouped.start(), july5(10, 0, 0));
+    QFile journal(race_data::journalFileName(race()));
+    ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
+    EXPECT_EQ(journal.readAll().count(";start;;SRS B;;2003-07-05 09:58:00;2003-07-05 10:05:00"), 1);
     EXPECT_EQ(grouped.groupStart(QString()), 0.0);
     EXPECT_FALSE(grouped.setGroupStart(QString(), july5(10, 10, 0)).failure);
     for (const auto& [n, h, m] :
