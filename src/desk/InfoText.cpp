@@ -26,6 +26,15 @@ QString deskInfoText() {
                        "de färdiga båtarnas tider räknas då om. Klockan visar tid på dagen, tid sedan start "
                        "och hur många som är i mål och ute."),
         QString(),
+        QStringLiteral("[ Startgrupper ]"),
+        QStringLiteral(
+            "Startar flottan i grupper (\"SRS A\", \"Flerskrov\"), ge varje båt sin grupp i rutan "
+            "Startgrupp på deltagarpanelen (skriv ett nytt namn för en ny grupp) eller i importfilens "
+            "femte kolumn. Startpanelen listar då grupperna: välj en grupp och tryck \"Gemensam Start "
+            "Nu\" vid dess skott, eller rätta dess start i textrutan (en återkallelse). Utan vald grupp "
+            "startar alla grupper som inte har startat. Varje båt räknas från sin grupps start och "
+            "varje grupp får egna placeringar och poäng."),
+        QString(),
         QStringLiteral("[ Segelnr + Enter = Målgång ]"),
         QStringLiteral("Under tävlingen står markören i rutan Segelnr. Skriv båtens segelnummer och tryck "
                        "<Enter> när den går över mållinjen. \"4410 12:04:10\" ger eller rättar en tid, "
