@@ -106,7 +106,8 @@ void frmMain::buildParticipantPanel() {
     caption("lblLysTal", QStringLiteral("SRS"), 3960, 2340, 2000);
     LysTal = field("LysTal", 2580, 900);
     caption("lblStartgrupp", QStringLiteral("Startgrupp"), 5040, 2340, 1900);
-    cboStart = place(add<controls::ComboBox>(QStringLiteral("cboStart"), p), 5040, 2580, 1900, 315);
+    cboStart = place(add<controls::ComboBox>(QStringLiteral("cboStart"), p), 5040, 2580, 1900, 360);
+    controls::setFont(cboStart, SansSerif, 9.75, true);
     cboStart->setToolTip(
         QStringLiteral("Båtens startgrupp: välj en eller skriv ett nytt namn. Tom = ingen grupp."));
     setBackColor(cboStart, FieldColour);
