@@ -106,11 +106,20 @@ void frmMain::startGroupsNow(double now) {
     SparaGruppStart(*group, now);
 }
 
-// A start typed for the selected group; with finished boats in it, the officer confirms the recount.
+// A start typed for the selected group: a start already given is replaced only after a question, and
+// with finished boats in the group the officer confirms the recount.
 void frmMain::typedGroupStart(double typed) {
     const std::optional<QString> group = selectedGroup();
     if (!group) {
         platform_.dialogs.beep();
+        return;
+    }
+    const bool started = race_.groupStart(*group) > 0;
+    if (started && !race_.anyFinishedIn(*group) &&
+        ask(QStringLiteral("Vill du ha ny StartTid för %1 ?").arg(groupTitle(*group)),
+            QStringLiteral("StartTid"), platform::Buttons::YesNo, platform::Icon::Exclamation,
+            platform::Answer::No) != platform::Answer::Yes) {
+        lstStarter_Click();
         return;
     }
     if (race_.anyFinishedIn(*group) &&
