@@ -2,6 +2,7 @@
 // refuses, --help and --version.
 #include "DeskFixture.h"
 
+#include "ControlProps.h"
 #include "FileSizeLimit.h"
 #include "frmResultat.h"
 
@@ -39,28 +40,28 @@ Finished exportCommand(const QStringList& args) {
 
 } // namespace
 
-class CommandLineExportTest : public DeskTest {
-protected:
-    // Bertil and Cecilia tie, Anna is slower, David still sails; started 10:00:00 on 5 July 2003.
-    void writeFinishedRace() {
-        writeRace(QStringLiteral("Höst.dat"),
-                  {{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0), 3.0 / 24},
-                   {QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0), 4.0 / 24},
-                   {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.0f, july5(13, 0, 0), 3.0 / 24},
-                   {QStringLiteral("David"), QStringLiteral("S4")}},
-                  july5(10, 0, 0));
-    }
-};
+using CommandLineExportTest = DeskTest;
 
 TEST_F(CommandLineExportTest, WritesWhatResultatListaShowsAfterAFreshStart) {
     writeFinishedRace();
     writeSettings(path(QStringLiteral("Höst.dat")), QString());
     frmMain& d = load();
     d.lblfrmRes_Click();
+    EXPECT_EQ(d.resultat().windowTitle(), QStringLiteral("ResultatLista  Fil  Höst      Lördag 5 Juli 2003"));
+    EXPECT_TRUE(controls::ownVisible(&d.resultat()));
+    EXPECT_FALSE(controls::ownVisible(d.panAdmin));
     scripted.dialogs.queueFile(path(QStringLiteral("desk.csv")));
     d.lblExport_Click();
+    // Equal corrected seconds share the place and its points, the lower record number first; the boat
+    // still sailing stands last without place or points.
     const QByteArray fromDesk = readBytes(path(QStringLiteral("desk.csv")));
-    ASSERT_TRUE(fromDesk.contains("Bertil;S2;10:00:00;13:00:00;3:00:00;1,000;3:00:00;1=;1,5\r\n"));
+    ASSERT_EQ(fromDesk.toStdString(),
+              QStringLiteral("\uFEFFNamn;SegelId;Start;Mål;Seglad Tid;SRS;Korrigerad Tid;Plac.;Poäng\r\n"
+                             "Cecilia;S3;10:00:00;13:00:00;3:00:00;1,000;3:00:00;1=;1,5\r\n"
+                             "Bertil;S2;10:00:00;13:00:00;3:00:00;1,000;3:00:00;1=;1,5\r\n"
+                             "Anna;S1;10:00:00;14:00:00;4:00:00;1,000;4:00:00;3;3\r\n"
+                             "David;S4;10:00:00;--:--:--;;1,000;;;\r\n")
+                  .toStdString());
 
     for (const char* format : {"csv", "html", "pdf"}) {
         SCOPED_TRACE(format);

@@ -40,6 +40,15 @@ int DeskTest::recordCount(const QString& race) const {
     return files.recordCount();
 }
 
+void DeskTest::writeFinishedRace() {
+    writeRace(QStringLiteral("Höst.dat"),
+              {{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0)},
+               {QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0)},
+               {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.0f, july5(13, 0, 0)},
+               {QStringLiteral("David"), QStringLiteral("S4")}},
+              july5(10, 0, 0));
+}
+
 frmMain& DeskTest::startedRace() {
     return startedRace({{QStringLiteral("Alfa"), QStringLiteral("S1")},
                         {QStringLiteral("Beta"), QStringLiteral("S2")},

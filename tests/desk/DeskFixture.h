@@ -20,6 +20,9 @@ protected:
     DeltagarPost record(const QString& race, int n) const;
     int recordCount(const QString& race) const;
 
+    // Höst.dat started at 10:00:00 on 5 July 2003: Cecilia (record 1) and Bertil (3) tie at 3:00:00, Anna
+    // (2) sailed 4:00:00 and David (4) still sails, all LYS 1.00.
+    void writeFinishedRace();
     // The boats (by default Alfa, Beta and Cesar, LYS 1.00) in Höst.dat, started at 10:00:00 on 5 July
     // 2003, the start panel on show.
     frmMain& startedRace();

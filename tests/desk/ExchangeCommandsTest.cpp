@@ -10,26 +10,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// The whole list as the desk exports it is in the command-line export test; here a cell corrected by hand
+// and a heading that the page must escape.
 TEST_F(DeskTest, ExportWritesTheRowsAndHeadingAsTheWindowShowsThem) {
-    writeRace(QStringLiteral("Höst.dat"),
-              {{QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0)},
-               {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.0f, july5(13, 0, 0)}},
-              july5(10, 0, 0));
-    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("x*x*"));
+    writeFinishedRace();
+    writeSettings(path(QStringLiteral("Höst.dat")), QString());
     frmMain& d = load();
     d.lblfrmRes_Click();
     frmResultat& r = d.resultat();
-    r.lvw_ItemClick(3); // Bertil, corrected by hand
+    r.lvw_ItemClick(4); // Bertil, corrected by hand
     r.lvwEdit[2]->setText(QStringLiteral("13:00:30"));
     r.lvwEdit_KeyPress(2, 13);
     r.txtRubrik->setText(QStringLiteral("Höstseglingen; \"final\""));
     scripted.dialogs.queueFile(path(QStringLiteral("Höst.csv")));
     d.lblExport_Click();
-    EXPECT_EQ(readBytes(path(QStringLiteral("Höst.csv"))),
-              QStringLiteral("\uFEFFNamn;SegelId;Start;Mål;Seglad Tid;SRS;Korrigerad Tid;Plac.;Poäng\r\n"
-                             "Bertil;S2;10:00:00;13:00:30;3:00:00;1,000;3:00:00;1;1\r\n"
-                             "Anna;S1;10:00:00;14:00:00;4:00:00;1,000;4:00:00;2;2\r\n")
-                  .toUtf8());
+    EXPECT_TRUE(readBytes(path(QStringLiteral("Höst.csv")))
+                    .contains("\r\nBertil;S2;10:00:00;13:00:30;3:00:00;1,000;3:00:00;1=;1,5\r\n"));
     scripted.dialogs.queueFile(path(QStringLiteral("Höst.html")));
     d.lblExport_Click();
     EXPECT_TRUE(readBytes(path(QStringLiteral("Höst.html"))).contains("Höstseglingen; &quot;final&quot;"));
