@@ -1,29 +1,14 @@
 // The print job drawn into a real PDF and read back: pages as the layout counts them, the headings
-// repeated on every page over their own columns, the page numbers at the foot.
+// repeated on every page, the page numbers at the foot. That a heading stands over its column is the
+// text rendition's test and the PDF job's tab test.
 #include "PdfPrintJob.h"
 #include "PdfTools.h"
 #include "PrintResultList.h"
 
 #include "QStringPrint.h"
 #include <QTemporaryDir>
-#include <map>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// The left edge of every word on one page, in points, by its text (the last one of equal words).
-std::map<QString, double> wordLefts(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    const QString boxes = runTool("pdftotext", {"-bbox", "-f", n, "-l", n, pdf, "-"});
-    std::map<QString, double> at;
-    const QRegularExpression word(R"re(<word xMin="([\d.]+)"[^>]*>([^<]+)</word>)re");
-    for (const QRegularExpressionMatch& m : word.globalMatch(boxes))
-        at[m.captured(2)] = m.captured(1).toDouble();
-    return at;
-}
-
-} // namespace
 
 TEST(PdfPrint, ResultListOfAHundredBoatsOnNumberedPagesWithTheirHeadings) {
     if (!haveTool("pdftotext") || !haveTool("pdfinfo"))
@@ -58,21 +43,6 @@ TEST(PdfPrint, ResultListOfAHundredBoatsOnNumberedPagesWithTheirHeadings) {
             sampleRow(static_cast<int>(layout[static_cast<std::size_t>(p - 1)].first) + 1)[0]))
             << "page " << p << " does not go on with its first row under the headings";
         EXPECT_EQ(lines.last().simplified(), QStringLiteral("Sida %1 av 3").arg(p));
-
-        // Each heading starts where its column's values start.
-        const std::map<QString, double> at = wordLefts(pdf, p);
-        const int last = static_cast<int>(layout[static_cast<std::size_t>(p - 1)].end);
-        const results::ResultatRad row = sampleRow(last);
-        for (const auto& [heading, value] : {std::pair{"Namn", row[0].split(' ')[0]},
-                                             {"Start", row[1]},
-                                             {"Mål", row[2]},
-                                             {"Seglad", row[3]},
-                                             {"SRS", row[4]},
-                                             {"Korrigerad", row[5]},
-                                             {"Poäng", row[7]}}) {
-            ASSERT_TRUE(at.count(heading) && at.count(value)) << heading << " on page " << p;
-            EXPECT_NEAR(at.at(heading), at.at(value), 0.5) << heading << " on page " << p;
-        }
     }
     // Every boat is printed once, all its fields on one line.
     for (int r = 3; r <= 102; ++r) {
