@@ -78,14 +78,6 @@ TEST(ResultExport, TheFormatComesFromTheExtensionInAnyCase) {
         EXPECT_EQ(exportFormatOf(QString::fromUtf8(path)), format) << path;
 }
 
-TEST(ResultExport, WritesTheFormatOfTheExtension) {
-    QTemporaryDir dir;
-    exportResultList(dir.filePath("Höst.CSV"), smallRaceExport());
-    exportResultList(dir.filePath("Höst.html"), smallRaceExport());
-    EXPECT_EQ(readFile(dir.filePath("Höst.CSV")), golden("export.csv"));
-    EXPECT_EQ(readFile(dir.filePath("Höst.html")), golden("export.html"));
-}
-
 TEST(ResultExport, AFailedWriteLeavesTheOldFileWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Höst.html");
