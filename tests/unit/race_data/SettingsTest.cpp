@@ -45,46 +45,35 @@ TEST_F(SettingsTest, MissingOrUnreadableSettingsReadAsNC) {
     EXPECT_EQ(LasInstallningar(ini).DataFil, "ok");
 }
 
-TEST_F(SettingsTest, ReadsNamesWithoutRegardToCase) {
-    const race_data::Installningar s =
-        readFrom("[Annat]\r\nLast=fel\r\n[brisRUNDAN]\r\n"
-                 "  LAST =  C:\\R\\H\xF6st.dat  \r\nB\xC5TAR I M\xC5L=x**x*\r\n");
-    EXPECT_EQ(s.DataFil, Hostfil);
-    EXPECT_EQ(s.BatarIMalText, "x**x*");
-    EXPECT_EQ(s.BatarIMal, (QStringList{"x", "", "x", ""}));
-}
-
-// Quotes around a whole value go, as the profile functions drop them; any other quote stays.
-TEST_F(SettingsTest, QuotesAroundAValueAreDropped) {
-    const std::pair<QByteArray, QString> cases[] = {
-        {"\"C:\\R\\H\xF6st.dat\"", Hostfil}, {"'x**x'", "x**x"}, {"x**x", "x**x"}, {"\"ett'", "\"ett'"}};
-    for (const auto& [written, read] : cases)
-        EXPECT_EQ(readFrom("[Brisrundan]\r\nLast=" + written + "\r\n").DataFil, read)
-            << written.toStdString();
-}
-
-TEST_F(SettingsTest, FirstSectionAndFirstKeyWinWhateverTheLineEnds) {
-    for (const char* end : {"\r\n", "\n", "\r"}) {
-        const QByteArray text = QByteArray("[Brisrundan]") + end + "Last=ett" + end + "Last=tv\xE5" + end +
-                                "[Brisrundan]" + end + "Last=tre" + end + "B\xE5tar i M\xE5l=" + end;
-        const race_data::Installningar s = readFrom(text);
-        EXPECT_EQ(s.DataFil, "ett");
-        EXPECT_EQ(s.BatarIMalText, "NC");
+// What a file reads as: names without regard to case, Windows-1252 text, quotes around a whole value
+// dropped as the profile functions drop them (any other quote stays), the first section and the first key
+// winning whatever the line ends, values cut at 254 characters.
+TEST_F(SettingsTest, ReadsAsTheProfileFunctionsRead) {
+    const QByteArray long300(300, '\xE5');
+    const struct {
+        QByteArray text;
+        QString DataFil, BatarIMalText;
+    } cases[] = {
+        {"[Annat]\r\nLast=fel\r\n[brisRUNDAN]\r\n  LAST =  C:\\R\\H\xF6st.dat  \r\nB\xC5TAR I "
+         "M\xC5L=x**x*\r\n",
+         Hostfil, "x**x*"},
+        {"[Brisrundan]\r\nLast=\"C:\\R\\H\xF6st.dat\"\r\n", Hostfil, "NC"},
+        {"[Brisrundan]\r\nLast='x**x'\r\n", "x**x", "NC"},
+        {"[Brisrundan]\r\nLast=\"ett'\r\n", "\"ett'", "NC"},
+        {"[Brisrundan]\r\nLast=ett\r\nLast=tv\xE5\r\n[Brisrundan]\r\nLast=tre\r\nB\xE5tar i M\xE5l=\r\n",
+         "ett", "NC"},
+        {"[Brisrundan]\nLast=ett\nLast=tv\xE5\n[Brisrundan]\nLast=tre\nB\xE5tar i M\xE5l=\n", "ett", "NC"},
+        {"[Brisrundan]\rLast=ett\rLast=tv\xE5\r[Brisrundan]\rLast=tre\rB\xE5tar i M\xE5l=\r", "ett", "NC"},
+        {"[Brisrundan]\r\nLast=\r\nB\xE5tar i M\xE5l=\r\n", "", ""},
+        {"[Brisrundan]\r\nLast=" + long300 + "\r\n", QString(254, u'å'), "NC"},
+    };
+    for (const auto& c : cases) {
+        const race_data::Installningar s = readFrom(c.text);
+        EXPECT_EQ(s.DataFil, c.DataFil) << c.text.toStdString();
+        EXPECT_EQ(s.BatarIMalText, c.BatarIMalText) << c.text.toStdString();
     }
-}
-
-TEST_F(SettingsTest, EmptyValueReadsEmpty) {
-    const race_data::Installningar s = readFrom("[Brisrundan]\r\nLast=\r\nB\xE5tar i M\xE5l=\r\n");
-    EXPECT_EQ(s.DataFil, "");
-    EXPECT_TRUE(s.BatarIMal.isEmpty());
-}
-
-TEST_F(SettingsTest, ValuesAreCutAt254Characters) {
-    for (const int length : {254, 300}) {
-        const QByteArray value(length, '\xE5');
-        const race_data::Installningar s = readFrom("[Brisrundan]\r\nLast=" + value + "\r\n");
-        EXPECT_EQ(s.DataFil, QString(254, u'å'));
-    }
+    EXPECT_EQ(readFrom(cases[0].text).BatarIMal, (QStringList{"x", "", "x", ""}));
+    EXPECT_TRUE(readFrom(cases[7].text).BatarIMal.isEmpty());
 }
 
 TEST_F(SettingsTest, WritingCreatesTheFileInWindows1252WithCRLF) {
