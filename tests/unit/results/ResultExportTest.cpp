@@ -5,6 +5,7 @@
 #include "HtmlExport.h"
 #include "PdfTools.h"
 #include "RuntimeError.h"
+#include "race_data/TestFiles.h"
 
 #include "QStringPrint.h"
 #include <QFile>
@@ -18,17 +19,6 @@ namespace {
 QByteArray golden(const char* name) {
     QFile file(QStringLiteral(BRISRUNDAN_GOLDEN_DIR "/") + QLatin1StringView(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing golden file>");
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 ResultExport emptyWindow() {
@@ -55,7 +45,7 @@ TEST(ResultExport, HtmlPassesTidyWithoutAWarning) {
     QTemporaryDir dir;
     for (const ResultExport& list : {smallRaceExport(), emptyWindow()}) {
         const QString page = dir.filePath("resultat.html");
-        writeFile(page, htmlExport(list));
+        writeBytes(page, htmlExport(list));
         QProcess tidy;
         tidy.start("tidy", {"-q", "-errors", page});
         ASSERT_TRUE(tidy.waitForFinished(30000));
@@ -81,22 +71,17 @@ TEST(ResultExport, TheFormatComesFromTheExtensionInAnyCase) {
 TEST(ResultExport, AFailedWriteLeavesTheOldFileWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Höst.html");
-    writeFile(path, "gammal sida");
+    writeBytes(path, "gammal sida");
+    std::optional<RuntimeError> full;
     {
-        const FileSizeLimit full(100);
-        try {
-            exportResultList(path, smallRaceExport());
-            ADD_FAILURE() << "no error";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), runtime_error_numbers::DiskFull);
-        }
+        const FileSizeLimit limit(100);
+        full = failureOf([&] { exportResultList(path, smallRaceExport()); });
     }
-    EXPECT_EQ(readFile(path), QByteArray("gammal sida"));
-
-    try {
-        exportResultList(dir.filePath("saknas/Höst.csv"), smallRaceExport());
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), runtime_error_numbers::FileNotFound);
-    }
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->number(), runtime_error_numbers::DiskFull);
+    EXPECT_EQ(readBytes(path), QByteArray("gammal sida"));
+    const std::optional<RuntimeError> missing =
+        failureOf([&] { exportResultList(dir.filePath("saknas/Höst.csv"), smallRaceExport()); });
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->number(), runtime_error_numbers::FileNotFound);
 }
