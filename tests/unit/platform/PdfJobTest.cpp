@@ -1,8 +1,7 @@
+#include "ExternalTools.h"
 #include "PdfPrintJob.h"
 
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -10,21 +9,6 @@
 using namespace platform;
 
 namespace {
-
-bool popplerInstalled() {
-    return !QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
-           !QStandardPaths::findExecutable("pdftotext").isEmpty();
-}
-
-QString poppler(const QString& tool, const QStringList& args) {
-    QProcess process;
-    process.start(tool, args);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-#define SKIP_WITHOUT_POPPLER()                                                                               \
-    if (!popplerInstalled()) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed"
 
 struct PdfJobTest : ::testing::Test {
     QTemporaryDir dir;
@@ -46,8 +30,8 @@ struct PdfJobTest : ::testing::Test {
 
 TEST_F(PdfJobTest, TabsCountAverageCharacterWidthsFromTheLeftEdge) {
     printList();
-    SKIP_WITHOUT_POPPLER();
-    const QString boxes = poppler("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
+    if (!haveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QString boxes = runTool("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
     std::map<QString, std::pair<double, double>> at; // word -> (x, y) in points
     const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]+)</word>)re");
     for (const QRegularExpressionMatch& m : word.globalMatch(boxes))

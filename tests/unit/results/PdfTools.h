@@ -1,23 +1,11 @@
 #pragma once
 // Reading printed PDFs back with poppler's pdfinfo and pdftotext, and a result list to print.
+#include "ExternalTools.h"
 #include "ResultExport.h"
 
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
-
-inline bool haveTool(const QString& name) {
-    return !QStandardPaths::findExecutable(name).isEmpty();
-}
-
-inline QString runTool(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 inline int pdfPageCount(const QString& pdf) {
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(runTool("pdfinfo", {pdf}));
