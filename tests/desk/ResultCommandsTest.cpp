@@ -1,12 +1,12 @@
-// A hand correction in "ResultatLista" against later registrations. That a correction, the heading and
-// the final mark come back after a restart is walked through in the result-kept scenario.
+// A hand correction in "ResultatLista" against later registrations. The heading, the club and the final
+// mark coming back after a restart are walked through in the result-kept scenario.
 #include "DeskFixture.h"
 
 #include "ControlProps.h"
 #include "frmResultat.h"
 
-// A correction stays over a rebuilt list until a registration changes the cell it overrode and the officer
-// lets it go.
+// A correction stays over a rebuilt list and after a restart, marked, until a registration changes the cell
+// it overrode and the officer lets it go.
 TEST_F(DeskTest, ACorrectionStaysUntilARegistrationChangesItsRow) {
     writeFinishedRace();
     writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("x*x*x*"));
@@ -22,16 +22,21 @@ TEST_F(DeskTest, ACorrectionStaysUntilARegistrationChangesItsRow) {
     EXPECT_EQ(d.CommentsBox->Text(), QString()) << "and never reaches the desk";
     d.lblfrmRes_Click();
     EXPECT_EQ(r.lvw->Cell(4, 6), QStringLiteral("1"));
-    EXPECT_TRUE(r.lvw->cellMarked(4, 6));
+
+    frmMain& again = restart();
+    again.lblfrmRes_Click();
+    frmResultat& kept = again.resultat();
+    EXPECT_EQ(kept.lvw->Cell(4, 6), QStringLiteral("1"));
+    EXPECT_TRUE(kept.lvw->cellMarked(4, 6));
 
     // Cecilia retires: Bertil's computed place changes from 1= to 1, and the desk asks.
     scripted.dialogs.queueAnswer(platform::Answer::No);
-    d.lblPanSM_Click();
+    again.lblPanSM_Click();
     for (const QChar c : QStringLiteral("S3 RET\r"))
-        d.typeChar(d.txtSegelNr, c.unicode());
+        again.typeChar(again.txtSegelNr, c.unicode());
     EXPECT_TRUE(messageTexts().last().contains(QStringLiteral("Bertil , S2")));
-    d.lblfrmRes_Click();
-    EXPECT_EQ(r.lvw->Cell(3, 0), QStringLiteral("Bertil , S2"));
-    EXPECT_EQ(r.lvw->Cell(3, 6), QStringLiteral("1"));
-    EXPECT_FALSE(r.lvw->cellMarked(3, 6)) << "the correction was let go";
+    again.lblfrmRes_Click();
+    EXPECT_EQ(kept.lvw->Cell(3, 0), QStringLiteral("Bertil , S2"));
+    EXPECT_EQ(kept.lvw->Cell(3, 6), QStringLiteral("1"));
+    EXPECT_FALSE(kept.lvw->cellMarked(3, 6)) << "the correction was let go";
 }
