@@ -28,7 +28,9 @@ TEST_F(DeskTest, OpeningRebuildsFlagsFromTheRecords) {
 // Saving the example over an older race replaces it whole, writable, and the desk goes on in the copy.
 TEST_F(DeskTest, SaveAsOverAnOlderRaceReplacesItWithAWritableCopy) {
     copyExample();
-    writeRace(QStringLiteral("Gammal.dat"), {{QStringLiteral("Gammal"), QStringLiteral("S9")}});
+    // Twenty records: a copy written over them without cutting the file would keep seven old boats.
+    writeRace(QStringLiteral("Gammal.dat"),
+              std::vector<Boat>(20, {QStringLiteral("Gammal"), QStringLiteral("S9")}));
     frmMain& d = load();
     scripted.dialogs.queueFile(QStringLiteral("Gammal"));
     d.lblSave_Click();
