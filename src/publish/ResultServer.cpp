@@ -54,6 +54,9 @@ ResultServer::~ResultServer() = default;
 
 QString ResultServer::start(const QHostAddress& address, quint16 port) {
     auto* tcp = new GuardedTcpServer(limits_, this);
+    // A burst of phones as large as the limit waits in the kernel for the server to let it in or refuse
+    // it, instead of being dropped there and trying again a second or more later.
+    tcp->setListenBacklogSize(limits_.maxConnections);
     if (!tcp->listen(address, port)) {
         const QString failure = startFailure(*tcp, address, port);
         delete tcp;

@@ -3,6 +3,7 @@
 // nothing scrolls sideways and place, boat, corrected time and points stand inside the screen, the
 // boat's name over its sail id; the other columns join at 1280 px. The colours follow a dark setting,
 // and the page prints on A4 with every column.
+#include "Chromium.h"
 #include "ExportFixture.h"
 #include "PdfTools.h"
 
@@ -46,18 +47,6 @@ window.addEventListener('load', () => {
 });
 </script></body></html>
 )";
-
-const QStringList ChromiumFlags{"--headless",
-                                "--no-sandbox",
-                                "--disable-gpu",
-                                "--no-first-run",
-                                "--disable-background-networking",
-                                "--disable-component-update",
-                                "--disable-sync"};
-
-QString chromium() {
-    return QStandardPaths::findExecutable("chromium");
-}
 
 // One run of Chromium on a profile of its own; the page's output on stdout.
 QByteArray runChromium(const QTemporaryDir& dir, const QStringList& args) {
