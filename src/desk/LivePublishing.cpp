@@ -1,5 +1,5 @@
-// "Publicera": the result list on the club's own network, for the sailors' phones. The server runs in
-// the desk's event loop and answers from a snapshot made once per change, never from the race itself.
+// "Publicera": the result list on the club's own network, for the sailors' phones. The server runs on
+// a thread of its own and answers from a snapshot made once per change, never from the race itself.
 #include "frmMain.h"
 
 #include "LiveServer.h"
@@ -10,7 +10,12 @@
 
 namespace {
 const QString PublishTitle = QStringLiteral("Publicera");
+
+QString publishingMessage(const QString& headline, const QString& reason) {
+    return headline + QStringLiteral("\r\n\r\n") + reason +
+           QStringLiteral("\r\n\r\nTävlingen fortsätter som vanligt.");
 }
+} // namespace
 
 void frmMain::lblPublicera_Click() {
     if (isPublishing()) {
@@ -30,11 +35,11 @@ void frmMain::lblPublicera_Click() {
     }
     if (!reason.isEmpty()) {
         server_.reset();
-        msg(QStringLiteral("Resultaten kan inte publiceras.\r\n\r\n") + reason +
-                QStringLiteral("\r\n\r\nTävlingen fortsätter som vanligt."),
+        msg(publishingMessage(QStringLiteral("Resultaten kan inte publiceras."), reason),
             platform::Buttons::OK, platform::Icon::Exclamation, PublishTitle);
         return;
     }
+    connect(server_.get(), &publish::LiveServer::stopped, this, &frmMain::publishingStopped);
     publishResults();
     const QString url = publish::pageUrl(on->address, server_->port());
     lblPublicera->setCaption(QStringLiteral("Sluta pu&blicera"));
@@ -51,6 +56,12 @@ void frmMain::stopPublishing() {
     lblAdress->setVisible(false);
     imgKolumn->setImage(QImage(QStringLiteral(":/pictures/Logo.png")));
     platform_.publishing.unpublished();
+}
+
+void frmMain::publishingStopped(const QString& reason) {
+    stopPublishing();
+    msg(publishingMessage(QStringLiteral("Resultaten publiceras inte längre."), reason),
+        platform::Buttons::OK, platform::Icon::Exclamation, PublishTitle);
 }
 
 void frmMain::publishResults() {

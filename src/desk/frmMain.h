@@ -131,6 +131,8 @@ public:
     void lblPublicera_Click();
     void stopPublishing();
     void publishResults();
+    // The server stopped on its own: publishing ends and the desk says why, once.
+    void publishingStopped(const QString& reason);
     bool isPublishing() const { return server_ != nullptr; }
     quint64 publishedVersion() const { return publishedVersion_; }
 

@@ -8,6 +8,7 @@ LiveServer::LiveServer(ServerLimits limits) : server_(new ResultServer(limits)) 
     thread_.setObjectName(QStringLiteral("Publicera"));
     server_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, server_, &QObject::deleteLater);
+    QObject::connect(server_, &ResultServer::stopped, this, &LiveServer::stopped, Qt::QueuedConnection);
     thread_.start();
 }
 

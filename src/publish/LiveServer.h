@@ -7,10 +7,11 @@
 
 namespace publish {
 
-class LiveServer {
+class LiveServer : public QObject {
+    Q_OBJECT
 public:
     explicit LiveServer(ServerLimits limits = {});
-    ~LiveServer(); // stops the server and its thread
+    ~LiveServer() override; // stops the server and its thread
     LiveServer(const LiveServer&) = delete;
     LiveServer& operator=(const LiveServer&) = delete;
 
@@ -18,6 +19,11 @@ public:
     QString start(const QHostAddress& address, quint16 port);
     quint16 port() const { return port_; }
     void setSnapshot(std::shared_ptr<const ResultSnapshot> snapshot);
+
+signals:
+    // The server has stopped listening on its own, with the reason in Swedish. Sent once, on the
+    // thread that made this object, so the desk hears it between two of its own commands.
+    void stopped(const QString& reason);
 
 private:
     QThread thread_;

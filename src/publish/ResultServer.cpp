@@ -45,6 +45,12 @@ QString startFailure(const QTcpServer& tcp, const QHostAddress& address, quint16
     }
 }
 
+QString acceptFailure(QAbstractSocket::SocketError error) {
+    if (error == QAbstractSocket::SocketResourceError)
+        return QStringLiteral("Datorn har inga lediga resurser för fler nätverksanslutningar.");
+    return QStringLiteral("Nätverksanslutningen som sidan lyssnade på har stängts eller försvunnit.");
+}
+
 } // namespace
 
 ResultServer::ResultServer(ServerLimits limits, QObject* parent)
@@ -64,6 +70,15 @@ QString ResultServer::start(const QHostAddress& address, quint16 port) {
     }
     tcp_ = tcp;
     bind(tcp);
+    connect(tcp, &QTcpServer::acceptError, this, [this, tcp](QAbstractSocket::SocketError error) {
+        // A phone that gave up before it was let in leaves the others unaffected.
+        if (error == QAbstractSocket::NetworkError) {
+            tcp->resumeAccepting();
+            return;
+        }
+        tcp->close();
+        emit stopped(acceptFailure(error));
+    });
     return {};
 }
 

@@ -35,6 +35,10 @@ public:
     // May be called from any thread: the server answers from the newest snapshot handed over.
     void setSnapshot(std::shared_ptr<const ResultSnapshot> snapshot);
 
+signals:
+    // The listening socket failed: the server has stopped and says why, in Swedish.
+    void stopped(const QString& reason);
+
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
