@@ -1,7 +1,7 @@
 #pragma once
 // The desk's read-only web server on the club's network: GET and HEAD of the result page, results.json
 // and results.csv, served from the latest snapshot; every other path 404, every other method 405, no
-// file of the disk ever. Runs in the desk's own event loop without ever waiting for a client: sockets are
+// file of the disk ever. Runs in its thread's event loop without ever waiting for a client: sockets are
 // written without blocking, a client that sends too much or nothing at all is cut off, and connections
 // beyond the limit are refused at once.
 #include "ResultSnapshot.h"
