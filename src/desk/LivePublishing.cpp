@@ -60,6 +60,7 @@ void frmMain::stopPublishing() {
 
 void frmMain::publishingStopped(const QString& reason) {
     stopPublishing();
+    if (showFinishLineBanner(QStringLiteral("Resultaten publiceras inte längre. ") + reason)) return;
     msg(publishingMessage(QStringLiteral("Resultaten publiceras inte längre."), reason),
         platform::Buttons::OK, platform::Icon::Exclamation, PublishTitle);
 }

@@ -38,14 +38,7 @@ void frmMain::showWriteFailure(const RuntimeError& failure, const QString& conse
          {base::fileFailureLine(failure), alsoFailed ? base::fileFailureLine(*alsoFailed) : QString()})
         if (!file.isEmpty()) details << file;
     if (!consequence.isEmpty()) details << consequence;
-    // At the finish line a modal box would hold up the next boat: the failure stands in a red banner
-    // until a later write succeeds.
-    if (GemensamStart > 0 && controls::ownVisible(panAdmin)) {
-        lblFel->setCaption(QStringLiteral("Skrivfel! ") + details.join(QStringLiteral("  ")));
-        lblFel->setVisible(true);
-        platform_.dialogs.beep();
-        return;
-    }
+    if (showFinishLineBanner(QStringLiteral("Skrivfel! ") + details.join(QStringLiteral("  ")))) return;
     QString text = UpdateError;
     if (!details.isEmpty()) {
         const QString files =
@@ -54,6 +47,16 @@ void frmMain::showWriteFailure(const RuntimeError& failure, const QString& conse
         if (!consequence.isEmpty()) text += QStringLiteral("\r\n") + consequence;
     }
     msg(text, platform::Buttons::OK, platform::Icon::Critical);
+}
+
+// At the finish line a modal box would hold up the next boat: a failure stands in a red banner until a
+// later write succeeds. False when the desk is not at the finish line, and a message box is right.
+bool frmMain::showFinishLineBanner(const QString& text) {
+    if (!(GemensamStart > 0 && controls::ownVisible(panAdmin))) return false;
+    lblFel->setCaption(text);
+    lblFel->setVisible(true);
+    platform_.dialogs.beep();
+    return true;
 }
 
 // A write that went through takes the banner of an earlier failure away.

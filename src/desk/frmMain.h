@@ -258,6 +258,7 @@ private:
     int lastRegistered_ = 0;
     int queueForFinish(int record);
     void showUpdateError();
+    bool showFinishLineBanner(const QString& text);
     void showWriteFailure(const RuntimeError& failure, const QString& consequence,
                           const std::optional<RuntimeError>& alsoFailed = std::nullopt);
     void saveSettings();

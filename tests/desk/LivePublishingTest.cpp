@@ -127,14 +127,14 @@ TEST_F(LivePublishingTest, AServerThatStopsOnItsOwnIsToldOnceAndTheRaceGoesOn) {
     ASSERT_TRUE(d.isPublishing());
     const int listening = listeningDescriptor(portOf(d.lblAdress->caption()));
     ASSERT_GE(listening, 0);
-    const qsizetype told = messageTexts().size();
     // The kernel takes the socket out of listening, as when its network goes away under it.
     ASSERT_EQ(shutdown(listening, SHUT_RD), 0);
     ASSERT_TRUE(waitFor([&] { return !d.isPublishing(); }));
     waitFor([] { return false; }, 300);
-    ASSERT_EQ(messageTexts().size(), told + 1) << "told once";
-    EXPECT_TRUE(messageTexts().last().contains(QStringLiteral("har stängts eller försvunnit")))
-        << messageTexts().last().toStdString();
+    // At the finish line it stands in the banner: a message box would hold up the next boat.
+    EXPECT_TRUE(d.lblFel->isVisibleTo(&d));
+    EXPECT_TRUE(d.lblFel->caption().contains(QStringLiteral("har stängts eller försvunnit")))
+        << d.lblFel->caption().toStdString();
     EXPECT_FALSE(d.lblAdress->isVisibleTo(&d));
     EXPECT_EQ(d.lblPublicera->caption(), QStringLiteral("Pu&blicera"));
     EXPECT_EQ(events(QStringLiteral("unpublished")).size(), 1u);
