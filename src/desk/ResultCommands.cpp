@@ -21,7 +21,7 @@ void frmMain::lblfrmRes_Click() {
     r.raise();
     r.setPicture(Image3->image());
     const results::ResultatLista list = computedResultList();
-    r.showList(list, race_.resultText(), results::honestHeading(TavlingsNamn, race_.start()), defaultClub());
+    showInResultWindow(r, list);
     if (GemensamStart > 0) r.setWindowTitle(list.caption);
     skipOnError([this] { lstDeltagare->setListIndex(0); });
 }
@@ -48,6 +48,15 @@ results::ResultatLista frmMain::computedResultList() {
     const frmResultat* r = resultatIfLoaded();
     return results::raceResultList(race_, lblDatum[0]->caption(), r ? controls::tag(r->lvw) : QString(),
                                    TavlingsNamn);
+}
+
+// The list with the race's own texts laid over it.
+void frmMain::showInResultWindow(frmResultat& r, const results::ResultatLista& list) {
+    r.showList(list, race_.resultText(), results::honestHeading(TavlingsNamn, race_.start()), defaultClub());
+}
+
+void frmMain::rebuildResultList() {
+    if (frmResultat* r = resultatIfLoaded()) showInResultWindow(*r, computedResultList());
 }
 
 // Read from the settings once: while the results are published it is asked for after every command.
@@ -94,7 +103,5 @@ void frmMain::reviewHandCorrections() {
         else
             text.corrections.erase(key);
     saveResultText(text);
-    if (frmResultat* r = resultatIfLoaded(); r && r->isVisible())
-        r->showList(computed, race_.resultText(), results::honestHeading(TavlingsNamn, race_.start()),
-                    defaultClub());
+    if (frmResultat* r = resultatIfLoaded(); r && r->isVisible()) showInResultWindow(*r, computed);
 }

@@ -145,6 +145,7 @@ public:
                            const QString& newText) override;
     void saveResultText(const race_data::ResultText& text) override;
     void rememberClub(const QString& club) override;
+    void rebuildResultList() override;
     // After a command: a changed row that the officer corrected by hand asks whether to keep the correction.
     void reviewHandCorrections();
 
@@ -204,6 +205,7 @@ private:
     void showRaceCaptions(const QString& title);
     void focusFinishLine();
     results::ResultatLista computedResultList();
+    void showInResultWindow(frmResultat& r, const results::ResultatLista& list);
     QString defaultClub() const;
     void showRaceUnderWay();
     void clearParticipantFields();

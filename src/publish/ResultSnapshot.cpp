@@ -34,10 +34,14 @@ QByteArray jsonOf(const results::ResultExport& list, quint64 version) {
     const QStringList header = results::exportHeader();
     QJsonArray rows;
     for (std::size_t r = results::FirstBoatRow; r < list.rows.size(); ++r) {
+        if (results::isSectionHeading(list, r)) continue;
         const QStringList cells = results::exportCells(list.rows[r]);
         QJsonObject row;
         for (qsizetype c = 0; c < header.size() && c < cells.size(); ++c)
             row.insert(header[c], cells[c]);
+        // "Start" is the start time's column already.
+        if (const results::RowSection* section = results::sectionOf(list, r))
+            row.insert(QStringLiteral("Startgrupp"), section->name);
         rows.append(row);
     }
     const QJsonObject root{

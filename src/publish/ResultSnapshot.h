@@ -11,7 +11,9 @@ namespace publish {
 struct ResultSnapshot {
     quint64 version = 0; // grows with every change; the page compares it to know when to reload
     QByteArray page;     // the result page with a small script that keeps it up to date
-    QByteArray json;     // {"version", "uppdaterad", "rubrik", "klubb", "slutlig", "rader": [{column: text}]}
+    // {"version", "uppdaterad", "rubrik", "klubb", "slutlig", "rader": [{column: text}]}; with start groups
+    // each row also names its group (or "Totalt") as "Startgrupp".
+    QByteArray json;
     QByteArray csv;
 };
 

@@ -19,6 +19,7 @@ void readResultText(const QJsonObject& o, SidecarRead& read) {
     if (o.contains(QStringLiteral("club"))) r.club = o.value(QStringLiteral("club")).toString();
     r.heading = o.value(QStringLiteral("heading")).toString();
     r.final = o.value(QStringLiteral("final")).toBool();
+    r.total = o.value(QStringLiteral("total")).toBool();
     for (const QJsonValue& v : o.value(QStringLiteral("corrections")).toArray()) {
         const QJsonObject c = v.toObject();
         const int row = c.value(QStringLiteral("row")).toInt(-2);
@@ -71,6 +72,7 @@ QJsonObject resultTextJson(const ResultText& r) {
                                            {QStringLiteral("text"), c.text}});
     QJsonObject o{{QStringLiteral("heading"), r.heading},
                   {QStringLiteral("final"), r.final},
+                  {QStringLiteral("total"), r.total},
                   {QStringLiteral("corrections"), corrections}};
     if (r.club) o.insert(QStringLiteral("club"), *r.club);
     return o;

@@ -22,6 +22,7 @@ struct ResultText {
     std::optional<QString> club; // none: the settings' default club is shown
     QString heading;             // empty: the race's name and date stand as heading
     bool final = false;
+    bool total = false; // a race of several start groups also lists all boats ranked together
     // A row by its key in the result list (a boat's record number; 0 and -1 for the rows above the boats)
     // -> column -> correction.
     std::map<int, std::map<int, CellCorrection>> corrections;

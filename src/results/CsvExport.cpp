@@ -17,10 +17,18 @@ QString csvLine(const QStringList& cells) {
 
 } // namespace
 
+// With several start groups the list stays one table: a first column names each row's section.
 QByteArray csvExport(const ResultExport& list) {
-    QString text = QChar(QChar::ByteOrderMark) + csvLine(exportHeader());
-    for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
-        text += csvLine(exportCells(list.rows[r]));
+    const bool sectioned = !list.sections.empty();
+    QStringList header = exportHeader();
+    if (sectioned) header.prepend(QStringLiteral("Start"));
+    QString text = QChar(QChar::ByteOrderMark) + csvLine(header);
+    for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r) {
+        if (isSectionHeading(list, r)) continue;
+        QStringList cells = exportCells(list.rows[r]);
+        if (const RowSection* section = sectionOf(list, r)) cells.prepend(section->name);
+        text += csvLine(cells);
+    }
     return text.toUtf8();
 }
 

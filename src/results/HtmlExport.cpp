@@ -148,22 +148,45 @@ QString headingBlock(const ResultExport& list) {
     return block;
 }
 
+// The column headings and the boat rows from first up to, not including, end.
+void appendTable(QString& page, const ResultExport& list, std::size_t first, std::size_t end) {
+    page += "<table>\n<thead>\n"_L1;
+    appendRow(page, exportHeader(), "th"_L1);
+    page += "</thead>\n"_L1;
+    // Without boats the body is left out: an empty one is valid, yet checkers warn about it.
+    if (end > first) {
+        page += "<tbody>\n"_L1;
+        for (std::size_t r = first; r < end; ++r)
+            appendRow(page, exportCells(list.rows[r]), "td"_L1);
+        page += "</tbody>\n"_L1;
+    }
+    page += "</table>\n"_L1;
+}
+
+// Each section under its own heading, with a table of its own; a sectioned list opens with a heading.
+void appendSections(QString& page, const ResultExport& list) {
+    std::size_t r = FirstBoatRow;
+    while (r < list.rows.size()) {
+        const std::size_t heading = r++;
+        while (r < list.rows.size() && !isSectionHeading(list, r))
+            ++r;
+        page += "<h2>"_L1;
+        appendEscaped(page, list.rows[heading][0]);
+        page += "</h2>\n"_L1;
+        appendTable(page, list, heading + 1, r);
+    }
+}
+
 } // namespace
 
 QByteArray htmlExport(const ResultExport& list) {
     QString page = head(list) + QStringLiteral("<body>\n") + headingBlock(list);
     page.reserve(page.size() + RowSizeGuess * static_cast<qsizetype>(list.rows.size()));
-    page += "<table>\n<thead>\n"_L1;
-    appendRow(page, exportHeader(), "th"_L1);
-    page += "</thead>\n"_L1;
-    // Without boats the body is left out: an empty one is valid, yet checkers warn about it.
-    if (list.rows.size() > FirstBoatRow) {
-        page += "<tbody>\n"_L1;
-        for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
-            appendRow(page, exportCells(list.rows[r]), "td"_L1);
-        page += "</tbody>\n"_L1;
-    }
-    page += QStringLiteral("</table>\n</body>\n</html>\n");
+    if (list.sections.empty())
+        appendTable(page, list, FirstBoatRow, list.rows.size());
+    else
+        appendSections(page, list);
+    page += QStringLiteral("</body>\n</html>\n");
     return page.toUtf8();
 }
 

@@ -39,12 +39,18 @@ int firstRowY(std::size_t page) {
 
 // A row takes as many lines as the text rendition gives it: a long name pushes the rest of the row
 // onto a line of its own.
-int rowHeight(const ResultatRad& row) {
-    return static_cast<int>(renderPrint(rowItems(row)).size()) * LineHeight;
+int rowHeight(const ResultExport& list, std::size_t r) {
+    return static_cast<int>(renderPrint(rowItems(list, r)).size()) * LineHeight;
 }
 
-int nextRowY(int y, const ResultatRad& row) {
-    return y + rowHeight(row) + RowGap;
+int nextRowY(int y, const ResultExport& list, std::size_t r) {
+    return y + rowHeight(list, r) + RowGap;
+}
+
+// A section's heading needs room for its first boat as well.
+int neededHeight(const ResultExport& list, std::size_t r) {
+    const bool withNext = isSectionHeading(list, r) && r + 1 < list.rows.size();
+    return rowHeight(list, r) + (withNext ? RowGap + rowHeight(list, r + 1) : 0);
 }
 
 void printAt(PrintJob& job, int x, int y, double points, const QString& text) {
@@ -80,9 +86,12 @@ void printPage(PrintJob& job, const ResultExport& list, const PrintedPage& page,
     printColumnHeadings(job, headerY(number));
     int y = firstRowY(number);
     for (std::size_t r = page.first; r < page.end; ++r) {
+        const bool heading = isSectionHeading(list, r);
+        if (heading) job.FontBold(true);
         job.CurrentY(cm(y));
-        job.Print(rowItems(list.rows[r]));
-        y = nextRowY(y, list.rows[r]);
+        job.Print(rowItems(list, r));
+        if (heading) job.FontBold(false);
+        y = nextRowY(y, list, r);
     }
     printAt(job, FooterX, FooterY, FooterPoints, QStringLiteral("Sida %1 av %2").arg(number + 1).arg(count));
 }
@@ -107,16 +116,21 @@ std::vector<platform::PrintItem> rowItems(const ResultatRad& row) {
     return tabbed(row);
 }
 
+std::vector<platform::PrintItem> rowItems(const ResultExport& list, std::size_t r) {
+    if (isSectionHeading(list, r)) return {Tab{resultColumns()[0].tab}, list.rows[r][0]};
+    return rowItems(list.rows[r]);
+}
+
 std::vector<PrintedPage> printedPages(const ResultExport& list) {
     std::vector<PrintedPage> pages(1);
     int y = firstRowY(0);
     for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r) {
-        if (y + rowHeight(list.rows[r]) > TableBottom && pages.back().end > pages.back().first) {
+        if (y + neededHeight(list, r) > TableBottom && pages.back().end > pages.back().first) {
             pages.push_back({r, r});
             y = firstRowY(pages.size() - 1);
         }
         pages.back().end = r + 1;
-        y = nextRowY(y, list.rows[r]);
+        y = nextRowY(y, list, r);
     }
     return pages;
 }

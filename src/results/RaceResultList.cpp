@@ -6,17 +6,37 @@
 
 namespace results {
 
+namespace {
+
+// A race of one group is one section; several groups are each a section of their own, followed by
+// "Totalt" when the officer asks for it.
+std::vector<ScoredSection> scoredSections(const race::Race& race) {
+    if (!race.severalGroups()) return {ScoredSection{{}, {}, false, race.scored()}};
+    std::vector<ScoredSection> sections;
+    for (race::Race::ScoredGroup& group : race.scoredByGroup())
+        sections.push_back({groupTitle(group.name), groupHeading(group.name, race.groupStart(group.name)),
+                            false, std::move(group.boats)});
+    if (race.resultText().total) sections.push_back(totalSection(race.scored()));
+    return sections;
+}
+
+} // namespace
+
 ResultatLista raceResultList(const race::Race& race, const QString& startDate, const QString& lastFinishDate,
                              const QString& TavlingsNamn) {
-    const PanelLookup panel = [&race](int record) {
-        const race::ShownTexts shown = race::shownTexts(race.record(record), race.start());
+    const bool severalStarts = race.severalGroups();
+    const PanelLookup panel = [&race, severalStarts](int record) {
+        // Each boat is timed from its own group's gun.
+        const double start = severalStarts ? race.startOf(record) : race.start();
+        const race::ShownTexts shown = race::shownTexts(race.record(record), start);
         // A boat without a finish has no sailed or corrected time to list.
         const bool finished = race.record(record).MalTid != 0;
         return PanelTexts{race.entry(record), shown.Start,
                           shown.SlutTid,      finished ? shown.TotTid : QString(),
                           shown.LysTal,       finished ? shown.KorrTid : QString()};
     };
-    return ByggResultatRader(race.start(), startDate, lastFinishDate, race.scored(), panel, TavlingsNamn);
+    return ByggResultatRader(race.start(), startDate, lastFinishDate, scoredSections(race), panel,
+                             TavlingsNamn);
 }
 
 ResultExport raceResultExport(const race::Race& race, const QString& TavlingsNamn, timing::DateTime written,
@@ -36,6 +56,7 @@ ResultExport raceResultExport(const race::Race& race, const QString& TavlingsNam
     ResultatLista rows = raceResultList(race, timing::dateText(race.start()), lastFinishDate, TavlingsNamn);
     applyCorrections(rows, text);
     list.rows = std::move(rows.rows);
+    list.sections = std::move(rows.sections);
     return list;
 }
 

@@ -14,12 +14,18 @@ const ResultatRad* rowOf(const ResultatLista& list, int key) {
 
 } // namespace
 
+bool correctable(const ResultatLista& list, std::size_t r, int column) {
+    if (column < 0 || column >= int(ColumnCount) || r >= list.keys.size() || list.keys[r] == SectionRow)
+        return false;
+    return column < PlaceCell || r >= list.sections.size() || !list.sections[r].total;
+}
+
 void applyCorrections(ResultatLista& list, const race_data::ResultText& text) {
     for (std::size_t r = 0; r < list.keys.size(); ++r) {
         const auto row = text.corrections.find(list.keys[r]);
         if (row == text.corrections.end()) continue;
         for (const auto& [column, correction] : row->second)
-            if (column >= 0 && column < int(ColumnCount)) list.rows[r][std::size_t(column)] = correction.text;
+            if (correctable(list, r, column)) list.rows[r][std::size_t(column)] = correction.text;
     }
 }
 

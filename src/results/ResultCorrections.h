@@ -6,6 +6,12 @@
 
 namespace results {
 
+// Whether a correction of the column shows in row r of the list and may be typed there. A boat's own
+// texts are corrected in each of its rows alike, being one correction kept by its record number; its
+// place and points only in its group's row, since its place in "Totalt" is another. A section's heading
+// comes from its group and takes none.
+bool correctable(const ResultatLista& list, std::size_t r, int column);
+
 // The computed list with every corrected cell showing the officer's text.
 void applyCorrections(ResultatLista& list, const race_data::ResultText& text);
 

@@ -14,6 +14,8 @@ public:
                                    const QString& newText) = 0;
     // The result list's own texts as the officer has just changed them, to be kept with the race.
     virtual void saveResultText(const race_data::ResultText& text) = 0;
+    // The list built anew from the race and shown, after a change of the texts that alters its sections.
+    virtual void rebuildResultList() = 0;
     // The club's name typed by the officer, the default for races made from now on.
     virtual void rememberClub(const QString& club) = 0;
 };

@@ -25,6 +25,15 @@ QString writeFailureReason(const QString& path, int errnoValue) {
 
 } // namespace
 
+const RowSection* sectionOf(const ResultExport& list, std::size_t r) {
+    return r < list.sections.size() ? &list.sections[r] : nullptr;
+}
+
+bool isSectionHeading(const ResultExport& list, std::size_t r) {
+    const RowSection* section = sectionOf(list, r);
+    return section && section->heading;
+}
+
 QString madeLine(const ResultExport& list) {
     const QString clock = timing::clockText(list.written).left(5);
     return list.final ? QStringLiteral("Resultat kl %1").arg(clock)

@@ -20,10 +20,17 @@ struct ResultExport {
     std::vector<ResultatRad> rows; // the rows of lvw in window order: title row, empty row, boat rows
     timing::DateTime written = 0;  // the desk's clock at the export, shown on the web page
     QImage picture;                // the window's picture, printed top left as on paper; may be null
+
+    // The section of each row in a race of several start groups; empty in a race of one.
+    std::vector<RowSection> sections;
 };
 
 // The boat rows: every row after the title row and the empty row.
 constexpr std::size_t FirstBoatRow = 2;
+
+// The section row r stands in; none in a race of one group.
+const RowSection* sectionOf(const ResultExport& list, std::size_t r);
+bool isSectionHeading(const ResultExport& list, std::size_t r);
 
 // When the list was made and whether it is final: "Preliminära resultat kl 14:32" until the officer
 // marks it final, then "Resultat kl 14:32". The web page, the PDF and print carry it; the CSV does not.

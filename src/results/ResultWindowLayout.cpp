@@ -45,6 +45,9 @@ void frmResultat::buildControls() {
     chkSlutlig->setToolTip(
         QStringLiteral("Utan bock står det \"Preliminära resultat\" på utskrift och export"));
 
+    chkTotalt = add<controls::CheckBox>(QStringLiteral("chkTotalt"), this, QStringLiteral("Totalt"));
+    chkTotalt->setToolTip(QStringLiteral("Med bock följer alla båtar efter korrigerad tid, efter grupperna"));
+
     lvw = add<controls::ListView>(QStringLiteral("lvw"), this);
     lvw->setToolTip(QStringLiteral("Klicka på ett namn om du vill Editera en rad "));
     controls::setBackColor(lvw, FieldColor);
@@ -84,6 +87,11 @@ void frmResultat::resetToDesign() {
     chkSlutlig->setChecked(false);
     controls::setTwips(chkSlutlig, 8580, 1200, 1380, 345);
     controls::setFont(chkSlutlig, FontFamily, 8.25, true);
+
+    chkTotalt->setChecked(false);
+    chkTotalt->setVisible(false);
+    controls::setTwips(chkTotalt, 8760, 840, 1200, 300);
+    controls::setFont(chkTotalt, FontFamily, 8.25, true);
 
     lvw->ClearRows();
     controls::setTag(lvw, QString());

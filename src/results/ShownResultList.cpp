@@ -17,6 +17,8 @@ ResultExport shownResultList(const frmResultat& window, timing::DateTime written
     list.rows.reserve(std::size_t(window.lvw->RowCount()));
     for (int r = 1; r <= window.lvw->RowCount(); ++r)
         list.rows.push_back(shownRow(*window.lvw, r));
+    // The window shows the rows it was given, so their sections hold for what it shows.
+    if (window.sections().size() == list.rows.size()) list.sections = window.sections();
     list.written = written;
     list.picture = window.picture();
     return list;

@@ -28,7 +28,7 @@ QStringList renderPrint(const std::vector<platform::PrintItem>& items) {
 QStringList renderTable(const ResultExport& list) {
     QStringList lines = renderPrint(headerItems());
     for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
-        lines.append(renderPrint(rowItems(list.rows[r])));
+        lines.append(renderPrint(rowItems(list, r)));
     return lines;
 }
 

@@ -35,6 +35,7 @@ frmResultat::frmResultat(platform::Platform& platform, ResultDesk& desk) : platf
     txtRubrik->onKeyPress = [this](int keyAscii) { return txtRubrik_KeyPress(keyAscii); };
     txtKlubb->onKeyPress = [this](int keyAscii) { return txtKlubb_KeyPress(keyAscii); };
     chkSlutlig->onClick = [this] { skipOnFailure([&] { chkSlutlig_Click(); }); };
+    chkTotalt->onClick = [this] { skipOnFailure([&] { chkTotalt_Click(); }); };
 }
 
 void frmResultat::ensureLoaded() {
@@ -93,10 +94,15 @@ int frmResultat::lvwEdit_KeyPress(int /*index*/, int keyAscii) {
     if (row == 0 || row > int(computed_.keys.size())) return keyAscii;
     const std::size_t r = std::size_t(row - 1);
     const QString rowName = lvw->Cell(row, 0);
+    bool refused = false;
     for (std::size_t c = 0; c < lvwEdit.size(); ++c) {
         const QString before = lvw->Cell(row, static_cast<int>(c));
         const QString typed = lvwEdit[c]->text();
         if (before == typed) continue;
+        if (!results::correctable(computed_, r, int(c))) {
+            refused = true;
+            continue;
+        }
         results::correctCell(text_, computed_.keys[r], int(c), computed_.rows[r][c], typed);
         skipOnFailure([&] {
             desk_.journalResultEdit(lvw->headerItem()->text(static_cast<int>(c)), rowName, before, typed);
@@ -104,6 +110,9 @@ int frmResultat::lvwEdit_KeyPress(int /*index*/, int keyAscii) {
     }
     showRows();
     lvw->setSelectedRow(row);
+    if (refused)
+        lblStatus->setCaption(
+            QStringLiteral("Gruppernas rubriker, och placering och poäng i Totalt, rättas inte för hand"));
     keepText();
     return keyAscii;
 }
@@ -134,12 +143,23 @@ int frmResultat::txtKlubb_KeyPress(int keyAscii) {
 
 void frmResultat::chkSlutlig_Click() {
     const bool final = chkSlutlig->isChecked();
-    skipOnFailure([&] {
-        desk_.journalResultEdit(QStringLiteral("Slutlig"), QString(), text_.final ? "ja" : "nej",
-                                final ? "ja" : "nej");
-    });
+    journalTick(QStringLiteral("Slutlig"), text_.final, final);
     text_.final = final;
     keepText();
+}
+
+// All boats ranked together follow the groups, or go; the desk builds the list anew either way.
+void frmResultat::chkTotalt_Click() {
+    const bool total = chkTotalt->isChecked();
+    journalTick(QStringLiteral("Totalt"), text_.total, total);
+    text_.total = total;
+    keepText();
+    skipOnFailure([&] { desk_.rebuildResultList(); });
+}
+
+void frmResultat::journalTick(const QString& box, bool before, bool now) {
+    skipOnFailure(
+        [&] { desk_.journalResultEdit(box, QString(), before ? "ja" : "nej", now ? "ja" : "nej"); });
 }
 
 void frmResultat::keepText() {
@@ -156,6 +176,8 @@ void frmResultat::showList(const results::ResultatLista& computed, const race_da
     txtKlubb->setText(text.club.value_or(defaultClub));
     lblKlubbNamn->setCaption(txtKlubb->text());
     chkSlutlig->setChecked(text.final);
+    chkTotalt->setChecked(text.total);
+    chkTotalt->setVisible(!computed.sections.empty());
     showRows();
 }
 
@@ -168,7 +190,7 @@ void frmResultat::showRows() {
         const int n = lvw->AddRow(shown.rows[r][0]);
         for (int c = 0; c < int(results::ColumnCount); ++c) {
             lvw->setCell(n, c, shown.rows[r][std::size_t(c)]);
-            if (results::isCorrected(text_, shown.keys[r], c))
+            if (results::correctable(shown, r, c) && results::isCorrected(text_, shown.keys[r], c))
                 lvw->setCellMarked(n, c, true,
                                    QStringLiteral("Rättad för hand; listan ger \"%1\"")
                                        .arg(computed_.rows[r][std::size_t(c)]));

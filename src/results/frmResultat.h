@@ -1,9 +1,9 @@
 #pragma once
 // The result window: the result list in lvw with the officer's hand corrections marked, the row editor
-// lvwEdit(0..7), the club name txtKlubb, the heading txtRubrik and the box chkSlutlig that marks the list
-// final. Every change the officer makes is handed to the desk at once, to be kept with the race. It is
-// "loaded" while it holds state; unloading loses everything, and the next reference loads it again with its
-// design values.
+// lvwEdit(0..7), the club name txtKlubb, the heading txtRubrik, the box chkSlutlig that marks the list
+// final and, in a race of several start groups, the box chkTotalt that adds all boats ranked together. Every
+// change the officer makes is handed to the desk at once, to be kept with the race. It is "loaded" while it
+// holds state; unloading loses everything, and the next reference loads it again with its design values.
 #include "CheckBox.h"
 #include "Form.h"
 #include "Label.h"
@@ -36,6 +36,8 @@ public:
     QString clubName() const;
     QString heading() const;
     bool isFinal() const;
+    // The section of each row shown; empty in a race of one group.
+    const std::vector<results::RowSection>& sections() const { return computed_.sections; }
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
@@ -48,13 +50,15 @@ public:
     int txtRubrik_KeyPress(int keyAscii);
     int txtKlubb_KeyPress(int keyAscii);
     void chkSlutlig_Click();
+    void chkTotalt_Click();
     void Form_Unload();
 
     controls::Label* lblKlubbNamn = nullptr;
     controls::TextBox* txtKlubb = nullptr;
     controls::TextBox* txtRubrik = nullptr;
     controls::CheckBox* chkSlutlig = nullptr;
-    controls::Label* lblStatus = nullptr; // a line that tells what was just done, "Sparad: PATH"
+    controls::CheckBox* chkTotalt = nullptr; // shown only in a race of several start groups
+    controls::Label* lblStatus = nullptr;    // a line that tells what was just done, "Sparad: PATH"
     controls::ListView* lvw = nullptr;
     std::array<controls::TextBox*, results::ColumnCount> lvwEdit{};
 
@@ -69,6 +73,8 @@ private:
     // The list with the corrections laid over it, corrected cells marked.
     void showRows();
     void keepText();
+    // A tick box's change for the journal, as "ja" or "nej".
+    void journalTick(const QString& box, bool before, bool now);
 
     platform::Platform platform_; // a bundle of references, kept by value
     ResultDesk& desk_;

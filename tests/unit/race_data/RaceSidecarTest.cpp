@@ -19,6 +19,7 @@ TEST(RaceSidecar, CodesComeBackAsWrittenAndAMissingFileIsNoProblem) {
     result.club = QStringLiteral("Segelsällskapet Vågen");
     result.heading = QStringLiteral("Höstrundan \"Ö\"");
     result.final = true;
+    result.total = true;
     result.corrections[12][6] = {QStringLiteral("4"), QStringLiteral("3")};
     result.corrections[0][0] = {QStringLiteral("Tävling"), QString()};
     StartGroups groups{{"SRS A", "Flerskrov"}, {{3, "Flerskrov"}, {7, "SRS A"}}};

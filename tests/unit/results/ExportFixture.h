@@ -34,3 +34,27 @@ inline results::ResultExport smallRaceExport() {
     list.written = 38857.0 + 18.5 / 24; // 2006-05-20 18:30:00
     return list;
 }
+
+// The same boats in a race of start groups with "Totalt" ticked: Blå Måsen and Ägir in "SRS A", the
+// fourth boat in "Flerskrov" not yet started, then Ägir again in "Totalt".
+inline results::ResultExport groupedRaceExport() {
+    results::ResultExport list = smallRaceExport();
+    const std::vector<results::ResultatRad> rows = list.rows;
+    const results::RowSection a{QStringLiteral("SRS A")}, f{QStringLiteral("Flerskrov")},
+        t{QStringLiteral("Totalt"), false, true};
+    const auto heading = [](results::RowSection s) {
+        s.heading = true;
+        return s;
+    };
+    list.rows = {rows[0],
+                 rows[1],
+                 {QStringLiteral("SRS A  start 11:00:00")},
+                 rows[2],
+                 rows[3],
+                 {QStringLiteral("Flerskrov  ej startad")},
+                 rows[5],
+                 {QStringLiteral("Totalt")},
+                 rows[3]};
+    list.sections = {{}, {}, heading(a), a, a, heading(f), f, heading(t), t};
+    return list;
+}

@@ -27,6 +27,19 @@ results::ResultExport longNamedList(int boats) {
     return list;
 }
 
+// Boats in two start groups: "A" from the first boat row, "B" from the row `heading` on.
+results::ResultExport twoGroups(std::size_t heading, int boats) {
+    results::ResultExport list = sampleList(boats);
+    list.sections.assign(list.rows.size(), {QStringLiteral("A")});
+    list.sections[0] = list.sections[1] = {};
+    list.sections[results::FirstBoatRow].heading = true;
+    list.rows[results::FirstBoatRow] = {QStringLiteral("A  start 10:00:00")};
+    for (std::size_t r = heading; r < list.rows.size(); ++r)
+        list.sections[r] = {QStringLiteral("B"), r == heading};
+    list.rows[heading] = {QStringLiteral("B  start 10:05:00")};
+    return list;
+}
+
 } // namespace
 
 TEST(PrintResultList, PagesHoldWholeRowsInOrder) {
@@ -46,6 +59,9 @@ TEST(PrintResultList, PagesHoldWholeRowsInOrder) {
         {longNamedList(21), {{2, 22}, {22, 23}}},
         {longNamedList(42), {{2, 22}, {22, 44}}},
         {longNamedList(43), {{2, 22}, {22, 44}, {44, 45}}},
+        // A group's heading is never the last line of a page.
+        {twoGroups(35, 36), {{2, 37}, {37, 38}}},
+        {twoGroups(36, 36), {{2, 36}, {36, 38}}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(results::printedPages(c.list), c.pages) << c.list.rows.size() << " rows";
@@ -67,6 +83,15 @@ TEST(PrintResultList, EveryPageRepeatsTheHeadingsAndCountsThePages) {
     EXPECT_EQ(ops.mid(ops.size() - 2), (QStringList{"Print Sida 3 av 3", "EndDoc"}));
     for (int r = 3; r <= 77; ++r)
         EXPECT_EQ(ops.count(printed(sampleRow(r))), 1) << r;
+}
+
+TEST(PrintResultList, AGroupsHeadingStandsAloneInBoldFromTheNameColumn) {
+    RecordingPrintJob job;
+    results::printResultList(job, twoGroups(4, 5));
+    const qsizetype at = job.ops.indexOf("Print <13>B  start 10:05:00");
+    ASSERT_GT(at, 1);
+    EXPECT_EQ(job.ops[at - 2], "FontBold 1");
+    EXPECT_EQ(job.ops[at + 1], "FontBold 0");
 }
 
 // The rest of page 1's heading block, as a print from the desk gives it, is in the result-print scenario.

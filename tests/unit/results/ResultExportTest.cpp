@@ -36,6 +36,26 @@ TEST(ResultExport, CsvIsTheHeaderAndTheBoatRowsAsShown) {
                                                    "Korrigerad Tid;Plac.;Po\xC3\xA4ng\r\n"));
 }
 
+// Several start groups stay one table, the group first; a section's heading is no row of it.
+TEST(ResultExport, CsvOfStartGroupsNamesEachRowsGroupInAFirstColumn) {
+    const QString expected =
+        QStringLiteral("\uFEFFStart;Namn;SegelId;Start;Mål;Seglad Tid;SRS;Korrigerad Tid;Plac.;Poäng\r\n"
+                       "SRS A;Blå Måsen;S-7;11:00:00;13:05:10;2:05:10;0,950;1:58:55;1;1\r\n"
+                       "SRS A;Ägir;SWE-101;11:00:00;12:50:00;1:50:00;1,100;2:01:00;2=;2,5\r\n"
+                       "Flerskrov;\"<Rå> & \"\"R;V\"\"\";S-3;11:00:00;--:--:--;;1,000;;DNF;5\r\n"
+                       "Totalt;Ägir;SWE-101;11:00:00;12:50:00;1:50:00;1,100;2:01:00;2=;2,5\r\n");
+    EXPECT_EQ(csvExport(groupedRaceExport()), expected.toUtf8());
+}
+
+// Each group under its own heading with a table of its own; the heading is in no table.
+TEST(ResultExport, HtmlOfStartGroupsHasAHeadingAndATablePerGroup) {
+    const QString page = QString::fromUtf8(htmlExport(groupedRaceExport()));
+    EXPECT_EQ(page.count("<table>"), 3);
+    for (const char* heading : {"SRS A  start 11:00:00", "Flerskrov  ej startad", "Totalt"})
+        EXPECT_TRUE(page.contains(QStringLiteral("<h2>%1</h2>\n<table>\n<thead>").arg(heading))) << heading;
+    EXPECT_EQ(page.count("<tr>"), 3 + 4); // three header rows, four boats
+}
+
 TEST(ResultExport, HtmlIsTheGoldenPage) {
     EXPECT_EQ(htmlExport(smallRaceExport()), golden("export.html"));
 }
@@ -43,7 +63,7 @@ TEST(ResultExport, HtmlIsTheGoldenPage) {
 TEST(ResultExport, HtmlPassesTidyWithoutAWarning) {
     if (!haveTool("tidy")) GTEST_SKIP() << "tidy is not installed";
     QTemporaryDir dir;
-    for (const ResultExport& list : {smallRaceExport(), emptyWindow()}) {
+    for (const ResultExport& list : {smallRaceExport(), emptyWindow(), groupedRaceExport()}) {
         const QString page = dir.filePath("resultat.html");
         writeBytes(page, htmlExport(list));
         QProcess tidy;

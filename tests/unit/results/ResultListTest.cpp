@@ -1,6 +1,8 @@
 #include "ResultList.h"
 
 #include "QStringPrint.h"
+#include "RaceResultList.h"
+#include "race_data/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -51,10 +53,75 @@ TEST(ByggResultatRader, ThreeBoatsGiveTitleEmptyRowAndPlacesInRankingOrder) {
 
 TEST(ByggResultatRader, NoFinishDateAndNoBoatsLeaveOnlyTheTitleRows) {
     FakePanel panel;
-    const auto list = ByggResultatRader(Start20May2006, "2006-05-20", "", {}, std::ref(panel), "R");
+    const auto list = ByggResultatRader(Start20May2006, "2006-05-20", "", std::vector<race::ScoredBoat>{},
+                                        std::ref(panel), "R");
     ASSERT_EQ(list.rows.size(), 2u);
     EXPECT_TRUE(panel.asked.empty());
     EXPECT_EQ(list.rows[0][1], "maj-20");
     EXPECT_EQ(list.rows[0][2], "");
     EXPECT_EQ(list.rows[1], ResultatRad{});
+}
+
+// Three start groups: each under its heading with places and points of its own, a tie, a code scoring
+// the group's entries + 1, each boat timed from its own group's gun, a group not started; "Totalt" after
+// them once ticked, kept with the race across a reopening. A correction of a boat in its group shows in
+// its Totalt row too, but not its place there, which is another.
+TEST(RaceResultList, EachStartGroupUnderItsHeadingThenTotaltWhenTicked) {
+    QTemporaryDir dir;
+    const QString dat = dir.filePath(QStringLiteral("Höst.dat"));
+    writeRace(dat, {{"A1", "1"}, {"B1", "2"}, {"A2", "3"}, {"B2", "4"}, {"A3", "5"}, {"F1", "6"}});
+    race::Race race;
+    race.open(dat);
+    race.restoreUnderWay();
+    for (const auto& [n, group] : std::vector<std::pair<int, QString>>{
+             {1, "SRS A"}, {3, "SRS A"}, {5, "SRS A"}, {2, "SRS B"}, {4, "SRS B"}, {6, "Flerskrov"}})
+        ASSERT_FALSE(race.setGroup(n, group));
+    race.setGroupStart(QStringLiteral("SRS A"), july5(10, 0, 0));
+    race.setGroupStart(QStringLiteral("SRS B"), july5(10, 5, 0));
+    for (const auto& [n, h, m] :
+         std::vector<std::tuple<int, int, int>>{{1, 11, 0}, {3, 10, 50}, {2, 11, 0}, {4, 11, 0}})
+        race.registerFinish(n, july5(h, m, 0));
+    ASSERT_FALSE(race.setCode(5, QStringLiteral("DNF")));
+
+    const results::ResultatLista unticked = results::raceResultList(race, "2003-07-05", "", "Höst");
+    EXPECT_EQ(unticked.keys, (std::vector<int>{0, -1, -2, 3, 1, 5, -2, 2, 4, -2, 6}));
+    EXPECT_EQ(unticked.sections.size(), unticked.rows.size());
+
+    race_data::ResultText text;
+    text.total = true;
+    text.corrections[2][0] = {QStringLiteral("B1 , 2"), QStringLiteral("Bris , 2")};
+    text.corrections[2][results::PlaceCell] = {QStringLiteral("1="), QStringLiteral("1")};
+    ASSERT_FALSE(race.setResultText(text));
+    race.closeFiles();
+    race::Race reopened;
+    reopened.open(dat);
+    reopened.restoreUnderWay();
+    const results::ResultExport list = results::raceResultExport(reopened, "Höst", 0, QString());
+
+    struct Row {
+        QString section, name, start, place, points;
+    };
+    const Row expected[] = {
+        {"SRS A", "SRS A  start 10:00:00", "", "", ""}, {"SRS A", "A2 , 3", "10:00:00", "1", "1"},
+        {"SRS A", "A1 , 1", "10:00:00", "2", "2"},      {"SRS A", "A3 , 5", "10:00:00", "DNF", "4"},
+        {"SRS B", "SRS B  start 10:05:00", "", "", ""}, {"SRS B", "Bris , 2", "10:05:00", "1", "1,5"},
+        {"SRS B", "B2 , 4", "10:05:00", "1=", "1,5"},   {"Flerskrov", "Flerskrov  ej startad", "", "", ""},
+        {"Flerskrov", "F1 , 6", "--:--:--", "", ""},    {"Totalt", "Totalt", "", "", ""},
+        {"Totalt", "A2 , 3", "10:00:00", "1", "1"},     {"Totalt", "Bris , 2", "10:05:00", "2=", "2,5"},
+        {"Totalt", "B2 , 4", "10:05:00", "2=", "2,5"},  {"Totalt", "A1 , 1", "10:00:00", "4", "4"},
+        {"Totalt", "A3 , 5", "10:00:00", "DNF", "7"},   {"Totalt", "F1 , 6", "--:--:--", "", ""},
+    };
+    ASSERT_EQ(list.rows.size(), std::size(expected) + results::FirstBoatRow);
+    ASSERT_EQ(list.sections.size(), list.rows.size());
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const std::size_t r = i + results::FirstBoatRow;
+        const Row& e = expected[i];
+        EXPECT_EQ(list.sections[r].name, e.section) << r;
+        EXPECT_EQ(list.sections[r].total, list.sections[r].name == "Totalt") << r;
+        EXPECT_EQ(results::isSectionHeading(list, r), list.rows[r][1].isEmpty()) << r;
+        EXPECT_EQ(list.rows[r][0], e.name) << r;
+        EXPECT_EQ(list.rows[r][1], e.start) << r;
+        EXPECT_EQ(list.rows[r][results::PlaceCell], e.place) << r;
+        EXPECT_EQ(list.rows[r][results::PointsCell], e.points) << r;
+    }
 }

@@ -18,6 +18,7 @@ struct FakeDesk : ResultDesk {
     }
     void rememberClub(const QString& club) override { calls << "club " + club; }
     void lblPanD_Click() override { calls << "lblPanD_Click"; }
+    void rebuildResultList() override { calls << "rebuild"; }
     void journalResultEdit(const QString& column, const QString& rowName, const QString& oldText,
                            const QString& newText) override {
         calls << QStringLiteral("journal %1|%2|%3|%4").arg(column, rowName, oldText, newText);
@@ -68,6 +69,16 @@ protected:
             l.rows.push_back(row);
             l.keys.push_back(10 + r);
         }
+        return l;
+    }
+    // Boat 11 in group "A" and again in "Totalt", where its place is "T.6"; a heading above each.
+    static results::ResultatLista grouped() {
+        results::ResultatLista l = list(1);
+        const results::RowSection a{"A"}, t{"Totalt", false, true};
+        l.rows = {{"A  start 10:00:00"}, l.rows[0], {"Totalt"}, l.rows[0]};
+        l.rows[3][6] = "T.6";
+        l.keys = {results::SectionRow, 11, results::SectionRow, 11};
+        l.sections = {{"A", true}, a, {"Totalt", true, true}, t};
         return l;
     }
     void fill(int rows, const race_data::ResultText& text = {}) {
@@ -197,6 +208,41 @@ TEST_F(ResultWindow, HeadingClubAndFinalAreKeptAtOnce) {
     EXPECT_TRUE(desk.calls.contains("club KSSS"));
     EXPECT_FALSE(desk.calls.contains("lblPanD_Click"));
     EXPECT_EQ(w.txtRubrik->text(), " Höstrundan ");
+}
+
+// Totalt is offered only with start groups, kept at once and the list built anew. A boat corrected in
+// its group shows the correction in Totalt too, but not its place; a place in Totalt and a heading are
+// not typed over.
+TEST_F(ResultWindow, StartGroupsOfferTotaltAndAGroupsCorrectionShowsInTotalt) {
+    frmResultat& w = load();
+    fill(2);
+    EXPECT_FALSE(controls::ownVisible(w.chkTotalt));
+    w.showList(grouped(), {}, "Höst", "SS Vågen");
+    EXPECT_TRUE(controls::ownVisible(w.chkTotalt));
+    w.chkTotalt->click();
+    EXPECT_TRUE(desk.saved.total);
+    EXPECT_EQ(desk.calls, (QStringList{"journal Totalt||nej|ja", "save", "rebuild"}));
+
+    w.lvw->onItemClick(2);
+    w.lvwEdit[0]->setText("Bris");
+    w.lvwEdit[6]->setText("9");
+    w.typeChar(w.lvwEdit[0], 13);
+    EXPECT_EQ(row(2)[6], "9");
+    EXPECT_EQ(row(4)[0], "Bris");
+    EXPECT_TRUE(w.lvw->cellMarked(4, 0));
+    EXPECT_EQ(row(4)[6], "T.6");
+    EXPECT_FALSE(w.lvw->cellMarked(4, 6));
+
+    const race_data::ResultText kept = desk.saved;
+    for (const auto& [r, c] : std::vector<std::pair<int, int>>{{4, 6}, {1, 0}}) {
+        w.lvw->onItemClick(r);
+        w.lvwEdit[std::size_t(c)]->setText("1");
+        w.typeChar(w.lvwEdit[0], 13);
+    }
+    EXPECT_EQ(desk.saved, kept);
+    EXPECT_EQ(row(4)[6], "T.6");
+    EXPECT_EQ(row(1)[0], "A  start 10:00:00");
+    EXPECT_FALSE(w.lblStatus->caption().isEmpty());
 }
 
 TEST_F(ResultWindow, ClosingLosesRowsHeadingCaptionPictureAndTag) {
