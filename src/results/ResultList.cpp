@@ -25,7 +25,7 @@ void addRow(ResultatLista& list, ResultatRad row, int key, const RowSection* sec
 } // namespace
 
 QString groupTitle(const QString& group) {
-    return group.isEmpty() ? QStringLiteral("Övriga") : group;
+    return group.isEmpty() ? QStringLiteral("Utan startgrupp") : group;
 }
 
 QString groupHeading(const QString& group, timing::DateTime start) {

@@ -34,7 +34,7 @@ constexpr int SectionRow = -2; // a section's heading
 
 // The section a row stands in. Empty above the boats.
 struct RowSection {
-    QString name;         // the group's name as listed ("SRS A", "Övriga"), or "Totalt"
+    QString name;         // the group's name as listed ("SRS A", "Utan startgrupp"), or "Totalt"
     bool heading = false; // the section's heading row: its text in the name cell, the other cells empty
     bool total = false;   // a row of "Totalt", where all boats are ranked together
     bool operator==(const RowSection&) const = default;
