@@ -24,11 +24,9 @@ std::vector<ScoredSection> scoredSections(const race::Race& race) {
 
 ResultatLista raceResultList(const race::Race& race, const QString& startDate, const QString& lastFinishDate,
                              const QString& TavlingsNamn) {
-    const bool severalStarts = race.severalGroups();
-    const PanelLookup panel = [&race, severalStarts](int record) {
+    const PanelLookup panel = [&race](int record) {
         // Each boat is timed from its own group's gun.
-        const double start = severalStarts ? race.startOf(record) : race.start();
-        const race::ShownTexts shown = race::shownTexts(race.record(record), start);
+        const race::ShownTexts shown = race::shownTexts(race.record(record), race.startOf(record));
         // A boat without a finish has no sailed or corrected time to list.
         const bool finished = race.record(record).MalTid != 0;
         return PanelTexts{race.entry(record), shown.Start,
