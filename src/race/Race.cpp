@@ -571,10 +571,11 @@ std::optional<RuntimeError> Race::takeBackFinish(int n) {
 }
 
 std::vector<ScoredBoat> Race::scored() const {
-    return scoredWhere([](int) { return true; });
+    return scoredWhere([](int) { return true; }, listedRecords());
 }
 
-std::vector<ScoredBoat> Race::scoredWhere(const std::function<bool(int)>& inGroup) const {
+std::vector<ScoredBoat> Race::scoredWhere(const std::function<bool(int)>& inGroup,
+                                          const std::vector<int>& listed) const {
     if (!(start_ > 0)) return {};
     std::vector<Finisher> finishers;
     for (const Ranking::Entry& e : ranking_.entries())
@@ -588,7 +589,7 @@ std::vector<ScoredBoat> Race::scoredWhere(const std::function<bool(int)>& inGrou
     std::vector<Coded> coded;
     std::vector<int> neither;
     int entries = 0;
-    for (const int n : listedRecords()) {
+    for (const int n : listed) {
         if (!inGroup(n)) continue;
         ++entries;
         if (!code(n).isEmpty())

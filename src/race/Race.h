@@ -250,8 +250,10 @@ private:
     std::vector<QString> groupsInOrder() const;
     void restoreGroupStarts();
     std::optional<RuntimeError> moveToGroupStart(int n);
-    // The boats for which inGroup holds, scored among themselves.
-    std::vector<ScoredBoat> scoredWhere(const std::function<bool(int)>& inGroup) const;
+    // The boats for which inGroup holds, scored among themselves; listed is listedRecords(), which groups
+    // scored one after another share.
+    std::vector<ScoredBoat> scoredWhere(const std::function<bool(int)>& inGroup,
+                                        const std::vector<int>& listed) const;
 
     race_data::RaceFiles files_;
     RaceLock lock_;

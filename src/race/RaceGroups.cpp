@@ -73,9 +73,20 @@ std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
 }
 
 std::vector<Race::ScoredGroup> Race::scoredByGroup() const {
+    const std::vector<QString>& names = groups();
+    // Each boat's group is looked up once, not once for every group.
+    std::vector<std::size_t> groupIndex(records_.size() + 1, names.size());
+    for (const int n : liveRecords())
+        groupIndex[std::size_t(n)] =
+            std::size_t(std::find(names.begin(), names.end(), groupOf(n)) - names.begin());
+    const std::vector<int> listed = listedRecords();
     std::vector<ScoredGroup> scored;
-    for (const QString& name : groups())
-        scored.push_back({name, scoredWhere([this, &name](int n) { return groupOf(n) == name; })});
+    for (std::size_t g = 0; g < names.size(); ++g) {
+        const auto inGroup = [&groupIndex, g](int n) {
+            return n > 0 && std::size_t(n) < groupIndex.size() && groupIndex[std::size_t(n)] == g;
+        };
+        scored.push_back({names[g], scoredWhere(inGroup, listed)});
+    }
     return scored;
 }
 
