@@ -35,6 +35,18 @@ public:
         race_data::writeSidecar(path(QStringLiteral("Stor.dat")), sidecar);
     }
 
+    // Boat record r in start group "Grupp (r - 1) % groups", every group started with the race, codes
+    // kept; one group is the race without named groups.
+    void inGroups(int n, int groups) {
+        if (groups < 2) return;
+        race_data::RaceSidecar sidecar = race_data::readSidecar(path(QStringLiteral("Stor.dat"))).sidecar;
+        for (int g = 0; g < groups; ++g)
+            sidecar.groups.order.push_back(QStringLiteral("Grupp %1").arg(g));
+        for (int r = 1; r <= n; ++r)
+            sidecar.groups.groupOf[r] = sidecar.groups.order[std::size_t((r - 1) % groups)];
+        race_data::writeSidecar(path(QStringLiteral("Stor.dat")), sidecar);
+    }
+
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString folder() const { return dir_.path(); }
 

@@ -123,13 +123,13 @@ BENCHMARK(BM_StartCorrection1000Finished)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
-// One click registration with `queued` boats waiting in the finish queue of a race of 1000. The
-// first registration ranks the whole queue and is left out; each timed click then registers the next
-// waiting boat, so the queue keeps its length and every click is a first registration.
-void BM_ClickRegistration(benchmark::State& state) {
-    const int queued = int(state.range(0));
+// One click registration with `queued` boats waiting in the finish queue of a race of 1000 in `groups`
+// start groups. The first registration ranks the whole queue and is left out; each timed click then
+// registers the next waiting boat, so the queue keeps its length and every click is a first registration.
+void clickRegistrations(benchmark::State& state, int queued, int groups) {
     BenchDesk bench;
     bench.writeRace(1000, 0);
+    bench.inGroups(1000, groups);
     frmMain& d = bench.load();
     for (int p = 0; p < queued; ++p) {
         d.lstPG->setListIndex(p);
@@ -143,7 +143,15 @@ void BM_ClickRegistration(benchmark::State& state) {
         bench.clearLog();
         state.ResumeTiming();
     }
+    int registered = 0; // one per round and the one left out, when every click registered
+    for (int i = 0; i < d.lstMg->ListCount(); ++i)
+        registered += d.lstMg->List(i).startsWith(QStringLiteral("¤")) ? 1 : 0;
+    state.counters["registered"] = registered;
     state.counters["queue"] = d.lstMg->ListCount();
+}
+
+void BM_ClickRegistration(benchmark::State& state) {
+    clickRegistrations(state, int(state.range(0)), 1);
 }
 BENCHMARK(BM_ClickRegistration)
     ->Arg(999)
@@ -154,6 +162,19 @@ BENCHMARK(BM_ClickRegistration)
 BENCHMARK(BM_ClickRegistration)
     ->Arg(39)
     ->Iterations(38)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// The same click with 999 queued, the 1000 boats in one start group and in ten: splitting the fleet
+// must cost at most a fifth more.
+void BM_GroupsClickRegistration(benchmark::State& state) {
+    clickRegistrations(state, 999, int(state.range(0)));
+}
+BENCHMARK(BM_GroupsClickRegistration)
+    ->Arg(1)
+    ->Arg(10)
+    ->Iterations(150)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
@@ -217,22 +238,18 @@ void BM_FindSailNumber1000(benchmark::State& state) {
 }
 BENCHMARK(BM_FindSailNumber1000)->Unit(benchmark::kMicrosecond);
 
-// The result list of 1000 finished boats: all queued, ranked by one more registration, then listed;
-// with `ties` pairs on the same corrected second and `codes` boats given a DNF.
-void resultList1000(benchmark::State& state, int ties, int codes) {
+// The result list of 1000 finished boats, all queued and ranked as the desk restores a race under way;
+// with `ties` pairs on the same corrected second and `codes` boats given a DNF, in `groups` start groups.
+void resultList1000(benchmark::State& state, int ties, int codes, int groups = 1) {
     BenchDesk bench;
     bench.writeRace(1000, 1000);
     bench.tieAndCode(1000, ties, codes);
+    bench.inGroups(1000, groups);
     frmMain& d = bench.load();
-    for (int p = 0; p < 1000; ++p) {
-        d.lstPG->setListIndex(p);
-        d.lstPG_DblClick();
-    }
-    bench.scripted().dialogs.queueAnswer(platform::Answer::Yes);
-    d.lstMg->setListIndex(0); // a second click answered Yes rebuilds the ranking of all 1000
     for (auto _ : state)
         d.lblfrmRes_Click();
     state.counters["rows"] = d.resultat().lvw->RowCount();
+    state.counters["ranked"] = d.lstSortMG->ListCount();
 }
 
 void BM_ResultList1000(benchmark::State& state) {
@@ -244,6 +261,17 @@ void BM_ResultList1000With100TiesAnd100Codes(benchmark::State& state) {
     resultList1000(state, 100, 100);
 }
 BENCHMARK(BM_ResultList1000With100TiesAnd100Codes)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// The result list of 1000 in one start group and in ten, each group under its heading.
+void BM_GroupsResultList1000(benchmark::State& state) {
+    resultList1000(state, 0, 0, int(state.range(0)));
+}
+BENCHMARK(BM_GroupsResultList1000)
+    ->Arg(1)
+    ->Arg(10)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
