@@ -85,15 +85,6 @@ TEST(PrintResultList, EveryPageRepeatsTheHeadingsAndCountsThePages) {
         EXPECT_EQ(ops.count(printed(sampleRow(r))), 1) << r;
 }
 
-TEST(PrintResultList, AGroupsHeadingStandsAloneInBoldFromTheNameColumn) {
-    RecordingPrintJob job;
-    results::printResultList(job, twoGroups(4, 5));
-    const qsizetype at = job.ops.indexOf("Print <13>B  start 10:05:00");
-    ASSERT_GT(at, 1);
-    EXPECT_EQ(job.ops[at - 2], "FontBold 1");
-    EXPECT_EQ(job.ops[at + 1], "FontBold 0");
-}
-
 // The rest of page 1's heading block, as a print from the desk gives it, is in the result-print scenario.
 TEST(PrintResultList, TheClubNameHeadsPageOneInLargeBoldTypeOrIsLeftOut) {
     RecordingPrintJob job;
