@@ -7,13 +7,10 @@
 #include "DeskText.h"
 #include "ErrorStyles.h"
 #include "RaceTime.h"
+#include "ResultList.h"
 
 namespace {
 const QString TimeFormat = QStringLiteral("yyyy-mm-dd    hh:mm:ss");
-}
-
-QString frmMain::groupTitle(const QString& group) {
-    return group.isEmpty() ? QStringLiteral("Utan startgrupp") : group;
 }
 
 // The groups as the list shows them, each with its start; the officer's selection is kept.
@@ -31,7 +28,7 @@ void frmMain::showStarters() {
     std::vector<std::pair<QString, std::int32_t>> entries;
     for (std::size_t i = 0; i < starterGroups_.size(); ++i) {
         const double start = race_.groupStart(starterGroups_[i]);
-        entries.emplace_back(groupTitle(starterGroups_[i]) + QLatin1Char(' ') +
+        entries.emplace_back(results::groupTitle(starterGroups_[i]) + QLatin1Char(' ') +
                                  (start > 0 ? timing::clockText(start) : QStringLiteral("ej startad")),
                              std::int32_t(i));
     }
@@ -97,7 +94,7 @@ void frmMain::startGroupsNow(double now) {
     const double was = race_.groupStart(*group);
     if (was > 0 && ask(QStringLiteral("Starten för %1 gick kl %2. Ny start nu, kl %3? Gruppens båtar får den "
                                       "nya starttiden.")
-                           .arg(groupTitle(*group), timing::clockText(was), timing::clockText(now)),
+                           .arg(results::groupTitle(*group), timing::clockText(was), timing::clockText(now)),
                        QStringLiteral("StartTid"), platform::Buttons::YesNo, platform::Icon::Exclamation,
                        platform::Answer::No) != platform::Answer::Yes) {
         focusFinishLine();
@@ -116,7 +113,7 @@ void frmMain::typedGroupStart(double typed) {
     }
     const bool started = race_.groupStart(*group) > 0;
     if (started && !race_.anyFinishedIn(*group) &&
-        ask(QStringLiteral("Vill du ha ny StartTid för %1 ?").arg(groupTitle(*group)),
+        ask(QStringLiteral("Vill du ha ny StartTid för %1 ?").arg(results::groupTitle(*group)),
             QStringLiteral("StartTid"), platform::Buttons::YesNo, platform::Icon::Exclamation,
             platform::Answer::No) != platform::Answer::Yes) {
         lstStarter_Click();
@@ -125,7 +122,7 @@ void frmMain::typedGroupStart(double typed) {
     if (race_.anyFinishedIn(*group) &&
         ask(QStringLiteral("Nu måste du tänka till\r\ndet finns båtar i %1 som gått i mål\r\n"
                            "deras seglade och korrigerade tider räknas om !")
-                .arg(groupTitle(*group)),
+                .arg(results::groupTitle(*group)),
             QString(), platform::Buttons::OKCancel, platform::Icon::Exclamation,
             platform::Answer::Cancel) == platform::Answer::Cancel) {
         lstStarter_Click();
@@ -162,7 +159,7 @@ void frmMain::saveBoatGroup(int record) {
     if (group == race_.groupOf(record)) return;
     if (!race_.canMoveTo(record, group)) {
         msg(QStringLiteral("%1 har gått i mål och kan inte flyttas till %2, som inte har startat.")
-                .arg(trimBlanks(race_.record(record).Namn), groupTitle(group)),
+                .arg(trimBlanks(race_.record(record).Namn), results::groupTitle(group)),
             platform::Buttons::OK, platform::Icon::Exclamation);
         cboStart->setText(race_.groupOf(record));
         return;
@@ -176,7 +173,7 @@ void frmMain::saveBoatGroup(int record) {
 bool frmMain::refusedBeforeItsStart(int record) {
     if (race_.startOf(record) > 0) return false;
     msg(QStringLiteral("%1 startar i %2, som inte har startat.")
-            .arg(trimBlanks(race_.record(record).Namn), groupTitle(race_.groupOf(record))),
+            .arg(trimBlanks(race_.record(record).Namn), results::groupTitle(race_.groupOf(record))),
         platform::Buttons::OK, platform::Icon::Exclamation);
     focusFinishLine();
     return true;

@@ -215,7 +215,6 @@ private:
     void showLoadedRace();
     std::optional<platform::Answer> askNewStart();
     bool showStartChange(const race::StartChange& change);
-    static QString groupTitle(const QString& group);
     void showStarters();
     std::optional<QString> selectedGroup() const;
     double shownStart() const;
