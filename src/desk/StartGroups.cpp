@@ -156,7 +156,7 @@ int frmMain::cboStart_KeyPress(int keyAscii) {
 // has not started, since it would have no start to be timed from.
 void frmMain::saveBoatGroup(int record) {
     const QString group = cboStart->Text().trimmed();
-    if (group == race_.groupOf(record)) return;
+    if (record < 1 || group == race_.groupOf(record)) return;
     if (!race_.canMoveTo(record, group)) {
         msg(QStringLiteral("%1 har gått i mål och kan inte flyttas till %2, som inte har startat.")
                 .arg(trimBlanks(race_.record(record).Namn), results::groupTitle(group)),
