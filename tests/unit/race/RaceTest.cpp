@@ -262,6 +262,7 @@ TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
         grouped.registerFinish(n, july5(h, m, 0));
     EXPECT_NEAR(grouped.record(2).SeglTid, 55.0 / 1440, 1e-9);
     EXPECT_NEAR(grouped.record(6).SeglTid, 50.0 / 1440, 1e-9);
+    EXPECT_FALSE(grouped.anyFinishedIn("Flerskrov")); // other groups' finishes do not count
     EXPECT_FALSE(grouped.setCode(5, QStringLiteral("DNF")));
 
     struct Expected {
@@ -303,5 +304,6 @@ TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
     for (int n = 1; n <= 7; ++n)
         EXPECT_FALSE(reopened.setGroup(n, QString()));
     ASSERT_EQ(reopened.groups(), std::vector<QString>{QString()});
+    EXPECT_EQ(reopened.record(7).KorrigeradTid, 0.0); // a boat still out is moved untimed
     EXPECT_EQ(reopened.scoredByGroup().front().boats.size(), reopened.scored().size());
 }
