@@ -34,6 +34,8 @@ TEST(TypedStartTime, DateAndTimeWithAnyRunOfSpaces) {
     EXPECT_EQ(typedStartTime(" 2003-7-5\t9:30:00 "), start);
     EXPECT_EQ(typedStartTime("9:30"), 9.5 / 24);
     EXPECT_EQ(typedStartTime("2003-07-05"), toOleDate({2003, 7, 5, 0, 0, 0}));
+    EXPECT_EQ(typedStartTime("2003-12-31 10:00"),
+              toOleDate({2003, 12, 31, 10, 0, 0})); // a New Year's Eve race
 }
 
 TEST(TypedStartTime, UnreadableTextGivesNoValue) {
