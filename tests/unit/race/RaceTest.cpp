@@ -6,6 +6,7 @@
 #include "RuntimeError.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -306,4 +307,20 @@ TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
     ASSERT_EQ(reopened.groups(), std::vector<QString>{QString()});
     EXPECT_EQ(reopened.record(7).KorrigeradTid, 0.0); // a boat still out is moved untimed
     EXPECT_EQ(reopened.scoredByGroup().front().boats.size(), reopened.scored().size());
+}
+
+// A journal that cannot be written (a folder stands where it belongs) is told once per race; the race
+// continued under another name is another race, whose journal failing is told again.
+TEST_F(RaceTest, AJournalFailureIsToldOncePerRaceAndAgainAfterSaveAs) {
+    write({{"Anna", "S1"}, {"Bo", "S2"}});
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Höst.log")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Vår.log")));
+    race::Race& race = opened();
+    race.registerFinish(1, july5(11, 0, 0));
+    EXPECT_TRUE(race.untoldJournalFailure());
+    race.registerFinish(2, july5(11, 1, 0));
+    EXPECT_FALSE(race.untoldJournalFailure());
+    race.continueAs(path(QStringLiteral("Vår.dat")));
+    race.registerFinish(2, july5(11, 2, 0));
+    EXPECT_TRUE(race.untoldJournalFailure());
 }
