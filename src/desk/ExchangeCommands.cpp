@@ -83,6 +83,8 @@ void frmMain::lblImport_Click() {
 // write ends the import with the desk's write-error message; the boats before it stay.
 void frmMain::addImportedEntries(const race_data::EntryList& list) {
     int firstAdded = 0;
+    std::vector<std::pair<int, QString>> groups;
+    QString firstGrouped;
     for (const race_data::ImportedEntry& e : list.entries) {
         int record = 0;
         try {
@@ -96,14 +98,17 @@ void frmMain::addImportedEntries(const race_data::EntryList& list) {
             break;
         }
         ++AntalDeltagare;
-        if (!e.group.isEmpty())
-            if (const std::optional<RuntimeError> failure = race_.setGroup(record, e.group))
-                showWriteFailure(*failure, QStringLiteral("Startgruppen för ") + e.Namn +
-                                               QStringLiteral(" är inte sparad."));
+        if (!e.group.isEmpty()) {
+            groups.emplace_back(record, e.group);
+            if (firstGrouped.isEmpty()) firstGrouped = e.Namn;
+        }
         showSavedEntry(record, race_.entry(record), -1);
         if (firstAdded == 0) firstAdded = record;
     }
     if (firstAdded == 0) return;
+    if (const std::optional<RuntimeError> failure = race_.setGroups(groups))
+        showWriteFailure(*failure, QStringLiteral("Startgruppen för ") + firstGrouped +
+                                       QStringLiteral(" är inte sparad."));
     skipOnError([this] { race_.flush(); });
     BatarIMal = freshFlags(AntalDeltagare);
     saveMovedFlags();

@@ -187,6 +187,8 @@ public:
     // written to NAME.json at once; the boat takes the group's start and a finished boat is timed anew.
     // Returns the first failure to write. A move canMoveTo refuses changes nothing.
     std::optional<RuntimeError> setGroup(int n, const QString& group);
+    // As setGroup for many boats at once (an imported list), NAME.json written once.
+    std::optional<RuntimeError> setGroups(const std::vector<std::pair<int, QString>>& moves);
     struct ScoredGroup {
         QString name;
         std::vector<ScoredBoat> boats;
@@ -250,6 +252,7 @@ private:
     std::vector<QString> groupsInOrder() const;
     void restoreGroupStarts();
     std::optional<RuntimeError> moveToGroupStart(int n);
+    bool regroup(int n, const QString& name, std::vector<race_data::JournalEntry>& lines);
     // The boats for which inGroup holds, scored among themselves; listed is listedRecords(), which groups
     // scored one after another share.
     std::vector<ScoredBoat> scoredWhere(const std::function<bool(int)>& inGroup,

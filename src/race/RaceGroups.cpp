@@ -43,13 +43,37 @@ bool Race::canMoveTo(int n, const QString& group) const {
 }
 
 std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
-    const QString name = group.trimmed();
-    if (name == groupOf(n) || !canMoveTo(n, name)) return std::nullopt;
+    return setGroups({{n, group}});
+}
+
+std::optional<RuntimeError> Race::setGroups(const std::vector<std::pair<int, QString>>& moves) {
+    std::vector<JournalEntry> lines;
+    std::vector<int> moved;
+    for (const auto& [n, group] : moves)
+        if (regroup(n, group.trimmed(), lines)) moved.push_back(n);
+    if (moved.empty()) return std::nullopt;
+    journal(lines);
+    std::optional<RuntimeError> failure = saveSidecar();
+    settleRaceStart();
+    // Back to one group, every boat carries the race's start again: a load reads it from the records.
+    if (!severalGroups()) moved = liveRecords();
+    for (const int m : moved) {
+        if (!files_.isOpen() || m > recordCount()) continue;
+        std::optional<RuntimeError> recordFailure = moveToGroupStart(m);
+        if (!failure) failure = recordFailure;
+    }
+    return failure;
+}
+
+// The boat in its new group as the desk holds it, with its journal line; false when it stays where it is.
+bool Race::regroup(int n, const QString& name, std::vector<JournalEntry>& lines) {
+    if (name == groupOf(n) || !canMoveTo(n, name)) return false;
     if (!severalGroups()) groupStarts_[groups().front()] = start_;
     JournalEntry line = journalEntry(n);
     line.event = JournalEvent::Grupp;
     line.oldValue = groupOf(n);
     line.newValue = name;
+    lines.push_back(line);
     if (name.isEmpty()) {
         groups_.groupOf.erase(n);
     } else {
@@ -58,18 +82,7 @@ std::optional<RuntimeError> Race::setGroup(int n, const QString& group) {
             groups_.order.push_back(name);
     }
     groupsCache_.reset();
-    journal({line});
-    std::optional<RuntimeError> failure = saveSidecar();
-    settleRaceStart();
-    // Back to one group, every boat carries the race's start again: a load reads it from the records.
-    std::vector<int> moved{n};
-    if (!severalGroups()) moved = liveRecords();
-    for (const int m : moved) {
-        if (!files_.isOpen() || m > recordCount()) continue;
-        std::optional<RuntimeError> recordFailure = moveToGroupStart(m);
-        if (!failure) failure = recordFailure;
-    }
-    return failure;
+    return true;
 }
 
 std::vector<Race::ScoredGroup> Race::scoredByGroup() const {
