@@ -20,6 +20,7 @@ void ComboBox::receiveChar(int code) {
 }
 
 void ComboBox::setEntries(const QStringList& entries) {
+    if (entries == this->entries()) return; // an open drop-down is not rebuilt under the officer
     const QString text = currentText();
     const QSignalBlocker quiet(this);
     clear();

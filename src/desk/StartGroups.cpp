@@ -24,6 +24,12 @@ void frmMain::showStarters() {
         StartMsg->setVisible(false);
     else if (wasSeveral && GemensamStart > 0)
         showStartTime(); // one fleet again: its start and the message are back
+    cboStart->setEntries([this] {
+        QStringList named;
+        for (const QString& g : race_.groups())
+            if (!g.isEmpty()) named << g;
+        return named;
+    }());
     starterGroups_ = several ? race_.groups() : std::vector<QString>{};
     std::vector<std::pair<QString, std::int32_t>> entries;
     for (std::size_t i = 0; i < starterGroups_.size(); ++i) {
@@ -32,18 +38,17 @@ void frmMain::showStarters() {
                                  (start > 0 ? timing::clockText(start) : QStringLiteral("ej startad")),
                              std::int32_t(i));
     }
+    // After most commands nothing here has changed: the list is left as it is.
+    const bool same = int(entries.size()) == lstStarter->ListCount() &&
+                      std::all_of(entries.begin(), entries.end(),
+                                  [this](const auto& e) { return lstStarter->List(e.second) == e.first; });
+    if (same) return;
     lstStarter->FillInOrder(entries);
     const auto at = std::find(starterGroups_.begin(), starterGroups_.end(), selected);
     if (keep && at != starterGroups_.end()) {
         const QSignalBlocker quiet(lstStarter);
         lstStarter->setCurrentRow(int(at - starterGroups_.begin()));
     }
-    cboStart->setEntries([this] {
-        QStringList named;
-        for (const QString& g : race_.groups())
-            if (!g.isEmpty()) named << g;
-        return named;
-    }());
 }
 
 std::optional<QString> frmMain::selectedGroup() const {
