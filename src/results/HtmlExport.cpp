@@ -59,10 +59,6 @@ const QString& cellOf(const QStringList& exported, int column) {
     return exported[column + 1];
 }
 
-QString esc(const QString& text) {
-    return text.toHtmlEscaped();
-}
-
 // Escapes as it appends: a thousand-boat list is written without a string per cell.
 void appendEscaped(QString& page, QStringView text) {
     for (const QChar c : text) {
@@ -83,6 +79,12 @@ void appendEscaped(QString& page, QStringView text) {
             page += c;
         }
     }
+}
+
+QString esc(const QString& text) {
+    QString escaped;
+    appendEscaped(escaped, text);
+    return escaped;
 }
 
 void appendOpen(QString& page, QLatin1StringView tag, QLatin1StringView cssClass) {
