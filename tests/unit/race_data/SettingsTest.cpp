@@ -32,14 +32,8 @@ TEST_F(SettingsTest, MissingOrUnreadableSettingsReadAsNC) {
     EXPECT_EQ(s.BatarIMal, QStringList{"NC"});
     EXPECT_FALSE(QFile::exists(ini));
     EXPECT_EQ(readFrom("[Annat]\r\nLast=x\r\n").DataFil, "NC");
-    QByteArray garbage;
-    quint32 seed = 12345;
-    for (int i = 0; i < 3'000'000; ++i) {
-        seed = seed * 1103515245 + 12345;
-        garbage.append(char(seed >> 23));
-    }
-    garbage.append('\0');
-    garbage += "[Brisrundan\n[=]\n=\n==x\n]";
+    const QByteArray garbage =
+        QByteArray("\xFF[=\0]\n\x9A", 7).repeated(400'000) + "[Brisrundan\n[=]\n=\n==x\n]";
     EXPECT_EQ(readFrom(garbage).DataFil, "NC");
     EXPECT_TRUE(race_data::writeProfileStrings(ini, "Brisrundan", {{"Last", "ok"}}));
     EXPECT_EQ(LasInstallningar(ini).DataFil, "ok");
@@ -76,21 +70,24 @@ TEST_F(SettingsTest, ReadsAsTheProfileFunctionsRead) {
     EXPECT_TRUE(readFrom(cases[7].text).BatarIMal.isEmpty());
 }
 
-TEST_F(SettingsTest, WritingCreatesTheFileInWindows1252WithCRLF) {
-    SparaInstallningar(ini, Hostfil, {"x", "", "x", ""});
-    EXPECT_EQ(readBytes(ini), "[Brisrundan]\r\nLast=C:\\R\\H\xF6st.dat\r\nB\xE5tar i M\xE5l=x**x*\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Vindo.ini"});
-}
-
-TEST_F(SettingsTest, WritingKeepsEverythingElse) {
-    writeBytes(ini, "; kommentar\n[Annat]\nLast=kvar\n\n[brisrundan]\nlast = gammal\nX=1\n\n\n[Sist]\nB=2");
-    SparaInstallningar(ini, "ny", {"x", ""});
-    EXPECT_EQ(readBytes(ini), "; kommentar\r\n[Annat]\r\nLast=kvar\r\n\r\n[brisrundan]\r\nLast=ny\r\nX=1\r\n"
-                              "B\xE5tar i M\xE5l=x*\r\n\r\n\r\n[Sist]\r\nB=2\r\n");
-}
-
-TEST_F(SettingsTest, WritingAddsAMissingSectionAtTheEnd) {
-    writeBytes(ini, "[Annat]\rA=1\r");
-    SparaInstallningar(ini, "ny", {});
-    EXPECT_EQ(readBytes(ini), "[Annat]\r\nA=1\r\n\r\n[Brisrundan]\r\nLast=ny\r\nB\xE5tar i M\xE5l=\r\n");
+// A new file is Windows-1252 with CRLF; an old one keeps everything else, gets CRLF, and gets the section
+// at its end when it has none.
+TEST_F(SettingsTest, WritingChangesOnlyTheDesksLines) {
+    const struct {
+        QByteArray before, after;
+    } cases[] = {
+        {{}, "[Brisrundan]\r\nLast=C:\\R\\H\xF6st.dat\r\nB\xE5tar i M\xE5l=x**x*\r\n"},
+        {"; kommentar\n[Annat]\nLast=kvar\n\n[brisrundan]\nlast = gammal\nX=1\n\n\n[Sist]\nB=2",
+         "; kommentar\r\n[Annat]\r\nLast=kvar\r\n\r\n[brisrundan]\r\nLast=C:\\R\\H\xF6st.dat\r\nX=1\r\n"
+         "B\xE5tar i M\xE5l=x**x*\r\n\r\n\r\n[Sist]\r\nB=2\r\n"},
+        {"[Annat]\rA=1\r",
+         "[Annat]\r\nA=1\r\n\r\n[Brisrundan]\r\nLast=C:\\R\\H\xF6st.dat\r\nB\xE5tar i M\xE5l=x**x*\r\n"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(ini);
+        if (!c.before.isNull()) writeBytes(ini, c.before);
+        SparaInstallningar(ini, Hostfil, {"x", "", "x", ""});
+        EXPECT_EQ(readBytes(ini), c.after);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Vindo.ini"});
+    }
 }

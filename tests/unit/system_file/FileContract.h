@@ -23,145 +23,128 @@ inline fs::path pathOf(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-inline std::string utf8Of(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-// What differs from the expected, in a line; empty when equal.
-template <typename T, typename U> std::string differs(const char* what, const T& got, const U& wanted) {
-    if (got == wanted) return {};
-    return std::string(what) + ": " + std::to_string(got) + ", not " + std::to_string(wanted) + "; ";
-}
-
-inline std::string differsText(const char* what, const std::optional<std::string>& got,
-                               const std::string& wanted) {
-    if (got == wanted) return {};
-    return std::string(what) + ": \"" + got.value_or("<none>") + "\", not \"" + wanted + "\"; ";
-}
+// Collects the names of the checks that did not hold.
+struct Check {
+    std::string failed;
+    template <typename T, typename U> void operator()(const char* what, const T& got, const U& wanted) {
+        if (!(got == wanted)) failed += std::string(what) + "; ";
+    }
+};
 
 // The file names in the folder, as UTF-8.
 inline std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(pathOf(folder)))
-        names.push_back(utf8Of(entry.path().filename()));
+    for (const fs::directory_entry& entry : fs::directory_iterator(pathOf(folder))) {
+        const std::u8string name = entry.path().filename().u8string();
+        names.emplace_back(name.begin(), name.end());
+    }
     return names;
 }
 
-inline std::string writesAtOffsets(const std::string& folder) {
+inline void writesAtOffsets(Check& check, const std::string& folder) {
     const std::string path = folder + "/Höst regatta.dat";
     File file;
-    if (const int error = file.open(path, Access::ReadWrite)) return differs("open", error, 0);
-    std::string problem = differs("write at 0", file.writeAt(0, "abc"), 0);
-    problem += differs("write past the end", file.writeAt(10, "xyz"), 0);
-    problem += differs("size", file.size(), 13);
-    problem += differsText("bytes", file.readAt(0, 100), std::string("abc\0\0\0\0\0\0\0xyz", 13));
-    problem += differs("overwrite", file.writeAt(1, "B"), 0);
-    problem += differsText("read inside", file.readAt(0, 3), "aBc");
-    problem += differs("cut", file.resize(2), 0);
-    problem += differs("sync", file.sync(), 0);
-    problem += differsText("read back", readRegularFile(path), "aB");
-    problem += differs("same file", file.identity() == identityAt(path), true);
-    problem += differs("name on disk", namesIn(folder) == std::vector<std::string>{"Höst regatta.dat"}, true);
-    return problem;
+    check("open", file.open(path, Access::ReadWrite), 0);
+    check("write at 0", file.writeAt(0, "abc"), 0);
+    check("write past the end", file.writeAt(10, "xyz"), 0);
+    check("size", file.size(), 13);
+    check("bytes", file.readAt(0, 100), std::string("abc\0\0\0\0\0\0\0xyz", 13));
+    check("overwrite", file.writeAt(1, "B"), 0);
+    check("read inside", file.readAt(0, 3), "aBc");
+    check("cut", file.resize(2), 0);
+    check("sync", file.sync(), 0);
+    check("read back", readRegularFile(path), "aB");
+    check("same file", file.identity(), identityAt(path));
+    check("name on disk", namesIn(folder), std::vector<std::string>{"Höst regatta.dat"});
 }
 
-inline std::string replacesWhole(const std::string& folder) {
+inline void replacesWhole(Check& check, const std::string& folder) {
     const std::string path = folder + "/Vindo.ini";
-    std::string problem = differs("first write", replaceWhole(path, "[Brisrundan]\r\nLast=gammal\r\n"), 0);
-    problem += differs("over the old", replaceWhole(path, "ny"), 0);
-    problem += differsText("content", readRegularFile(path), "ny");
-    problem += differs("no temporary left", namesIn(folder).size(), 1u);
-    return problem;
+    check("first write", replaceWhole(path, "[Brisrundan]\r\nLast=gammal\r\n"), 0);
+    check("over the old", replaceWhole(path, "ny"), 0);
+    check("content", readRegularFile(path), "ny");
+    check("no temporary left", namesIn(folder).size(), 1u);
 }
 
-inline std::string refusesReadOnly(const std::string& folder) {
+inline void refusesReadOnly(Check& check, const std::string& folder) {
     const std::string path = folder + "/Exempel.dat";
-    std::string problem = differs("write", replaceWhole(path, "exempel"), 0);
-    fs::permissions(pathOf(path), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+    check("write", replaceWhole(path, "exempel"), 0);
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(pathOf(path), writable, fs::perm_options::remove);
     File file;
-    problem += differs("open to write", file.open(path, Access::ReadWrite), EACCES);
-    problem += differs("replace", replaceWhole(path, "ändrad"), EACCES);
-    problem += differs("open to read", file.open(path, Access::Read), 0);
-    problem += differsText("content", readRegularFile(path), "exempel");
+    check("open to write", file.open(path, Access::ReadWrite), EACCES);
+    check("replace", replaceWhole(path, "ändrad"), EACCES);
+    check("open to read", file.open(path, Access::Read), 0);
+    check("content", readRegularFile(path), "exempel");
     fs::permissions(pathOf(path), fs::perms::owner_write, fs::perm_options::add);
-    return problem;
 }
 
 // One writer at a time: a second handle that would write is refused while the first holds the file, in
 // either order; readers open beside a writer.
-inline std::string oneWriterAtATime(const std::string& folder) {
+inline void oneWriterAtATime(Check& check, const std::string& folder) {
     const std::string path = folder + "/Vår cup.dat";
     File desk, other, reader;
-    std::string problem = differs("desk opens", desk.open(path, Access::ReadWrite), 0);
-    problem += differs("desk writes", desk.writeAt(0, "post"), 0);
-    problem += differs("another writer", other.open(path, Access::ReadWrite), EBUSY);
-    problem += differs("a reader", reader.open(path, Access::Read), 0);
-    problem += differsText("the reader reads", reader.readAt(0, 10), "post");
-    problem += differsText("a copy reads it", readRegularFile(path), "post");
+    check("desk opens", desk.open(path, Access::ReadWrite), 0);
+    check("desk writes", desk.writeAt(0, "post"), 0);
+    check("another writer", other.open(path, Access::ReadWrite), EBUSY);
+    check("a reader", reader.open(path, Access::Read), 0);
+    check("the reader reads", reader.readAt(0, 10), "post");
+    check("a copy reads it", readRegularFile(path), "post");
     desk.close();
-    problem += differs("after the desk", other.open(path, Access::ReadWrite), 0);
-    problem += differs("desk while another holds it", desk.open(path, Access::ReadWrite), EBUSY);
-    return problem;
+    check("after the desk", other.open(path, Access::ReadWrite), 0);
+    check("desk while another holds it", desk.open(path, Access::ReadWrite), EBUSY);
 }
 
 // The runner caps the file size at FullDiskLimit bytes. A write that does not fit is refused after what
 // fits, and a replacement that does not fit leaves the old file and no temporary one.
-inline std::string fullDiskIsTold(const std::string& folder) {
-    const std::string path = folder + "/Full.dat";
+inline void fullDiskIsTold(Check& check, const std::string& folder) {
     const std::string settings = folder + "/Vindo.ini";
     File file;
-    std::string problem = differs("open", file.open(path, Access::ReadWrite), 0);
-    problem += differs("what fits", file.writeAt(0, std::string(FullDiskLimit - 10, 'k')), 0);
+    check("open", file.open(folder + "/Full.dat", Access::ReadWrite), 0);
+    check("what fits", file.writeAt(0, std::string(FullDiskLimit - 10, 'k')), 0);
     const int error = file.writeAt(FullDiskLimit - 10, std::string(93, 'p'));
 #ifdef _WIN32
-    // Wine gives a file-size limit as a general failure; Windows gives a full disk as ENOSPC.
-    if (error != ENOSPC && error != EIO) problem += differs("past the limit", error, ENOSPC);
+    const int limitError = EIO; // Wine gives a file-size limit as a general failure
 #else
-    if (error != ENOSPC && error != EFBIG) problem += differs("past the limit", error, EFBIG);
+    const int limitError = EFBIG;
 #endif
-    problem += differs("size", file.size(), FullDiskLimit);
-    problem += differs("small replace", replaceWhole(settings, "gammal"), 0);
-    problem +=
-        differs("replace refused", replaceWhole(settings, std::string(2 * FullDiskLimit, 'x')) != 0, true);
-    problem += differsText("old settings", readRegularFile(settings), "gammal");
-    problem += differs("no temporary left", namesIn(folder).size(), 2u);
-    return problem;
+    check("past the limit", error == ENOSPC || error == limitError, true);
+    check("size", file.size(), FullDiskLimit);
+    check("small replace", replaceWhole(settings, "gammal"), 0);
+    check("replace refused", replaceWhole(settings, std::string(2 * FullDiskLimit, 'x')) != 0, true);
+    check("old settings", readRegularFile(settings), "gammal");
+    check("no temporary left", namesIn(folder).size(), 2u);
 }
 
-inline std::string tellsWhatIsGone(const std::string& folder) {
+inline void tellsWhatIsGone(Check& check, const std::string& folder) {
     const std::string path = folder + "/Borta.dat";
     File file;
-    std::string problem = differs("kind of a missing file", int(kindAt(path)), int(Kind::Missing));
-    problem += differs("kind of a folder", int(kindAt(folder)), int(Kind::Other));
-    problem += differs("open in a missing folder", file.open(folder + "/saknas/Höst.dat", Access::ReadWrite),
-                       ENOENT);
-    problem += differs("read a missing file", file.open(path, Access::Read), ENOENT);
-    problem += differs("open a folder", file.open(folder, Access::ReadWrite), EISDIR);
-    problem += differs("a folder is no file to read", readRegularFile(folder).has_value(), false);
-    problem += differs("create", createEmpty(path), 0);
-    const std::optional<Identity> before = identityAt(path);
+    check("kind of a missing file", kindAt(path), Kind::Missing);
+    check("kind of a folder", kindAt(folder), Kind::Other);
+    check("open in a missing folder", file.open(folder + "/saknas/Höst.dat", Access::ReadWrite), ENOENT);
+    check("read a missing file", file.open(path, Access::Read), ENOENT);
+    check("open a folder", file.open(folder, Access::ReadWrite), EISDIR);
+    check("a folder is no file to read", readRegularFile(folder).has_value(), false);
+    check("create", createEmpty(path), 0);
+    check("identity", identityAt(path).has_value(), true);
     fs::remove(pathOf(path));
-    problem += differs("identity after delete", identityAt(path).has_value() || !before, false);
-    return problem;
+    check("identity after delete", identityAt(path).has_value(), false);
 }
 
 // Past 260 characters Windows needs the \\?\ form of the path.
-inline std::string opensLongPaths(const std::string& folder) {
+inline void opensLongPaths(Check& check, const std::string& folder) {
     const std::string path = folder + "/" + std::string(200, 'a') + " " + std::string(40, 'o') + "ö.dat";
     File file;
-    std::string problem = differs("open", file.open(path, Access::ReadWrite), 0);
-    problem += differs("write", file.writeAt(0, "lång"), 0);
+    check("open", file.open(path, Access::ReadWrite), 0);
+    check("write", file.writeAt(0, "lång"), 0);
     file.close();
-    problem += differs("replace", replaceWhole(path, "längre"), 0);
-    problem += differsText("content", readRegularFile(path), "längre");
-    return problem;
+    check("replace", replaceWhole(path, "längre"), 0);
+    check("content", readRegularFile(path), "längre");
 }
 
 struct Case {
     const char* name;
-    std::string (*run)(const std::string& folder);
+    void (*run)(Check& check, const std::string& folder);
 };
 
 inline const Case Cases[] = {
@@ -172,25 +155,22 @@ inline const Case Cases[] = {
 
 inline const Case FullDisk = {"full disk", fullDiskIsTold};
 
-// A folder of its own for one case, below the system's temporary folder, removed afterwards.
-class CaseFolder {
-public:
-    explicit CaseFolder(const std::string& name)
-        : path_(fs::temp_directory_path() /
-                pathOf("Brisrundan prov åäö " + name + " " + std::to_string(std::random_device()()))) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
+// Runs the case in a folder of its own below the system's temporary folder, removed afterwards; answers
+// with the checks that failed, or an empty text.
+inline std::string outcomeOf(const Case& c) {
+    const fs::path folder = fs::temp_directory_path() / pathOf(std::string("Brisrundan prov åäö ") + c.name +
+                                                               " " + std::to_string(std::random_device()()));
+    fs::create_directories(folder);
+    Check check;
+    const std::u8string utf8 = folder.u8string();
+    try {
+        c.run(check, std::string(utf8.begin(), utf8.end()));
+    } catch (const std::exception& e) {
+        check.failed += e.what();
     }
-    ~CaseFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    CaseFolder(const CaseFolder&) = delete;
-    CaseFolder& operator=(const CaseFolder&) = delete;
-    std::string utf8() const { return utf8Of(path_); }
-
-private:
-    fs::path path_;
-};
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    return check.failed;
+}
 
 } // namespace file_contract

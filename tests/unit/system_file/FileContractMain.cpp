@@ -4,28 +4,13 @@
 #include "FileContract.h"
 
 #include <cstdio>
-#include <exception>
-
-namespace {
-
-std::string outcomeOf(const file_contract::Case& c) {
-    try {
-        const file_contract::CaseFolder folder(c.name);
-        return c.run(folder.utf8());
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
-    const std::string mode = argc > 1 ? argv[1] : "";
     std::vector<file_contract::Case> cases(std::begin(file_contract::Cases), std::end(file_contract::Cases));
-    if (mode == "--full-disk") cases = {file_contract::FullDisk};
+    if (argc > 1 && std::string(argv[1]) == "--full-disk") cases = {file_contract::FullDisk};
     int failed = 0;
     for (const file_contract::Case& c : cases) {
-        const std::string problem = outcomeOf(c);
+        const std::string problem = file_contract::outcomeOf(c);
         std::printf("%s %s%s%s\n", problem.empty() ? "ok " : "FEL", c.name, problem.empty() ? "" : ": ",
                     problem.c_str());
         failed += problem.empty() ? 0 : 1;

@@ -9,19 +9,16 @@ using timing::CalendarTime;
 using timing::fromOleDate;
 using timing::toOleDate;
 
+// Known days; months out of their range carry into the year; before the epoch the day counts back and
+// the time forward.
 TEST(OleDate, KnownDaysAndTimes) {
-    EXPECT_EQ(toOleDate({1899, 12, 30, 0, 0, 0}), 0.0);
-    EXPECT_EQ(toOleDate({1900, 3, 1, 0, 0, 0}), 61.0);
-    EXPECT_EQ(toOleDate({2000, 1, 1, 0, 0, 0}), 36526.0);
+    const std::pair<CalendarTime, double> cases[] = {
+        {{1899, 12, 30, 0, 0, 0}, 0.0},  {{1900, 3, 1, 0, 0, 0}, 61.0},    {{2000, 1, 1, 0, 0, 0}, 36526.0},
+        {{1899, 12, 30, 12, 0, 0}, 0.5}, {{1899, 12, 29, 6, 0, 0}, -1.25}, {{2003, 13, 1, 0, 0, 0}, 37987.0},
+        {{2003, 0, 1, 0, 0, 0}, 37591.0}};
+    for (const auto& [time, days] : cases)
+        EXPECT_EQ(toOleDate(time), days) << time.year << "-" << time.month;
     EXPECT_DOUBLE_EQ(toOleDate({2003, 7, 5, 10, 0, 0}), 37807.416666666664);
-    EXPECT_EQ(toOleDate({1899, 12, 30, 12, 0, 0}), 0.5);
-    // Months out of their range carry into the year.
-    EXPECT_EQ(toOleDate({2003, 13, 1, 0, 0, 0}), toOleDate({2004, 1, 1, 0, 0, 0}));
-    EXPECT_EQ(toOleDate({2003, 0, 1, 0, 0, 0}), toOleDate({2002, 12, 1, 0, 0, 0}));
-}
-
-TEST(OleDate, BeforeTheEpochTheDayCountsBackAndTheTimeForward) {
-    EXPECT_EQ(toOleDate({1899, 12, 29, 6, 0, 0}), -1.25);
     EXPECT_EQ(fromOleDate(-1.25), (CalendarTime{1899, 12, 29, 6, 0, 0}));
     EXPECT_EQ(fromOleDate(-0.25), (CalendarTime{1899, 12, 30, 6, 0, 0}));
 }
@@ -35,20 +32,15 @@ TEST(OleDate, CalendarTimesRoundTrip) {
         EXPECT_EQ(fromOleDate(toOleDate(t)), t) << t.year << "-" << t.month;
 }
 
+// Rounded to the second with the day carried; out-of-range values read as not set.
 TEST(OleDate, FromOleDateRoundsToTheSecondWithDayCarry) {
     const double day = toOleDate({2003, 7, 5, 0, 0, 0});
     EXPECT_EQ(fromOleDate(day + 86399.6 / 86400), (CalendarTime{2003, 7, 6, 0, 0, 0}));
     EXPECT_EQ(fromOleDate(day + 3600.4 / 86400), (CalendarTime{2003, 7, 5, 1, 0, 0}));
     EXPECT_EQ(fromOleDate(-1 - 86399.7 / 86400), (CalendarTime{1899, 12, 30, 0, 0, 0}));
-}
-
-TEST(OleDate, OutOfRangeValuesReadAsNotSet) {
     for (double d : {std::nan(""), std::numeric_limits<double>::infinity(), 1e300, -1e300, 3e6})
         EXPECT_EQ(fromOleDate(d), CalendarTime{}) << d;
-}
-
-TEST(TimeStamp, DropsTheFractionOfASecond) {
-    const QDateTime reading(QDate(2003, 7, 5), QTime(14, 5, 9, 999));
+    const QDateTime reading(QDate(2003, 7, 5), QTime(14, 5, 9, 999)); // a clock reading drops the fraction
     EXPECT_EQ(timing::timeStamp(reading), toOleDate({2003, 7, 5, 14, 5, 9}));
     EXPECT_EQ(timing::timeStamp(QDateTime()), 0.0);
 }

@@ -13,69 +13,50 @@ namespace {
 constexpr double Second = 1.0 / 86400;
 constexpr double Hour = 1.0 / 24;
 
-struct DurationCase {
-    double days;
-    const char* text;
-};
-
 } // namespace
 
+// Rounded to the second, hours past 24 counted on; a damaged record's time, or a finish before the start,
+// shows as nothing at all.
 TEST(TidText, Table) {
-    const DurationCase cases[] = {
-        {0, "0:00:00"},
-        {59.4 * Second, "0:00:59"},
-        {59.6 * Second, "0:01:00"},
-        {(86399 + 0.7) * Second, "24:00:00"},
-        {2 + 3 * Hour, "51:00:00"},
-        {1.5, "36:00:00"},
-        {Hour + 5 * 60 * Second + 9 * Second, "1:05:09"},
-        {100 * Hour, "100:00:00"},
-        {1234 * Hour + 3906 * Second, "1235:05:06"},
-        {1 + 86399.6 * Second, "48:00:00"},
-        {0.5 * Second, "0:00:01"},
-        {-1e-12, "0:00:00"},
-        {37807.5, "907380:00:00"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TidText(c.days), QString::fromLatin1(c.text)) << c.days;
-}
-
-// A damaged record's time, or a finish before the start, shows as nothing at all.
-TEST(TidText, DamagedTimesGiveNoText) {
-    const double damaged[] = {std::nan(""), HUGE_VAL,      -HUGE_VAL, -1e300,        1e300,
-                              -0.25,        -0.6 * Second, 2958466.0, 2958466.0 * 24};
-    for (const double v : damaged) {
-        EXPECT_EQ(TidText(v), QString()) << v;
+    const std::pair<double, const char*> cases[] = {{0, "0:00:00"},
+                                                    {59.4 * Second, "0:00:59"},
+                                                    {59.6 * Second, "0:01:00"},
+                                                    {0.5 * Second, "0:00:01"},
+                                                    {-0.4 * Second, "0:00:00"},
+                                                    {Hour + 309 * Second, "1:05:09"},
+                                                    {(86399 + 0.7) * Second, "24:00:00"},
+                                                    {1 + 86399.6 * Second, "48:00:00"},
+                                                    {1234 * Hour + 3906 * Second, "1235:05:06"},
+                                                    {2958465.5, "71003172:00:00"}};
+    for (const auto& [days, text] : cases)
+        EXPECT_EQ(TidText(days), text) << days;
+    for (const double v :
+         {std::nan(""), HUGE_VAL, -HUGE_VAL, -1e300, 1e300, -0.25, -0.6 * Second, 2958466.0}) {
+        EXPECT_EQ(TidText(v), "") << v;
         EXPECT_FALSE(timing::isUsableTime(v)) << v;
     }
-    EXPECT_EQ(TidText(2958465.5), QStringLiteral("71003172:00:00"));
     EXPECT_TRUE(timing::isUsableTime(-0.4 * Second));
 }
 
 TEST(TidSkillnad, IsTheTextOfTheDifference) {
     const double start = timing::toOleDate({2003, 7, 5, 10, 0, 0});
-    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 5, 14, 5, 9}), start),
-              QStringLiteral("4:05:09"));
-    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 6, 11, 0, 0}), start),
-              QStringLiteral("25:00:00"));
-    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 5, 4, 0, 0}), start), QString());
+    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 5, 14, 5, 9}), start), "4:05:09");
+    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 6, 11, 0, 0}), start), "25:00:00");
+    EXPECT_EQ(timing::TidSkillnad(timing::toOleDate({2003, 7, 5, 4, 0, 0}), start), "");
 }
 
-TEST(KorrTidKey, RemovesColonsAndPadsToEight) {
-    EXPECT_EQ(korrTidKey("1:05:09"), "00010509");
-    EXPECT_EQ(korrTidKey("0:00:00"), "00000000");
-    EXPECT_EQ(korrTidKey("123:00:00"), "01230000");
-    EXPECT_EQ(korrTidKey("12345:00:00"), "123450000");
-}
-
-// The damaged key sorts after the keys of 0:00:00 and of the longest usable time, both as plain text (the
-// model's order) and in the Swedish order of the ranking list.
-TEST(KorrTidKey, DamagedTimesRankLastInBothOrders) {
+// The key pads to eight digits; a damaged key sorts after the keys of 0:00:00 and of the longest usable
+// time, both as plain text (the model's order) and in the Swedish order of the ranking list.
+TEST(KorrTidKey, PadsToEightAndDamagedTimesRankLastInBothOrders) {
+    for (const auto& [text, key] : {std::pair{"1:05:09", "00010509"},
+                                    {"0:00:00", "00000000"},
+                                    {"123:00:00", "01230000"},
+                                    {"12345:00:00", "123450000"}})
+        EXPECT_EQ(korrTidKey(text), key);
     const QString damaged = timing::rankingKey(std::nan(""));
-    for (const QString& text : {QString(), QStringLiteral("-6:00:00"), QStringLiteral("x")})
-        EXPECT_EQ(korrTidKey(text), damaged) << text.toStdString();
-    const double times[] = {-0.25, HUGE_VAL, 1e300};
-    for (const double v : times)
+    for (const char* text : {"", "-6:00:00", "x"})
+        EXPECT_EQ(korrTidKey(text), damaged) << text;
+    for (const double v : {-0.25, HUGE_VAL, 1e300})
         EXPECT_EQ(timing::rankingKey(v), damaged) << v;
     for (const double real : {0.0, Hour, 2958465.9}) {
         const QString key = timing::rankingKey(real);
