@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,15 +18,10 @@ void press(QWidget* widget, Qt::Key key) {
     QApplication::sendEvent(widget, &event);
 }
 
+// Enter takes the default button and Esc the refusing one; no title shows the application's, and the
+// desk's "<Enter>" is plain text.
 TEST(QtDialogsTest, EnterTakesTheDefaultButtonAndEscTheRefusingOne) {
-    // Also: no title shows the application's, and the desk's "<Enter>" is plain text.
-    struct Case {
-        Buttons buttons;
-        Answer defaultButton;
-        Qt::Key key;
-        Answer expected;
-    };
-    const Case cases[] = {
+    const std::tuple<Buttons, Answer, Qt::Key, Answer> cases[] = {
         {Buttons::OKCancel, Answer::Cancel, Qt::Key_Return, Answer::Cancel},
         {Buttons::OKCancel, Answer::OK, Qt::Key_Escape, Answer::Cancel},
         {Buttons::YesNo, Answer::Yes, Qt::Key_Return, Answer::Yes},
@@ -35,45 +29,35 @@ TEST(QtDialogsTest, EnterTakesTheDefaultButtonAndEscTheRefusingOne) {
         {Buttons::OK, Answer::OK, Qt::Key_Escape, Answer::OK},
     };
     QtDialogs dialogs;
-    for (const Case& c : cases) {
+    for (const auto& [buttons, defaultButton, key, expected] : cases) {
         QString shown;
         whenShown<QMessageBox>([&](QMessageBox* box) {
             shown =
                 box->windowTitle() + "|" + box->text() + (box->textFormat() == Qt::PlainText ? "|plain" : "");
-            press(box, c.key);
+            press(box, key);
         });
-        EXPECT_EQ(dialogs.messageBox({"Tryck <Enter>\r\nnu", "", c.buttons, Icon::None, c.defaultButton}),
-                  c.expected);
+        EXPECT_EQ(dialogs.messageBox({"Tryck <Enter>\r\nnu", "", buttons, Icon::None, defaultButton}),
+                  expected);
         EXPECT_EQ(shown, "Brisrundan|Tryck <Enter>\nnu|plain");
     }
-}
-
-TEST(QtDialogsTest, FiltersBecomeQtNameFilters) {
-    EXPECT_EQ(qtNameFilters("DATA FILE *.dat|*.dat"), QStringList{"DATA FILE *.dat (*.dat)"});
-    EXPECT_EQ(qtNameFilters("Lopp|*.dat;*.cmt|Alla|*.*"), QStringList({"Lopp (*.dat *.cmt)", "Alla (*.*)"}));
 }
 
 // The export dialog's chosen type decides the format, whatever the name typed says.
 TEST(QtDialogsTest, TheChosenTypeSetsTheExtension) {
     const QString filter = "Webbsida *.html|*.html|Kalkylblad *.csv|*.csv|PDF *.pdf|*.pdf";
-    const struct {
-        const char* typed;
-        int type;
-        const char* chosen;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*> cases[] = {
         {"/r/Höst", 2, "/r/Höst.pdf"},      {"/r/Höst.html", 2, "/r/Höst.pdf"},
         {"/r/Höst.PDF", 2, "/r/Höst.PDF"},  {"/r/Höst.v2", 1, "/r/Höst.v2.csv"},
         {"/r.d/Höst", 0, "/r.d/Höst.html"}, {"/r/Höst", -1, "/r/Höst"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(withTypeExtension(QString::fromUtf8(c.typed), filter, c.type), QString::fromUtf8(c.chosen))
-            << c.typed;
+    for (const auto& [typed, type, chosen] : cases)
+        EXPECT_EQ(withTypeExtension(typed, filter, type), chosen) << typed;
+    EXPECT_EQ(qtNameFilters("Lopp|*.dat;*.cmt|Alla|*.*"), QStringList({"Lopp (*.dat *.cmt)", "Alla (*.*)"}));
 }
 
+// No to "create it?" leaves the person in the dialog, to choose again and confirm.
 TEST(QtDialogsTest, ANewFileIsOnlyChosenWhenItsCreationIsConfirmed) {
     QTemporaryDir dir;
-    const FileDialogRequest request{
-        false, "Skriv i nya filens namn", "DATA FILE *.dat|*.dat", dir.path(), "dat", 8192, "", true};
     QStringList filters;
     QString question;
     auto chooseNy = [](QFileDialog* dialog) {
@@ -84,7 +68,6 @@ TEST(QtDialogsTest, ANewFileIsOnlyChosenWhenItsCreationIsConfirmed) {
         filters = dialog->nameFilters();
         whenShown<QMessageBox>([&](QMessageBox* box) {
             question = box->text();
-            // No leaves the person in the dialog, to choose again and confirm.
             whenShown<QFileDialog>([&](QFileDialog* again) {
                 whenShown<QMessageBox>([](QMessageBox* box) { press(box, Qt::Key_Return); });
                 chooseNy(again);
@@ -93,11 +76,11 @@ TEST(QtDialogsTest, ANewFileIsOnlyChosenWhenItsCreationIsConfirmed) {
         });
         chooseNy(dialog);
     });
-    const std::optional<QString> chosen = QtDialogs().fileDialog(request);
-
+    EXPECT_EQ(QtDialogs().fileDialog({false, "Skriv i nya filens namn", "DATA FILE *.dat|*.dat", dir.path(),
+                                      "dat", 8192, "", true}),
+              QDir::toNativeSeparators(dir.filePath("Ny.dat")));
     EXPECT_EQ(filters, QStringList{"DATA FILE *.dat (*.dat)"});
     EXPECT_TRUE(question.contains("Filen finns inte.")) << question.toStdString();
-    EXPECT_EQ(chosen, QDir::toNativeSeparators(dir.filePath("Ny.dat")));
 }
 
 } // namespace

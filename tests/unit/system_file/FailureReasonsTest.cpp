@@ -8,12 +8,7 @@
 
 TEST(FailureReasons, EachReasonOfTheFileLayerHasTheDesksTextAndNumber) {
     using namespace runtime_error_numbers;
-    struct Case {
-        int errnoValue;
-        int number;
-        const char* reason;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, const char*> cases[] = {
         {ENOSPC, DiskFull, "Disken är full"},
         {EFBIG, DiskFull, "Filen har nått största tillåtna storlek"},
         {EACCES, PathFileAccess, "Behörighet saknas"},
@@ -22,11 +17,10 @@ TEST(FailureReasons, EachReasonOfTheFileLayerHasTheDesksTextAndNumber) {
         {EBUSY, PermissionDenied, "Filen används av ett annat program"},
         {ENOENT, FileNotFound, "Filen finns inte längre"},
         {ENOTDIR, FileNotFound, "Mappen finns inte längre"},
-        {EIO, DeviceIO, "Läs- eller skrivfel på disken"},
-    };
-    for (const Case& c : cases) {
-        const RuntimeError error = base::fileFailure(QStringLiteral("C:/Tävlingar/Höst.dat"), c.errnoValue);
-        EXPECT_EQ(error.number(), c.number) << c.reason;
-        EXPECT_EQ(error.reason(), QString::fromUtf8(c.reason));
+        {EIO, DeviceIO, "Läs- eller skrivfel på disken"}};
+    for (const auto& [errnoValue, number, reason] : cases) {
+        const RuntimeError error = base::fileFailure("C:/Tävlingar/Höst.dat", errnoValue);
+        EXPECT_EQ(error.number(), number) << reason;
+        EXPECT_EQ(error.reason(), reason);
     }
 }
