@@ -1,6 +1,6 @@
-// The shipped example race, opened read-only as the program finds it.
+// The shipped example race: twelve boats (the desk tests open it), none started, with Swedish names and
+// a comment that reads back.
 #include "RaceFiles.h"
-#include "RuntimeError.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -8,27 +8,20 @@
 
 TEST(Exempel, TwelveBoatsReadyForAStart) {
     QTemporaryDir dir;
-    for (const char* name : {"Exempel.dat", "Exempel.cmt"}) {
+    for (const char* name : {"Exempel.dat", "Exempel.cmt"})
         writeBytes(dir.filePath(name), readBytes(BRISRUNDAN_ASSETS_DIR "/" + QString(name)));
-        makeReadOnly(dir.filePath(name));
-    }
     race_data::RaceFiles files;
     files.open(dir.filePath("Exempel.dat"));
-    ASSERT_EQ(files.recordCount(), 13);
     const race_data::LoadedRace race = files.loadParticipants();
     ASSERT_EQ(race.live.size(), 12u);
+    EXPECT_EQ(files.recordCount(), 13);
     EXPECT_EQ(race.lastStartTid, 0.0);
-    QString names;
+    QStringList comments;
     for (const auto& [n, p] : race.live) {
         EXPECT_EQ(p.StartTid + p.MalTid, 0.0) << n;
         EXPECT_TRUE(p.LysTal >= 0.8f && p.LysTal <= 1.4f) << n;
-        names += p.Namn;
-        if (p.Namn.trimmed() == "Märta Öhman") {
-            EXPECT_EQ(files.readComment(p.KommentarPos, p.KommentarLen), "Anmäld sent, avgiften betald.");
-        }
+        comments << p.Namn.trimmed() + ": " + files.readComment(p.KommentarPos, p.KommentarLen);
     }
-    EXPECT_TRUE(names.contains("Märta Öhman"));
-    for (const QChar c : QStringLiteral("åäöÅÖ"))
-        EXPECT_TRUE(names.contains(c)) << int(c.unicode());
-    EXPECT_THROW(files.writeRecord(14, {}), RuntimeError);
+    EXPECT_TRUE(comments.contains("Märta Öhman: Anmäld sent, avgiften betald."))
+        << comments.join('\n').toStdString();
 }

@@ -2,30 +2,28 @@
 
 #include <gtest/gtest.h>
 
+// The search finds the dot before an extension of four letters, not one before five.
 TEST(RacePaths, CommentFileNameSearchesForTheDotNearTheEnd) {
-    const std::pair<QString, QString> cases[] = {
-        {QStringLiteral("/Tävlingar.2004/Höst.dat"), QStringLiteral("/Tävlingar.2004/Höst.cmt")},
-        {QStringLiteral("/home/a.b/Vår 2004.dat"), QStringLiteral("/home/a.b/Vår 2004.cmt")},
-        {QStringLiteral("/r/v.2004.dat"), QStringLiteral("/r/v.2004.cmt")},
-        {QStringLiteral("/r/Höst.da"), QStringLiteral("/r/Höst.cmt")},
-        // The search finds the dot before an extension of four letters, not one before five.
-        {QStringLiteral("/r/Höst.lopp"), QStringLiteral("/r/Höst.cmt")},
-        {QStringLiteral("/r/Höst.lopp1"), QStringLiteral("/r/Höst.lopp1.cmt")},
-        {QStringLiteral("/r/a.b/Höst"), QStringLiteral("/r/a.b/Höst.cmt")},
-        {QStringLiteral("a.b"), QStringLiteral("a.cmt")},
-        {QString(), QStringLiteral(".cmt")},
-    };
+    const std::pair<QString, QString> cases[] = {{"/Tävlingar.2004/Höst.dat", "/Tävlingar.2004/Höst.cmt"},
+                                                 {"/home/a.b/Vår 2004.dat", "/home/a.b/Vår 2004.cmt"},
+                                                 {"/r/v.2004.dat", "/r/v.2004.cmt"},
+                                                 {"/r/Höst.da", "/r/Höst.cmt"},
+                                                 {"/r/Höst.lopp", "/r/Höst.cmt"},
+                                                 {"/r/Höst.lopp1", "/r/Höst.lopp1.cmt"},
+                                                 {"/r/a.b/Höst", "/r/a.b/Höst.cmt"},
+                                                 {"a.b", "a.cmt"},
+                                                 {"", ".cmt"}};
     for (const auto& [dat, cmt] : cases)
         EXPECT_EQ(race_data::commentFileName(dat), cmt) << dat.toStdString();
 }
 
 TEST(RacePaths, RaceNameIsTheLastPartWithoutItsExtension) {
-    EXPECT_EQ(race_data::raceName(QStringLiteral("/Tävlingar.2004/Höst.dat")), QStringLiteral("Höst"));
-    EXPECT_EQ(race_data::raceName(QStringLiteral("Vår 2004.dat")), QStringLiteral("Vår 2004"));
-    EXPECT_EQ(race_data::raceName(QStringLiteral("/r/.da")), QString());
+    EXPECT_EQ(race_data::raceName("/Tävlingar.2004/Höst.dat"), "Höst");
+    EXPECT_EQ(race_data::raceName("Vår 2004.dat"), "Vår 2004");
+    EXPECT_EQ(race_data::raceName("/r/.da"), "");
 #ifdef Q_OS_WIN
-    EXPECT_EQ(race_data::raceName(QStringLiteral("C:\\Tävlingar.2004\\Höst.dat")), QStringLiteral("Höst"));
+    EXPECT_EQ(race_data::raceName("C:\\Tävlingar.2004\\Höst.dat"), "Höst");
 #else
-    EXPECT_EQ(race_data::raceName(QStringLiteral("/r/C:\\Höst.dat")), QStringLiteral("C:\\Höst"));
+    EXPECT_EQ(race_data::raceName("/r/C:\\Höst.dat"), "C:\\Höst");
 #endif
 }
