@@ -55,10 +55,7 @@ TEST_F(FindSailNumber, AnswersNoneOneOrSeveralLiveRecordsInRecordOrder) {
     EXPECT_EQ(found("swe 4410"), (std::vector<int>{5}));
     EXPECT_EQ(found("27"), (std::vector<int>{6})) << "the whole id wins";
     EXPECT_EQ(found("SWE-27"), (std::vector<int>{7}));
-    EXPECT_EQ(found("7"), (std::vector<int>{4}));
-    EXPECT_EQ(found("12"), (std::vector<int>{1}));
     EXPECT_TRUE(found("4411").empty());
-    EXPECT_TRUE(found("").empty());
 }
 
 TEST_F(FindSailNumber, FollowsAnIdChangedDuringTheRace) {
@@ -78,7 +75,7 @@ TEST(SailCommand, AFinishACodeATakeBackOrATypedTime) {
         const char* shown; // number|code|time|take back
     } cases[] = {
         {"SWE 4410", "SWE 4410|||0"},          {" 4410 dnf ", "4410|DNF||0"}, {"SWE 4410 -", "SWE 4410|||1"},
-        {"4410 12:04:10", "4410||12:04:10|0"}, {"4410 ZFP", "4410 ZFP|||0"},
+        {"4410 12:04:10", "4410||12:04:10|0"}, {"4410 ZFP", "4410 ZFP|||0"},  {"4410", "4410|||0"},
     };
     for (const auto& c : cases) {
         const race::SailCommand command = race::sailCommand(c.typed);

@@ -1,5 +1,10 @@
+// The race file pair: records by number, comments appended and read by position, one writer per file,
+// and the names of the comment file and the race.
 #include "RaceFiles.h"
+#include "FileFailure.h"
+#include "FileFaults.h"
 #include "RuntimeError.h"
+#include "SystemFile.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -111,4 +116,67 @@ TEST_F(RaceFilesTest, ClosedFilesGiveBadFileNumber) {
     for (const auto& operation : operations)
         EXPECT_EQ(errorNumber(operation), 52);
     EXPECT_FALSE(files.isOpen());
+}
+
+// One writer per race file: the desk shares the handle it holds with a second opening in its own
+// process, and is told when another program holds the file for writing.
+TEST_F(RaceFilesTest, ARaceOpenedAgainInTheDeskSharesItsFiles) {
+    files.open(dat);
+    files.writeRecord(1, participant("Ett"));
+    RaceFiles again;
+    again.open(dat);
+    again.writeRecord(2, participant("Två"));
+    EXPECT_EQ(files.appendComment("Rev"), 1);
+    files.close();
+    again.writeRecord(3, participant("Tre"));
+    EXPECT_EQ(again.readComment(1, 3), "Rev");
+    EXPECT_EQ(again.recordCount(), 3);
+    EXPECT_EQ(again.readRecord(1).Namn.trimmed(), "Ett");
+}
+
+TEST_F(RaceFilesTest, ARaceAnotherProgramWritesIsReadAndNeverWritten) {
+    writeRace(dat, {{"Ett", "S1"}});
+    const QByteArray before = readBytes(dat);
+    {
+        const ChildHolding other([this] {
+            static race_data::sysfile::File held; // open until the child is ended
+            held.open(QFile::encodeName(dat).toStdString(), race_data::sysfile::Access::ReadWrite);
+        });
+        files.open(dat);
+        EXPECT_EQ(files.readRecord(1).Namn.trimmed(), "Ett");
+        const std::optional<RuntimeError> error =
+            failureOf([&] { files.writeRecord(2, participant("Två")); });
+        ASSERT_TRUE(error);
+        EXPECT_EQ(base::fileFailureLine(*error), "Fil: " + dat + " – Filen används av ett annat program");
+        EXPECT_EQ(readBytes(dat), before);
+    }
+    files.open(dat);
+    files.writeRecord(2, participant("Två"));
+    EXPECT_EQ(files.recordCount(), 2);
+}
+
+// The search finds the dot before an extension of four letters, not one before five.
+TEST(RacePaths, CommentFileNameSearchesForTheDotNearTheEnd) {
+    const std::pair<QString, QString> cases[] = {{"/Tävlingar.2004/Höst.dat", "/Tävlingar.2004/Höst.cmt"},
+                                                 {"/home/a.b/Vår 2004.dat", "/home/a.b/Vår 2004.cmt"},
+                                                 {"/r/v.2004.dat", "/r/v.2004.cmt"},
+                                                 {"/r/Höst.da", "/r/Höst.cmt"},
+                                                 {"/r/Höst.lopp", "/r/Höst.cmt"},
+                                                 {"/r/Höst.lopp1", "/r/Höst.lopp1.cmt"},
+                                                 {"/r/a.b/Höst", "/r/a.b/Höst.cmt"},
+                                                 {"a.b", "a.cmt"},
+                                                 {"", ".cmt"}};
+    for (const auto& [dat, cmt] : cases)
+        EXPECT_EQ(race_data::commentFileName(dat), cmt) << dat.toStdString();
+}
+
+TEST(RacePaths, RaceNameIsTheLastPartWithoutItsExtension) {
+    EXPECT_EQ(race_data::raceName("/Tävlingar.2004/Höst.dat"), "Höst");
+    EXPECT_EQ(race_data::raceName("Vår 2004.dat"), "Vår 2004");
+    EXPECT_EQ(race_data::raceName("/r/.da"), "");
+#ifdef Q_OS_WIN
+    EXPECT_EQ(race_data::raceName("C:\\Tävlingar.2004\\Höst.dat"), "Höst");
+#else
+    EXPECT_EQ(race_data::raceName("/r/C:\\Höst.dat"), "C:\\Höst");
+#endif
 }

@@ -1,9 +1,14 @@
+// Vindo.ini: read as the profile functions read it, written changing only the desk's lines, and a file
+// that cannot be written reported with its path and reason, staying as it was.
 #include "Settings.h"
+#include "FileFailure.h"
+#include "FileFaults.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using race_data::LasInstallningar;
 using race_data::SparaInstallningar;
@@ -19,9 +24,11 @@ protected:
         writeBytes(ini, bytes);
         return LasInstallningar(ini);
     }
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 };
 
 const QString Hostfil = QStringLiteral("C:\\R\\Höst.dat");
+const QByteArray OldSettings = "[Brisrundan]\r\nLast=C:\\R\\V\xE5r.dat\r\n";
 
 } // namespace
 
@@ -88,6 +95,49 @@ TEST_F(SettingsTest, WritingChangesOnlyTheDesksLines) {
         if (!c.before.isNull()) writeBytes(ini, c.before);
         SparaInstallningar(ini, Hostfil, {"x", "", "x", ""});
         EXPECT_EQ(readBytes(ini), c.after);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Vindo.ini"});
+        EXPECT_EQ(files(), QStringList{"Vindo.ini"});
     }
+}
+
+// A folder in the file's place is told by the desk (its write-failure tests).
+TEST_F(SettingsTest, AReadOnlyFileIsToldAndStaysAsItWas) {
+    writeBytes(ini, OldSettings);
+    chmod(QFile::encodeName(ini).constData(), 0444);
+    const std::optional<RuntimeError> error = SparaInstallningar(ini, "Höst.dat", {"x"});
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number(), 75);
+    EXPECT_EQ(base::fileFailureLine(*error), "Fil: " + ini + " – Filen är skrivskyddad");
+    EXPECT_EQ(readBytes(ini), OldSettings);
+    EXPECT_EQ(files(), QStringList{"Vindo.ini"});
+}
+
+// Run as an ordinary user in a child, so that the folder's permissions hold even for a root test run.
+TEST_F(SettingsTest, AReadOnlyProgramFolderIsTold) {
+    writeBytes(ini, OldSettings);
+    chmod(QFile::encodeName(dir.path()).constData(), 0555);
+    chmod(QFile::encodeName(ini).constData(), 0644);
+    const ChildEnd end = runInChild([&] {
+        dropRootPrivileges();
+        const std::optional<RuntimeError> error = SparaInstallningar(ini, "Höst.dat", {"x"});
+        return error && error->number() == 75 &&
+                       base::fileFailureLine(*error) == "Fil: " + ini + " – Behörighet saknas"
+                   ? 0
+                   : 1;
+    });
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    EXPECT_EQ(end.exitCode, 0);
+    EXPECT_EQ(readBytes(ini), OldSettings);
+    EXPECT_EQ(files(), QStringList{"Vindo.ini"});
+}
+
+TEST_F(SettingsTest, AReplacedFileKeepsItsPermissionsAndLeavesNoTemporaryFile) {
+    writeBytes(ini, OldSettings);
+    chmod(QFile::encodeName(ini).constData(), 0640);
+    EXPECT_FALSE(SparaInstallningar(ini, "Höst.dat", {"x", ""}));
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(ini).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(race_data::LasInstallningar(ini).DataFil, "Höst.dat");
+    EXPECT_EQ(race_data::LasInstallningar(ini).BatarIMalText, "x*");
+    EXPECT_EQ(files(), QStringList{"Vindo.ini"});
 }
