@@ -76,8 +76,9 @@ TEST_F(RaceTest, AddingToAReadOnlyRaceThrowsAndLeavesTheRaceAsItWas) {
 }
 
 TEST_F(RaceTest, RegistrationStoresTheTimesAsTheDeskShowsThemAndTheCommentAgain) {
-    write({{.namn = "  Anna", .segelId = "S1", .lysTal = 1.0574f, .comment = "Vind 5"}});
+    write({{.namn = "  Anna  ", .segelId = "S1", .lysTal = 1.0574f, .comment = "Vind 5"}});
     race::Race& race = opened();
+    EXPECT_EQ(race.entry(1), "Anna , S1"); // shown without the blanks the record holds
     ASSERT_EQ(race.enqueue(1), 0);
     const race::Finish f = race.registerFinish(1, july5(14, 0, 0));
     EXPECT_FALSE(f.failure);

@@ -78,6 +78,7 @@ TEST_F(RaceFilesTest, CommentsAreAppendedAtOneBasedPositionsAndReadOnlyInsideThe
     EXPECT_EQ(files.commentFileLength(), 16);
     EXPECT_EQ(files.readComment(9, 8), "Ny ägare");
     EXPECT_EQ(files.readComment(4, 5), "ägare");
+    EXPECT_EQ(files.readComment(16, 1), "e"); // a one-letter comment, the last byte of the file
     const std::pair<int, int> outside[] = {{0, 3},  {-5, 3}, {1, 0},         {1, -1},
                                            {13, 5}, {17, 1}, {INT32_MAX, 1}, {1, INT32_MAX}};
     for (const auto& [pos, len] : outside)

@@ -1,5 +1,8 @@
-// The file-layer contract against the half this build chose.
+// The file-layer contract against the half this build chose, and the desk's words for the reasons both
+// halves give.
 #include "FileContract.h"
+#include "FileFailure.h"
+#include "RuntimeError.h"
 
 #include <gtest/gtest.h>
 
@@ -20,3 +23,23 @@ TEST(FileContract, AFullDiskIsTold) {
     EXPECT_EQ(outcomeOf(FullDisk), "");
 }
 #endif
+
+// One Swedish text and one runtime error number for each reason, whichever system it came from.
+TEST(FailureReasons, EachReasonOfTheFileLayerHasTheDesksTextAndNumber) {
+    using namespace runtime_error_numbers;
+    const std::tuple<int, int, const char*> cases[] = {
+        {ENOSPC, DiskFull, "Disken är full"},
+        {EFBIG, DiskFull, "Filen har nått största tillåtna storlek"},
+        {EACCES, PathFileAccess, "Behörighet saknas"},
+        {EROFS, PathFileAccess, "Disken är skrivskyddad"},
+        {EISDIR, PathFileAccess, "Det är en mapp, inte en fil"},
+        {EBUSY, PermissionDenied, "Filen används av ett annat program"},
+        {ENOENT, FileNotFound, "Filen finns inte längre"},
+        {ENOTDIR, FileNotFound, "Mappen finns inte längre"},
+        {EIO, DeviceIO, "Läs- eller skrivfel på disken"}};
+    for (const auto& [errnoValue, number, reason] : cases) {
+        const RuntimeError error = base::fileFailure("C:/Tävlingar/Höst.dat", errnoValue);
+        EXPECT_EQ(error.number(), number) << reason;
+        EXPECT_EQ(error.reason(), reason);
+    }
+}
