@@ -62,6 +62,7 @@ TEST_F(WriteFaultsTest, ACommentThatDoesNotFitIsCutBack) {
     EXPECT_EQ(readBytes(cmt), "F\xF6rstSen");
 }
 
+// Either file deleted, the race file replaced by another, or the race's folder moved away.
 TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
     const QString folder = dir.filePath("Tävlingar");
     const std::pair<std::function<void()>, QString> cases[] = {
