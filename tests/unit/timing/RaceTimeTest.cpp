@@ -55,18 +55,14 @@ TEST(OleDate, FromOleDateRoundsToTheSecondWithDayCarry) {
 // Rounded to the second, hours past 24 counted on; a damaged record's time, or a finish before the start,
 // shows as nothing at all.
 TEST(TidText, Table) {
-    const std::pair<double, const char*> cases[] = {{0, "0:00:00"},
-                                                    {59.4 * Second, "0:00:59"},
-                                                    {59.6 * Second, "0:01:00"},
-                                                    {0.5 * Second, "0:00:01"},
-                                                    {-0.4 * Second, "0:00:00"},
-                                                    {Hour + 309 * Second, "1:05:09"},
-                                                    {(86399 + 0.7) * Second, "24:00:00"},
-                                                    {1 + 86399.6 * Second, "48:00:00"},
-                                                    {1234 * Hour + 3906 * Second, "1235:05:06"},
-                                                    {2958465.5, "71003172:00:00"}};
-    for (const auto& [days, text] : cases)
-        EXPECT_EQ(TidText(days), text) << days;
+    const std::pair<double, const char*> cases[] = {
+        {0, "0:00:00"},          {59.4, "0:00:59"},
+        {59.6, "0:01:00"},       {0.5, "0:00:01"},
+        {-0.4, "0:00:00"},       {3909, "1:05:09"},
+        {86399.7, "24:00:00"},   {172799.6, "48:00:00"},
+        {4446306, "1235:05:06"}, {255611419200, "71003172:00:00"}}; // seconds
+    for (const auto& [seconds, text] : cases)
+        EXPECT_EQ(TidText(seconds / 86400), text) << seconds;
     for (const double v :
          {std::nan(""), HUGE_VAL, -HUGE_VAL, -1e300, 1e300, -0.25, -0.6 * Second, 2958466.0}) {
         EXPECT_EQ(TidText(v), "") << v;
@@ -85,10 +81,11 @@ TEST(TidSkillnad, IsTheTextOfTheDifference) {
 // The key pads to eight digits; a damaged key sorts after the keys of 0:00:00 and of the longest usable
 // time, both as plain text (the model's order) and in the Swedish order of the ranking list.
 TEST(KorrTidKey, PadsToEightAndDamagedTimesRankLastInBothOrders) {
-    for (const auto& [text, key] : {std::pair{"1:05:09", "00010509"},
-                                    {"0:00:00", "00000000"},
-                                    {"123:00:00", "01230000"},
-                                    {"12345:00:00", "123450000"}})
+    const std::pair<const char*, const char*> keys[] = {{"1:05:09", "00010509"},
+                                                        {"0:00:00", "00000000"},
+                                                        {"123:00:00", "01230000"},
+                                                        {"12345:00:00", "123450000"}};
+    for (const auto& [text, key] : keys)
         EXPECT_EQ(korrTidKey(text), key);
     const QString damaged = rankingKey(std::nan(""));
     for (const char* text : {"", "-6:00:00", "x"})
@@ -115,12 +112,9 @@ TEST(LysTalText, ThreeDecimalsWithDecimalComma) {
 }
 
 TEST(ReadLysTal, CommaOrPointAndASignOnlyInFront) {
-    for (const auto& [text, value] : {std::pair{"1,05", 1.05f},
-                                      {" 0.87 ", 0.87f},
-                                      {"7", 7.0f},
-                                      {",5", 0.5f},
-                                      {"+1,05", 1.05f},
-                                      {"-0,5", -0.5f}})
+    const std::pair<const char*, float> numbers[] = {{"1,05", 1.05f}, {" 0.87 ", 0.87f}, {"7", 7.0f},
+                                                     {",5", 0.5f},    {"+1,05", 1.05f},  {"-0,5", -0.5f}};
+    for (const auto& [text, value] : numbers)
         EXPECT_EQ(readLysTal(text), value) << text;
     for (const char* text : {"", " ", ",", "abc", "1,2,3", "1,0x", "1e3", "--1", "inf", "nan", "1 05"})
         EXPECT_FALSE(readLysTal(text)) << text;
@@ -133,16 +127,16 @@ TEST(CorrectedTime, SailedTimesTheLysNumberAsShown) {
     EXPECT_EQ(correctedTime(Hour, 0.0004f), 0.0);
 }
 
+// A pattern without a field is kept as it stands.
 TEST(FormatDate, EveryPatternOfTheDesk) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"hh:mm:ss", "14:05:09"},
-        {"yyyy-mm-dd hh:mm:ss", "2003-07-05 14:05:09"},
-        {"mm-dd  hh:mm:ss", "07-05  14:05:09"},
-        {"yyyy-mm-dd    hh:mm:ss", "2003-07-05    14:05:09"},
-        {"yyyy-mm-dd ", "2003-07-05 "},
-        {"dddd d mmmm yyyy", "lördag 5 juli 2003"},
-        {"mmm-dd", "jul-05"},
-        {"ddd yyyy", "ddd 2003"}}; // no field: kept as it stands
+    const std::pair<const char*, const char*> cases[] = {{"hh:mm:ss", "14:05:09"},
+                                                         {"yyyy-mm-dd hh:mm:ss", "2003-07-05 14:05:09"},
+                                                         {"mm-dd  hh:mm:ss", "07-05  14:05:09"},
+                                                         {"yyyy-mm-dd    hh:mm:ss", "2003-07-05    14:05:09"},
+                                                         {"yyyy-mm-dd ", "2003-07-05 "},
+                                                         {"dddd d mmmm yyyy", "lördag 5 juli 2003"},
+                                                         {"mmm-dd", "jul-05"},
+                                                         {"ddd yyyy", "ddd 2003"}};
     for (const auto& [pattern, text] : cases)
         EXPECT_EQ(formatDate(toOleDate({2003, 7, 5, 14, 5, 9}), pattern), text) << pattern;
     EXPECT_EQ(clockText(0), "00:00:00");
@@ -172,16 +166,14 @@ TEST(SwedishNames, WeekdaysAndMonthsFullAndAbbreviated) {
 // The date in front stays; the typed time of day is taken, and a day without its year need only be a day
 // that some year has.
 TEST(TypedFinishTime, KeepsTheDateInFrontAndTakesTheTypedTimeOfDay) {
-    const double at1405 = toOleDate({2003, 7, 5, 14, 5, 0});
-    for (const auto& [front, typed, time] :
-         {std::tuple{"2003-07-05", "14:5", at1405},
-          {"2003-07-05 ", "14:05", at1405},
-          {"2003-07-05", "07-05  14:05:09", at1405 + 9.0 / 86400},
-          {"2003-07-05", "2003-07-06 14:05:00", at1405},
-          {"2003-07-05", " 9:30 ", toOleDate({2003, 7, 5, 9, 30, 0})},
-          {"2003-07-05", "2003-07-06", toOleDate({2003, 7, 5, 0, 0, 0})},
-          {"2003-07-05", "02-29 10:00", toOleDate({2003, 7, 5, 10, 0, 0})}})
-        EXPECT_EQ(typedFinishTime(front, typed), time) << typed;
+    const struct {
+        const char* typed;
+        int h, m, s; // on 2003-07-05
+    } times[] = {{"14:5", 14, 5, 0},   {"07-05  14:05:09", 14, 5, 9}, {"2003-07-06 14:05:00", 14, 5, 0},
+                 {" 9:30 ", 9, 30, 0}, {"2003-07-06", 0, 0, 0},       {"02-29 10:00", 10, 0, 0}};
+    for (const auto& t : times)
+        EXPECT_EQ(typedFinishTime("2003-07-05", t.typed), toOleDate({2003, 7, 5, t.h, t.m, t.s})) << t.typed;
+    EXPECT_EQ(typedFinishTime("2003-07-05 ", "14:05"), toOleDate({2003, 7, 5, 14, 5, 0}));
     for (const char* typed :
          {"", "   ", "abc", "25:00", "14:61", "14:05:60", "14:05:009", "14", "14:05:09:01", "14:5x",
           "13-45 10:00", "02-30 10:00", "1405", "10:00 2003-07-05", "-1:00"})
