@@ -66,7 +66,6 @@ public:
             .toObject()["value"];
     }
 
-private:
     // The command's result; empty when the browser refuses it or does not answer within 10 s.
     QJsonObject call(const QString& method, const QJsonObject& params, const QString& session = {}) {
         QJsonObject command{{"id", ++lastId_}, {"method", method}, {"params", params}};
@@ -91,6 +90,7 @@ private:
         }
     }
 
+private:
     QTemporaryDir profile_;
     QProcess browser_;
     int toBrowser_ = -1;
