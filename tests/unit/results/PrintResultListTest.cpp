@@ -2,6 +2,7 @@
 // their columns' own tabs, "Sida n av N" at each foot, and page breaks that never split a row.
 #include "PrintResultList.h"
 #include "ExportFixture.h"
+#include "LoggingPrintJob.h"
 #include "PdfTools.h"
 #include "RuntimeError.h"
 
@@ -12,40 +13,24 @@ using results::PrintedPage;
 
 namespace {
 
-// Each operation as one line of text ("FontSize 10", "Print <13>Namn<41>...", "Print" for an empty line);
-// the operation numbered failAt (from 1) throws.
-class RecordingPrintJob : public platform::PrintJob {
-public:
+// The printer operations logged as text: "FontSize 10", "Print <13>Namn<41>...", "EndDoc".
+QStringList opsOf(const platform::MemoryEventLog& log) {
     QStringList ops;
-    int failAt = 0;
+    for (const QJsonObject& e : log.events) {
+        QString args;
+        for (const QJsonValue& a : e["args"].toArray())
+            args += a.isObject() ? QStringLiteral("<%1>").arg(a["tab"].toInt()) : a.toVariant().toString();
+        if (e["event"] == "printer") ops << (e["op"].toString() + ' ' + args).trimmed();
+    }
+    return ops;
+}
 
-    void ScaleMode(int mode) override { record("ScaleMode", mode); }
-    void PaintPicture(const QImage& picture, double, double, double, double) override {
-        record("PaintPicture", picture.width());
-    }
-    void FontName(const QString& name) override { record("FontName", name); }
-    void FontBold(bool bold) override { record("FontBold", int(bold)); }
-    void FontSize(double points) override { record("FontSize", points); }
-    void FontUnderline(bool on) override { record("FontUnderline", int(on)); }
-    void CurrentX(double x) override { record("CurrentX", x); }
-    void CurrentY(double y) override { record("CurrentY", y); }
-    void Print(const std::vector<platform::PrintItem>& items) override {
-        QString line;
-        for (const platform::PrintItem& item : items) {
-            const auto* tab = std::get_if<platform::Tab>(&item);
-            line += tab ? QStringLiteral("<%1>").arg(tab->column) : std::get<QString>(item);
-        }
-        record("Print", line);
-    }
-    void NewPage() override { record("NewPage", {}); }
-    void EndDoc() override { record("EndDoc", {}); }
-
-private:
-    void record(const char* op, const QVariant& arg) {
-        if (ops.size() + 1 == failAt) throw RuntimeError(482, "printer error");
-        ops.append((QString(op) + ' ' + arg.toString()).trimmed());
-    }
-};
+QStringList printedOps(const results::ResultExport& list) {
+    platform::MemoryEventLog log;
+    platform::LoggingPrintJob job(log, 0, nullptr);
+    results::printResultList(job, list);
+    return opsOf(log);
+}
 
 const QString Headings =
     "Print <13>Namn<41>Start<50>Mål<61>Seglad Tid<73>SRS<83>Korrigerad Tid<98>Plac.<105>Poäng";
@@ -104,16 +89,14 @@ TEST(PrintResultList, PagesHoldWholeRowsInOrder) {
 }
 
 TEST(PrintResultList, EveryPageRepeatsTheHeadingsAndCountsThePages) {
-    RecordingPrintJob job;
-    results::printResultList(job, sampleList(75));
-    const QStringList& ops = job.ops;
+    const QStringList ops = printedOps(sampleList(75));
     EXPECT_EQ(ops.count(Headings), 3);
     EXPECT_EQ(ops.count("NewPage"), 2);
     // Each later page opens with its headings at the top, then its first row.
     const qsizetype second = ops.indexOf("NewPage");
     EXPECT_EQ(ops.mid(second - 1, 9),
-              (QStringList{"Print Sida 1 av 3", "NewPage", "FontSize 10", "FontUnderline 1", "CurrentY 1",
-                           Headings, "FontUnderline 0", "CurrentY 1.7", printed(sampleRow(38))}));
+              (QStringList{"Print Sida 1 av 3", "NewPage", "FontSize 10", "FontUnderline true", "CurrentY 1",
+                           Headings, "FontUnderline false", "CurrentY 1.7", printed(sampleRow(38))}));
     EXPECT_EQ(ops.mid(ops.size() - 2), (QStringList{"Print Sida 3 av 3", "EndDoc"}));
     for (int r = 3; r <= 77; ++r)
         EXPECT_EQ(ops.count(printed(sampleRow(r))), 1) << r;
@@ -121,29 +104,25 @@ TEST(PrintResultList, EveryPageRepeatsTheHeadingsAndCountsThePages) {
 
 // The rest of page 1's heading block, as a print from the desk gives it, is in the result-print scenario.
 TEST(PrintResultList, TheClubNameHeadsPageOneInLargeBoldTypeOrIsLeftOut) {
-    RecordingPrintJob job;
     results::ResultExport list = sampleList(1);
-    results::printResultList(job, list);
-    const qsizetype club = job.ops.indexOf("Print Segelsällskapet Brisen");
+    const QStringList ops = printedOps(list);
+    const qsizetype club = ops.indexOf("Print Segelsällskapet Brisen");
     ASSERT_GE(club, 4);
-    EXPECT_EQ(job.ops.mid(club - 4, 4),
-              (QStringList{"FontBold 1", "FontSize 18", "CurrentX 4.6", "CurrentY 0.6"}));
-    EXPECT_EQ(job.ops.count("Print Segelsällskapet Brisen"), 1);
+    EXPECT_EQ(ops.mid(club - 4, 4),
+              (QStringList{"FontBold true", "FontSize 18", "CurrentX 4.6", "CurrentY 0.6"}));
+    EXPECT_EQ(ops.count("Print Segelsällskapet Brisen"), 1);
 
-    RecordingPrintJob without;
     list.clubName.clear();
-    results::printResultList(without, list);
-    EXPECT_FALSE(without.ops.contains("CurrentY 0.6"));
-    EXPECT_TRUE(without.ops.contains("Print Brisrundan 2006"));
+    const QStringList without = printedOps(list);
+    EXPECT_FALSE(without.contains("CurrentY 0.6"));
+    EXPECT_TRUE(without.contains("Print Brisrundan 2006"));
 }
 
 TEST(PrintResultList, AFailingOperationStopsTheJobAndReachesTheCaller) {
-    RecordingPrintJob all;
-    results::printResultList(all, smallRaceExport());
-    const qsizetype row = all.ops.indexOf(printed(smallRaceExport().rows[3]));
-
-    RecordingPrintJob job;
-    job.failAt = static_cast<int>(row) + 1;
+    const QStringList all = printedOps(smallRaceExport());
+    const qsizetype row = all.indexOf(printed(smallRaceExport().rows[3]));
+    platform::MemoryEventLog log;
+    platform::LoggingPrintJob job(log, static_cast<int>(row) + 1, nullptr);
     EXPECT_THROW(results::printResultList(job, smallRaceExport()), RuntimeError);
-    EXPECT_EQ(job.ops, all.ops.mid(0, row));
+    EXPECT_EQ(opsOf(log), all.mid(0, row));
 }
