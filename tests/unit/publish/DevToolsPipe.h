@@ -17,8 +17,7 @@
 class DevToolsPipe {
 public:
     explicit DevToolsPipe(const QStringList& extraFlags) {
-        int commands[2] = {-1, -1};
-        int answers[2] = {-1, -1};
+        int commands[2], answers[2];
         if (::pipe2(commands, O_CLOEXEC) != 0 || ::pipe2(answers, O_CLOEXEC) != 0) return;
         // A browser that dies must fail the test, not end it with SIGPIPE.
         std::signal(SIGPIPE, SIG_IGN);
@@ -49,8 +48,6 @@ public:
             browser_.waitForFinished();
         }
     }
-    DevToolsPipe(const DevToolsPipe&) = delete;
-    DevToolsPipe& operator=(const DevToolsPipe&) = delete;
 
     // Opens the address in a new tab; its session, or empty when the browser does not answer.
     QString open(const QString& url) {
