@@ -3,6 +3,7 @@
 // result-kept scenario, printing the corrected rows in result-print.
 #include "ControlProps.h"
 #include "ScriptedPlatform.h"
+#include "ShownResultList.h"
 #include "frmResultat.h"
 
 #include <QTemporaryDir>
@@ -64,12 +65,7 @@ protected:
     void fill(int rows, const race_data::ResultText& text = {}) {
         window->showList(list(rows), text, "Höst, lördag 5 juli 2003", "SS Vågen");
     }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < 8; ++c)
-            cells << window->lvw->Cell(r, c);
-        return cells;
-    }
+    results::ResultatRad row(int r) const { return results::shownRow(*window->lvw, r); }
     void enter(int row, const std::vector<std::pair<int, QString>>& typed) {
         window->lvw->onItemClick(row);
         for (const auto& [c, text] : typed)
@@ -135,7 +131,7 @@ TEST_F(ResultWindow, RowEditorCorrectsTheSelectedBoatByItsRecordNumber) {
     EXPECT_EQ(w.lvwEdit[0]->text() + w.lvwEdit[6]->text(), "Båt 44.6");
     w.lvwEdit[6]->setText("1");
     w.typeChar(w.lvwEdit[3], 13);
-    EXPECT_EQ(row(4), (QStringList{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1", "4.7"}));
+    EXPECT_EQ(row(4), (results::ResultatRad{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1", "4.7"}));
     EXPECT_EQ(row(3)[6], "3.6");
     EXPECT_EQ(desk.calls, (QStringList{"journal Plac.|Båt 4|4.6|1", "save"}));
     EXPECT_EQ(w.lvw->SelectedRow(), 4);
@@ -151,7 +147,8 @@ TEST_F(ResultWindow, RowEditorCorrectsTheSelectedBoatByItsRecordNumber) {
 }
 
 // The race's kept texts over a newly computed list: a club emptied for this race stays empty rather than
-// the desk's default. A typed heading is kept trimmed, a typed club remembered for new races.
+// the desk's default. A typed heading is kept trimmed, a typed club remembered for new races; both are
+// what print and the exports are given.
 TEST_F(ResultWindow, KeptTextsShowOverTheListAndTypedOnesAreKeptAtOnce) {
     frmResultat& w = load();
     race_data::ResultText text;
@@ -172,6 +169,9 @@ TEST_F(ResultWindow, KeptTextsShowOverTheListAndTypedOnesAreKeptAtOnce) {
     EXPECT_EQ(desk.saved.heading, "Höstrundan");
     EXPECT_EQ(desk.saved.club, QString("KSSS"));
     EXPECT_TRUE(desk.calls.contains("club KSSS"));
+    const results::ResultExport shown = results::shownResultList(w, 0);
+    EXPECT_EQ(shown.clubName + "|" + shown.heading, "KSSS|Höstrundan");
+    EXPECT_TRUE(shown.final);
 }
 
 // Totalt is offered only with start groups, kept at once and the list built anew. A boat corrected in its
@@ -188,6 +188,7 @@ TEST_F(ResultWindow, StartGroupsOfferTotaltAndAGroupsCorrectionShowsInTotalt) {
     grouped.sections = {{"A", true}, {"A"}, {"Totalt", true, true}, {"Totalt", false, true}};
     w.showList(grouped, {}, "Höst", "SS Vågen");
     EXPECT_TRUE(controls::ownVisible(w.chkTotalt));
+    EXPECT_EQ(results::shownResultList(w, 0).sections, grouped.sections);
     w.chkTotalt->click();
     EXPECT_TRUE(desk.saved.total);
     EXPECT_EQ(desk.calls, (QStringList{"journal Totalt||nej|ja", "save", "rebuild"}));
