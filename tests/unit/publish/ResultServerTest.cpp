@@ -107,36 +107,26 @@ protected:
 };
 
 TEST_F(DeskLimits, ThreeHundredAtOnceAreServedOrRefusedPromptly) {
-    std::vector<std::unique_ptr<QTcpSocket>> clients;
-    for (int i = 0; i < 300; ++i) {
-        clients.push_back(std::make_unique<QTcpSocket>());
-        clients.back()->connectToHost(QHostAddress::LocalHost, server->port());
-    }
-    const auto inState = [&](QAbstractSocket::SocketState state) {
-        return int(std::count_if(clients.begin(), clients.end(),
-                                 [state](const auto& c) { return c->state() == state; }));
+    std::vector<QTcpSocket> clients(300);
+    for (QTcpSocket& c : clients)
+        c.connectToHost(QHostAddress::LocalHost, server->port());
+    const auto refused = [&] {
+        return std::count_if(clients.begin(), clients.end(), [](const QTcpSocket& c) {
+            return c.state() == QAbstractSocket::UnconnectedState;
+        });
     };
-    EXPECT_TRUE(waitFor(
-        [&] { return server->openConnections() == 256 && inState(QAbstractSocket::UnconnectedState) == 44; },
-        2500))
-        << server->openConnections() << " held, " << inState(QAbstractSocket::UnconnectedState) << " refused";
+    EXPECT_TRUE(waitFor([&] { return server->openConnections() == 256 && refused() == 44; }, 2500))
+        << server->openConnections() << " held, " << refused() << " refused";
     int answered = 0;
-    for (const auto& c : clients)
-        if (c->state() == QAbstractSocket::ConnectedState) c->write(get("GET", "/results.json"));
+    for (QTcpSocket& c : clients)
+        if (c.state() == QAbstractSocket::ConnectedState) c.write(get("GET", "/results.json"));
     waitFor([&] {
-        for (const auto& c : clients)
-            if (c->canReadLine() && c->readLine().startsWith("HTTP/1.1 200")) ++answered;
+        for (QTcpSocket& c : clients)
+            if (c.canReadLine() && c.readLine().startsWith("HTTP/1.1 200")) ++answered;
         return answered == 256;
     });
     EXPECT_EQ(answered, 256) << "every connection held open is served";
     clients.clear();
     EXPECT_TRUE(waitFor([&] { return server->openConnections() == 0; }));
     EXPECT_TRUE(exchange(get("GET", "/results.json")).startsWith("HTTP/1.1 200"));
-}
-
-TEST(ResultServerStart, APortInUseIsToldInSwedish) {
-    ResultServer first, second;
-    ASSERT_EQ(first.start(QHostAddress::LocalHost, 0), QString());
-    EXPECT_EQ(second.start(QHostAddress::LocalHost, first.port()),
-              QStringLiteral("Port %1 används redan av ett annat program.").arg(first.port()));
 }
