@@ -70,8 +70,7 @@ TEST(ResultExport, TheFormatComesFromTheExtensionInAnyCase) {
         {"/r/Höst.htm", std::nullopt},
         {"/r/Höst.txt", std::nullopt},
         {"/r/Höst", std::nullopt},
-        {"/r/a.csv/Höst", std::nullopt},
-    };
+        {"/r/a.csv/Höst", std::nullopt}};
     for (const auto& [path, format] : cases)
         EXPECT_EQ(exportFormatOf(QString::fromUtf8(path)), format) << path;
 }

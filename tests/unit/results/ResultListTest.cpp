@@ -65,8 +65,8 @@ TEST(RaceResultList, EachStartGroupUnderItsHeadingThenTotaltWhenTicked) {
 
     race_data::ResultText text;
     text.total = true;
-    text.corrections[2][0] = {QStringLiteral("B1 , 2"), QStringLiteral("Bris , 2")};
-    text.corrections[2][results::PlaceCell] = {QStringLiteral("1="), QStringLiteral("1")};
+    text.corrections[2][0] = {"B1 , 2", "Bris , 2"};
+    text.corrections[2][results::PlaceCell] = {"1=", "1"};
     ASSERT_FALSE(race.setResultText(text));
     race.closeFiles();
     race::Race reopened;
