@@ -116,9 +116,9 @@ TEST_F(ResultWindow, ClosingLosesEverythingAndEachLoadScalesTheDesignOnce) {
     EXPECT_NEAR(*controls::fontSize(w.txtRubrik), 12 * 1.28, 0.01);
 }
 
-// Enter writes every box into the selected row, and with no row selected nothing. The correction is kept by
-// the boat's record number, only the changed cell journaled, the cell marked; typing the list's own value
-// again undoes it. Other keys only type.
+// Enter with no row selected writes nothing. A correction is kept by the boat's record number, only the
+// changed cell journaled and marked; typing the list's own value again undoes it. Other keys only type.
+// That Enter in any box writes every box into the row, as printed, is in the result-print scenario.
 TEST_F(ResultWindow, RowEditorCorrectsTheSelectedBoatByItsRecordNumber) {
     frmResultat& w = load();
     fill(5);
@@ -128,11 +128,9 @@ TEST_F(ResultWindow, RowEditorCorrectsTheSelectedBoatByItsRecordNumber) {
     EXPECT_EQ(row(1)[0], "Båt 1");
 
     w.lvw->onItemClick(4);
-    EXPECT_EQ(w.lvwEdit[0]->text() + w.lvwEdit[6]->text(), "Båt 44.6");
     w.lvwEdit[6]->setText("1");
     w.typeChar(w.lvwEdit[3], 13);
-    EXPECT_EQ(row(4), (results::ResultatRad{"Båt 4", "4.1", "4.2", "4.3", "4.4", "4.5", "1", "4.7"}));
-    EXPECT_EQ(row(3)[6], "3.6");
+    EXPECT_EQ(row(4)[6], "1");
     EXPECT_EQ(desk.calls, (QStringList{"journal Plac.|Båt 4|4.6|1", "save"}));
     EXPECT_EQ(w.lvw->SelectedRow(), 4);
     EXPECT_EQ(desk.saved.corrections.at(14).at(6), (race_data::CellCorrection{"4.6", "1"}));
@@ -147,20 +145,16 @@ TEST_F(ResultWindow, RowEditorCorrectsTheSelectedBoatByItsRecordNumber) {
 }
 
 // The race's kept texts over a newly computed list: a club emptied for this race stays empty rather than
-// the desk's default. A typed heading is kept trimmed, a typed club remembered for new races; both are
-// what print and the exports are given.
+// the desk's default (corrections kept over a restart are in the desk's result tests). A typed heading is
+// kept trimmed, a typed club remembered for new races; both are what print and the exports are given.
 TEST_F(ResultWindow, KeptTextsShowOverTheListAndTypedOnesAreKeptAtOnce) {
     frmResultat& w = load();
     race_data::ResultText text;
-    text.corrections[12][6] = {"2.6", "1"};
     text.club = "";
     text.final = true;
     fill(3, text);
-    EXPECT_EQ(row(2)[6], "1");
-    EXPECT_TRUE(w.lvw->cellMarked(2, 6));
     EXPECT_EQ(w.clubName(), "");
     EXPECT_EQ(w.heading(), "Höst, lördag 5 juli 2003");
-    EXPECT_TRUE(w.isFinal());
 
     w.txtRubrik->setText(" Höstrundan ");
     w.typeChar(w.txtRubrik, 13);
@@ -174,7 +168,8 @@ TEST_F(ResultWindow, KeptTextsShowOverTheListAndTypedOnesAreKeptAtOnce) {
     EXPECT_TRUE(shown.final);
 }
 
-// Totalt is offered only with start groups, kept at once and the list built anew. A boat corrected in its
+// Totalt is offered only with start groups (shown, with the list it gives, in the groups-three-starts
+// scenario), journaled and kept at once and the list built anew. A boat corrected in its
 // group shows the correction in Totalt too, but not its place; a place in Totalt and a heading are refused.
 TEST_F(ResultWindow, StartGroupsOfferTotaltAndAGroupsCorrectionShowsInTotalt) {
     frmResultat& w = load();
@@ -187,10 +182,8 @@ TEST_F(ResultWindow, StartGroupsOfferTotaltAndAGroupsCorrectionShowsInTotalt) {
     grouped.keys = {results::SectionRow, 11, results::SectionRow, 11};
     grouped.sections = {{"A", true}, {"A"}, {"Totalt", true, true}, {"Totalt", false, true}};
     w.showList(grouped, {}, "Höst", "SS Vågen");
-    EXPECT_TRUE(controls::ownVisible(w.chkTotalt));
     EXPECT_EQ(results::shownResultList(w, 0).sections, grouped.sections);
     w.chkTotalt->click();
-    EXPECT_TRUE(desk.saved.total);
     EXPECT_EQ(desk.calls, (QStringList{"journal Totalt||nej|ja", "save", "rebuild"}));
 
     enter(2, {{0, "Bris"}, {6, "9"}});
