@@ -3,10 +3,10 @@
 // scrolls sideways and place, boat, corrected time and points stand inside the screen, the boat's name
 // over its sail id; the other columns join at 1280 px. The colours follow a dark setting, and the page
 // prints on A4 with every column.
+#include "DevToolsPipe.h"
 #include "EventLoopWait.h"
 #include "ExportFixture.h"
 #include "PdfTools.h"
-#include "publish/DevToolsPipe.h"
 
 #include "QStringPrint.h"
 #include <QFile>
