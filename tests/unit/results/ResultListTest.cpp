@@ -37,6 +37,11 @@ TEST(ByggResultatRader, TitleRowEmptyRowThenTheBoatsInRankingOrder) {
     const auto empty =
         ByggResultatRader(Start20May2006, "2006-05-20", "", std::vector<race::ScoredBoat>{}, panel, "R");
     EXPECT_EQ(empty.rows, (std::vector<ResultatRad>{{"Tävling 2006-05-20  mellan", "maj-20"}, {}}));
+    // Two start groups are already sections, each under its heading.
+    const std::vector<results::ScoredSection> two{{"A", "A  start 11:00:00", false, {scored[0]}},
+                                                  {"B", "B  start 11:05:00", false, {scored[1]}}};
+    EXPECT_EQ(ByggResultatRader(Start20May2006, "2006-05-20", "", two, panel, "R").keys,
+              (std::vector<int>{0, -1, -2, 4, -2, 1}));
 }
 
 // Three start groups: each under its heading with places and points of its own, a tie, a code scoring
