@@ -4,10 +4,7 @@
 #include "DevToolsPipe.h"
 #include "LiveServer.h"
 
-#include "Chromium.h"
 #include "EventLoopWait.h"
-#include <QElapsedTimer>
-#include <QJsonObject>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -16,60 +13,44 @@ using namespace publish;
 namespace {
 
 results::ResultatRad finish(const QString& boat, int place) {
-    return {boat,
-            "10:00:00",
-            "11:00:00",
-            "1:00:00",
-            "1,000",
-            "1:00:00",
-            QString::number(place),
-            QString::number(place)};
-}
-
-results::ResultExport boats(int count) {
-    results::ResultExport list;
-    list.heading = QStringLiteral("Höstrundan");
-    list.rows = {{QStringLiteral("Tävling")}, {}};
-    for (int i = 1; i <= count; ++i)
-        list.rows.push_back(finish(QStringLiteral("Båt %1 , S%1").arg(i), i));
-    return list;
+    const QString p = QString::number(place);
+    return {boat, "10:00:00", "11:00:00", "1:00:00", "1,000", "1:00:00", p, p};
 }
 
 } // namespace
 
 TEST(LivePage, ANewFinishAppearsWithinTwoSecondsWithoutLosingTheReadersPlace) {
     if (chromium().isEmpty()) GTEST_SKIP() << "chromium is not installed: the live page is not checked";
-    results::ResultExport list = boats(60);
+    results::ResultExport list;
+    list.heading = "Höstrundan";
+    list.rows = {{"Tävling"}, {}};
+    for (int i = 1; i <= 60; ++i)
+        list.rows.push_back(finish(QStringLiteral("Båt %1 , S%1").arg(i), i));
     LiveServer server;
     server.setSnapshot(makeSnapshot(list, 1));
     ASSERT_EQ(server.start(QHostAddress::LocalHost, 0), QString());
-    DevToolsPipe browser({QStringLiteral("--window-size=390,844")});
+    DevToolsPipe browser({"--window-size=390,844"});
     const QString tab = browser.open(QStringLiteral("http://127.0.0.1:%1/").arg(server.port()));
     ASSERT_FALSE(tab.isEmpty()) << "chromium did not open the page";
     ASSERT_TRUE(waitFor(
-        [&] {
-            return browser.evaluate(tab, QStringLiteral("document.querySelectorAll('tbody tr').length")) ==
-                   60;
-        },
-        30000));
+        [&] { return browser.evaluate(tab, "document.querySelectorAll('tbody tr').length") == 60; }, 30000));
     // A reload would forget the mark and start at the top again.
-    ASSERT_EQ(browser.evaluate(tab, QStringLiteral("window.mark = 'kvar'; scrollTo(0, 900); scrollY")), 900);
+    ASSERT_EQ(browser.evaluate(tab, "window.mark = 'kvar'; scrollTo(0, 900); scrollY"), 900);
 
-    list.rows.push_back(finish(QStringLiteral("Nykomling , S99"), 61));
+    list.rows.push_back(finish("Nykomling , S99", 61));
     server.setSnapshot(makeSnapshot(list, 2));
     QElapsedTimer sinceHandover;
     sinceHandover.start();
     QJsonObject seen;
     while (sinceHandover.elapsed() < 2000) {
         seen = browser
-                   .evaluate(tab, QStringLiteral("({shown: document.body.textContent.includes('Nykomling'), "
-                                                 "y: scrollY, mark: window.mark})"))
+                   .evaluate(tab, "({shown: document.body.textContent.includes('Nykomling'), y: scrollY, "
+                                  "mark: window.mark})")
                    .toObject();
-        if (seen.value(QStringLiteral("shown")).toBool()) break;
+        if (seen["shown"].toBool()) break;
         QThread::msleep(50);
     }
-    EXPECT_TRUE(seen.value(QStringLiteral("shown")).toBool())
-        << "not on the page two seconds after the handover";
-    EXPECT_EQ(seen.value(QStringLiteral("y")).toInt(), 900) << "the reader's place is lost";
-    EXPECT_EQ(seen.value(QStringLiteral("mark")).toString().toStdString(), "kvar") << "the page was reloaded";
+    EXPECT_TRUE(seen["shown"].toBool()) << "not on the page two seconds after the handover";
+    EXPECT_EQ(seen["y"].toInt(), 900) << "the reader's place is lost";
+    EXPECT_EQ(seen["mark"].toString().toStdString(), "kvar") << "the page was reloaded";
 }

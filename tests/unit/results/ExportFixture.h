@@ -7,29 +7,15 @@
 
 inline results::ResultExport smallRaceExport() {
     results::ResultExport list;
-    list.clubName = QStringLiteral("Segelsällskapet Brisen");
-    list.heading = QStringLiteral("Brisrundan 2006 – \"Sommar\" <final> & pris");
+    list.clubName = "Segelsällskapet Brisen";
+    list.heading = "Brisrundan 2006 – \"Sommar\" <final> & pris";
     list.rows = {
-        {QStringLiteral("Tävling 2006-05-20  mellan"),
-         QStringLiteral("maj-20"),
-         QStringLiteral("maj-20"),
-         {},
-         {},
-         {},
-         {},
-         {}},
+        {"Tävling 2006-05-20  mellan", "maj-20", "maj-20"},
         {},
-        {QStringLiteral("Blå Måsen , S-7"), QStringLiteral("11:00:00"), QStringLiteral("13:05:10"),
-         QStringLiteral("2:05:10"), QStringLiteral("0,950"), QStringLiteral("1:58:55"), QStringLiteral("1"),
-         QStringLiteral("1")},
-        {QStringLiteral("Ägir , SWE-101"), QStringLiteral("11:00:00"), QStringLiteral("12:50:00"),
-         QStringLiteral("1:50:00"), QStringLiteral("1,100"), QStringLiteral("2:01:00"), QStringLiteral("2="),
-         QStringLiteral("2,5")},
-        {QStringLiteral("Kajsa , S-12"), QStringLiteral("11:00:00"), QStringLiteral("12:41:00"),
-         QStringLiteral("1:41:00"), QStringLiteral("1,198"), QStringLiteral("2:01:00"), QStringLiteral("2="),
-         QStringLiteral("2,5")},
-        {QStringLiteral("<Rå> & \"R;V\" , S-3"), QStringLiteral("11:00:00"), QStringLiteral("--:--:--"),
-         QString(), QStringLiteral("1,000"), QString(), QStringLiteral("DNF"), QStringLiteral("5")},
+        {"Blå Måsen , S-7", "11:00:00", "13:05:10", "2:05:10", "0,950", "1:58:55", "1", "1"},
+        {"Ägir , SWE-101", "11:00:00", "12:50:00", "1:50:00", "1,100", "2:01:00", "2=", "2,5"},
+        {"Kajsa , S-12", "11:00:00", "12:41:00", "1:41:00", "1,198", "2:01:00", "2=", "2,5"},
+        {"<Rå> & \"R;V\" , S-3", "11:00:00", "--:--:--", "", "1,000", "", "DNF", "5"},
     };
     list.written = 38857.0 + 18.5 / 24; // 2006-05-20 18:30:00
     return list;
@@ -40,21 +26,10 @@ inline results::ResultExport smallRaceExport() {
 inline results::ResultExport groupedRaceExport() {
     results::ResultExport list = smallRaceExport();
     const std::vector<results::ResultatRad> rows = list.rows;
-    const results::RowSection a{QStringLiteral("SRS A")}, f{QStringLiteral("Flerskrov")},
-        t{QStringLiteral("Totalt"), false, true};
-    const auto heading = [](results::RowSection s) {
-        s.heading = true;
-        return s;
-    };
-    list.rows = {rows[0],
-                 rows[1],
-                 {QStringLiteral("SRS A  start 11:00:00")},
-                 rows[2],
-                 rows[3],
-                 {QStringLiteral("Flerskrov  ej startad")},
-                 rows[5],
-                 {QStringLiteral("Totalt")},
-                 rows[3]};
-    list.sections = {{}, {}, heading(a), a, a, heading(f), f, heading(t), t};
+    list.rows = {rows[0], rows[1],    {"SRS A  start 11:00:00"},
+                 rows[2], rows[3],    {"Flerskrov  ej startad"},
+                 rows[5], {"Totalt"}, rows[3]};
+    const results::RowSection a{"SRS A"}, f{"Flerskrov"}, t{"Totalt", false, true};
+    list.sections = {{}, {}, {"SRS A", true}, a, a, {"Flerskrov", true}, f, {"Totalt", true, true}, t};
     return list;
 }

@@ -1,7 +1,8 @@
-// The PDF export read back with poppler: real text, every boat row on its line, fonts embedded.
-#include "PdfExport.h"
+// The PDF export read back with poppler: real text with embedded fonts, every boat row on its line, and a
+// long list on the pages the layout counts, each with its headings and its page number.
 #include "ExportFixture.h"
 #include "PdfTools.h"
+#include "PrintResultList.h"
 
 #include "QStringPrint.h"
 #include <QFile>
@@ -10,37 +11,56 @@
 
 namespace {
 
-// The text of every non-blank line with its blanks removed: the content and the line a field stands on
-// are kept, while the width of the gaps, which depends on the fonts installed, is not.
-QByteArray pdfTextWithoutBlanks(const QString& pdf) {
-    QByteArray out;
-    for (const QString& line : runTool("pdftotext", {"-layout", pdf, "-"}).split(u'\n')) {
-        QString packed = line;
-        packed.remove(QRegularExpression(QStringLiteral("\\s")));
-        if (!packed.isEmpty()) out += packed.toUtf8() + '\n';
+class PdfExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!haveTool("pdftotext") || !haveTool("pdffonts") || !haveTool("pdfinfo"))
+            GTEST_SKIP() << "poppler-utils (pdftotext, pdffonts, pdfinfo) are not installed";
     }
-    return out;
-}
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("Höst.pdf");
+};
 
 } // namespace
 
-TEST(PdfExport, TheSelectableTextIsTheGoldenPrintedPage) {
-    if (!haveTool("pdftotext") || !haveTool("pdffonts"))
-        GTEST_SKIP() << "poppler-utils (pdftotext, pdffonts) are not installed";
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("Höst.pdf");
+TEST_F(PdfExport, TheSelectableTextIsTheGoldenPrintedPage) {
     results::exportResultList(pdf, smallRaceExport());
-
-    QFile golden(QStringLiteral(BRISRUNDAN_GOLDEN_DIR "/export-pdf.txt"));
+    // Every non-blank line with its blanks removed: the gaps depend on the fonts installed.
+    QByteArray text;
+    for (QString line : runTool("pdftotext", {"-layout", pdf, "-"}).split(u'\n'))
+        if (!line.remove(QRegularExpression("\\s")).isEmpty()) text += line.toUtf8() + '\n';
+    QFile golden(BRISRUNDAN_GOLDEN_DIR "/export-pdf.txt");
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-    EXPECT_EQ(pdfTextWithoutBlanks(pdf), golden.readAll());
+    EXPECT_EQ(text, golden.readAll());
 
     // Real text: every font embedded, none drawn as Type 3 glyph procedures.
     const QStringList fonts = runTool("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
     ASSERT_FALSE(fonts.isEmpty());
     for (const QString& font : fonts) {
-        EXPECT_FALSE(font.contains(QStringLiteral("Type 3"))) << font.toStdString();
-        EXPECT_TRUE(font.contains(QRegularExpression(QStringLiteral("\\byes\\s+(yes|no)\\s+yes\\b"))))
-            << font.toStdString();
+        EXPECT_FALSE(font.contains("Type 3")) << font.toStdString();
+        EXPECT_TRUE(font.contains(QRegularExpression("\\byes\\s+(yes|no)\\s+yes\\b"))) << font.toStdString();
+    }
+}
+
+TEST_F(PdfExport, AHundredBoatsOnTheLaidOutPagesEachWithHeadingsAndNumber) {
+    results::ResultExport list = sampleList(100);
+    list.picture = QImage(76, 76, QImage::Format_RGB32);
+    list.picture.fill(Qt::darkBlue);
+    results::exportResultList(pdf, list);
+
+    const std::vector<results::PrintedPage> layout = results::printedPages(list);
+    ASSERT_EQ(layout.size(), 3u);
+    ASSERT_EQ(pdfPageCount(pdf), 3);
+    EXPECT_TRUE(pdfPageLines(pdf, 1).join('\n').contains("Segelsällskapet Brisen"));
+    for (int p = 1; p <= 3; ++p) {
+        const QStringList lines = pdfPageLines(pdf, p);
+        EXPECT_EQ(lines.filter("Korrigerad Tid").size(), 1) << "page " << p;
+        EXPECT_EQ(lines.last().simplified(), QStringLiteral("Sida %1 av 3").arg(p));
+        // The page's own boats, each once with all its fields on one line.
+        for (std::size_t r = layout[std::size_t(p - 1)].first; r < layout[std::size_t(p - 1)].end; ++r) {
+            const QStringList line = lines.filter(list.rows[r][0]);
+            ASSERT_EQ(line.size(), 1) << list.rows[r][0].toStdString();
+            EXPECT_TRUE(line.front().contains("2:16:30")) << list.rows[r][0].toStdString();
+        }
     }
 }

@@ -10,56 +10,38 @@ using results::ByggResultatRader;
 using results::PanelTexts;
 using results::ResultatRad;
 
-namespace {
-
 const timing::DateTime Start20May2006 = timing::toOleDate({2006, 5, 20, 11, 0, 0});
 
-// A panel that tells which participant it shows and records the order it was asked in.
-struct FakePanel {
+// Boats listed in ranking order, their panels asked once each in that order; the dates of the start and
+// the last finish in the title row, the race's name and the start's date in the caption.
+TEST(ByggResultatRader, TitleRowEmptyRowThenTheBoatsInRankingOrder) {
     std::vector<int> asked;
-    PanelTexts operator()(int participant) {
-        asked.push_back(participant);
-        const QString n = QString::number(participant);
-        return {QStringLiteral("Båt ") + n + QStringLiteral(" , S-") + n,
-                QStringLiteral("11:00:00"),
-                QStringLiteral("13:0") + n + QStringLiteral(":00"),
-                QStringLiteral("2:0") + n + QStringLiteral(":00"),
-                QStringLiteral("1,05"),
-                QStringLiteral("2:1") + n + QStringLiteral(":00")};
-    }
-};
-
-} // namespace
-
-TEST(ByggResultatRader, ThreeBoatsGiveTitleEmptyRowAndPlacesInRankingOrder) {
-    FakePanel panel;
+    const auto panel = [&asked](int n) {
+        asked.push_back(n);
+        const QString s = QString::number(n);
+        return PanelTexts{"Båt " + s + " , S-" + s, "11:00:00", "13:0" + s + ":00",
+                          "2:0" + s + ":00",        "1,05",     "2:1" + s + ":00"};
+    };
     const std::vector<race::ScoredBoat> scored{{4, "1", "1"}, {1, "2", "2"}, {7, "DNF", "4"}};
-    const auto list =
-        ByggResultatRader(Start20May2006, "2006-05-20", "2006-05-21", scored, std::ref(panel), "Regatta");
-
+    const auto list = ByggResultatRader(Start20May2006, "2006-05-20", "2006-05-21", scored, panel, "Regatta");
+    EXPECT_EQ(asked, (std::vector<int>{4, 1, 7}));
     ASSERT_EQ(list.rows.size(), 5u);
-    EXPECT_EQ(panel.asked, (std::vector<int>{4, 1, 7}));
-    EXPECT_EQ(list.rows[0],
-              (ResultatRad{"Tävling 2006-05-20  mellan", "maj-20", "maj-21", "", "", "", "", ""}));
+    EXPECT_EQ(list.rows[0], (ResultatRad{"Tävling 2006-05-20  mellan", "maj-20", "maj-21"}));
     EXPECT_EQ(list.rows[1], ResultatRad{});
     EXPECT_EQ(list.rows[2],
               (ResultatRad{"Båt 4 , S-4", "11:00:00", "13:04:00", "2:04:00", "1,05", "2:14:00", "1", "1"}));
     EXPECT_EQ(list.rows[3][0], "Båt 1 , S-1");
-    EXPECT_EQ(list.rows[4][0], "Båt 7 , S-7");
-    EXPECT_EQ(list.rows[4][6], "DNF");
-    EXPECT_EQ(list.rows[4][7], "4");
+    EXPECT_EQ(list.rows[4][0] + list.rows[4][6] + list.rows[4][7], "Båt 7 , S-7DNF4");
     EXPECT_EQ(list.caption, "ResultatLista  Fil  Regatta      Lördag 20 Maj 2006");
-}
 
-TEST(ByggResultatRader, NoFinishDateAndNoBoatsLeaveOnlyTheTitleRows) {
-    FakePanel panel;
-    const auto list = ByggResultatRader(Start20May2006, "2006-05-20", "", std::vector<race::ScoredBoat>{},
-                                        std::ref(panel), "R");
-    ASSERT_EQ(list.rows.size(), 2u);
-    EXPECT_TRUE(panel.asked.empty());
-    EXPECT_EQ(list.rows[0][1], "maj-20");
-    EXPECT_EQ(list.rows[0][2], "");
-    EXPECT_EQ(list.rows[1], ResultatRad{});
+    const auto empty =
+        ByggResultatRader(Start20May2006, "2006-05-20", "", std::vector<race::ScoredBoat>{}, panel, "R");
+    EXPECT_EQ(empty.rows, (std::vector<ResultatRad>{{"Tävling 2006-05-20  mellan", "maj-20"}, {}}));
+    // Two start groups are already sections, each under its heading.
+    const std::vector<results::ScoredSection> two{{"A", "A  start 11:00:00", false, {scored[0]}},
+                                                  {"B", "B  start 11:05:00", false, {scored[1]}}};
+    EXPECT_EQ(ByggResultatRader(Start20May2006, "2006-05-20", "", two, panel, "R").keys,
+              (std::vector<int>{0, -1, -2, 4, -2, 1}));
 }
 
 // Three start groups: each under its heading with places and points of its own, a tie, a code scoring
@@ -88,8 +70,8 @@ TEST(RaceResultList, EachStartGroupUnderItsHeadingThenTotaltWhenTicked) {
 
     race_data::ResultText text;
     text.total = true;
-    text.corrections[2][0] = {QStringLiteral("B1 , 2"), QStringLiteral("Bris , 2")};
-    text.corrections[2][results::PlaceCell] = {QStringLiteral("1="), QStringLiteral("1")};
+    text.corrections[2][0] = {"B1 , 2", "Bris , 2"};
+    text.corrections[2][results::PlaceCell] = {"1=", "1"};
     ASSERT_FALSE(race.setResultText(text));
     race.closeFiles();
     race::Race reopened;
@@ -97,30 +79,25 @@ TEST(RaceResultList, EachStartGroupUnderItsHeadingThenTotaltWhenTicked) {
     reopened.restoreUnderWay();
     const results::ResultExport list = results::raceResultExport(reopened, "Höst", 0, QString());
 
-    struct Row {
-        QString section, name, start, place, points;
-    };
-    const Row expected[] = {
-        {"SRS A", "SRS A  start 10:00:00", "", "", ""}, {"SRS A", "A2 , 3", "10:00:00", "1", "1"},
-        {"SRS A", "A1 , 1", "10:00:00", "2", "2"},      {"SRS A", "A3 , 5", "10:00:00", "DNF", "4"},
-        {"SRS B", "SRS B  start 10:05:00", "", "", ""}, {"SRS B", "Bris , 2", "10:05:00", "1", "1,5"},
-        {"SRS B", "B2 , 4", "10:05:00", "1=", "1,5"},   {"Flerskrov", "Flerskrov  ej startad", "", "", ""},
-        {"Flerskrov", "F1 , 6", "--:--:--", "", ""},    {"Totalt", "Totalt", "", "", ""},
-        {"Totalt", "A2 , 3", "10:00:00", "1", "1"},     {"Totalt", "Bris , 2", "10:05:00", "2=", "2,5"},
-        {"Totalt", "B2 , 4", "10:05:00", "2=", "2,5"},  {"Totalt", "A1 , 1", "10:00:00", "4", "4"},
-        {"Totalt", "A3 , 5", "10:00:00", "DNF", "7"},   {"Totalt", "F1 , 6", "--:--:--", "", ""},
+    const char* const expected[] = {
+        "SRS A|SRS A  start 10:00:00|||", "SRS A|A2 , 3|10:00:00|1|1",
+        "SRS A|A1 , 1|10:00:00|2|2",      "SRS A|A3 , 5|10:00:00|DNF|4",
+        "SRS B|SRS B  start 10:05:00|||", "SRS B|Bris , 2|10:05:00|1|1,5",
+        "SRS B|B2 , 4|10:05:00|1=|1,5",   "Flerskrov|Flerskrov  ej startad|||",
+        "Flerskrov|F1 , 6|--:--:--||",    "Totalt|Totalt|||",
+        "Totalt|A2 , 3|10:00:00|1|1",     "Totalt|Bris , 2|10:05:00|2=|2,5",
+        "Totalt|B2 , 4|10:05:00|2=|2,5",  "Totalt|A1 , 1|10:00:00|4|4",
+        "Totalt|A3 , 5|10:00:00|DNF|7",   "Totalt|F1 , 6|--:--:--||",
     };
     ASSERT_EQ(list.rows.size(), std::size(expected) + results::FirstBoatRow);
     ASSERT_EQ(list.sections.size(), list.rows.size());
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const std::size_t r = i + results::FirstBoatRow;
-        const Row& e = expected[i];
-        EXPECT_EQ(list.sections[r].name, e.section) << r;
-        EXPECT_EQ(list.sections[r].total, list.sections[r].name == "Totalt") << r;
-        EXPECT_EQ(results::isSectionHeading(list, r), list.rows[r][1].isEmpty()) << r;
-        EXPECT_EQ(list.rows[r][0], e.name) << r;
-        EXPECT_EQ(list.rows[r][1], e.start) << r;
-        EXPECT_EQ(list.rows[r][results::PlaceCell], e.place) << r;
-        EXPECT_EQ(list.rows[r][results::PointsCell], e.points) << r;
+    for (std::size_t r = results::FirstBoatRow; r < list.rows.size(); ++r) {
+        const results::RowSection& s = list.sections[r];
+        const results::ResultatRad& row = list.rows[r];
+        EXPECT_EQ(QStringList({s.name, row[0], row[1], row[results::PlaceCell], row[results::PointsCell]})
+                      .join('|'),
+                  expected[r - results::FirstBoatRow]);
+        EXPECT_EQ(s.total, s.name == "Totalt") << r;
+        EXPECT_EQ(results::isSectionHeading(list, r), row[1].isEmpty()) << r;
     }
 }

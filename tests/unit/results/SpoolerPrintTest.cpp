@@ -1,6 +1,6 @@
 // A result list through the real print spooler: CUPS with a cups-pdf queue as the default printer,
 // printed the way the desk prints, through the system's print dialog. Only on CI, as root, since it
-// installs and starts system services.
+// starts system services; the test command installs CUPS and cups-pdf with the other test packages.
 #include "PdfTools.h"
 #include "PrintResultList.h"
 #include "QtPrinterPort.h"
@@ -16,27 +16,18 @@
 #include <QPrinter>
 #include <QThread>
 #include <gtest/gtest.h>
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 namespace {
 
-bool runningAsRoot() {
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
-}
-
 const QString Queue = QStringLiteral("BrisrundanPDF");
 
-int run(const QString& program, const QStringList& args, QString* output = nullptr, int timeoutMs = 150000) {
+// The program's exit code, -1 when it crashed or took longer than 150 s; its output in `output`.
+int run(const QString& program, const QStringList& args, QString* output = nullptr) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
-    if (!p.waitForFinished(timeoutMs)) {
+    if (!p.waitForFinished(150000)) {
         p.kill();
         p.waitForFinished();
         return -1;
@@ -55,51 +46,29 @@ bool schedulerRunning() {
     return out.contains("scheduler is running");
 }
 
-QString cupsPdfPpd() {
-    for (const QString& f : QDir("/usr/share/ppd/cups-pdf").entryList({"*opt.ppd"}, QDir::Files))
-        return QDir("/usr/share/ppd/cups-pdf").filePath(f);
-    return {};
-}
-
-// Where cups-pdf writes a job of ours: its Out setting (with ${HOME} as root's home) and the
-// anonymous folder.
-QStringList outputFolders() {
-    QStringList folders{"/root/PDF", "/var/spool/cups-pdf/ANONYMOUS"};
-    QFile conf("/etc/cups/cups-pdf.conf");
-    if (conf.open(QIODevice::ReadOnly)) {
-        for (const QString& line : QString::fromUtf8(conf.readAll()).split('\n')) {
-            const QStringList parts = line.trimmed().split(QRegularExpression("\\s+"));
-            if (parts.size() == 2 && (parts[0] == "Out" || parts[0] == "AnonDirName"))
-                folders << QString(parts[1]).replace("${HOME}", QDir::homePath());
-        }
-    }
-    folders.removeDuplicates();
-    return folders;
-}
+// Where cups-pdf writes a job of ours as Debian configures it: root's own folder, or the anonymous one.
+const QStringList Folders{"/root/PDF", "/var/spool/cups-pdf/ANONYMOUS"};
 
 // The PDFs there with their modification times: cups-pdf names its file after the job, so a new job
 // may well overwrite an old file.
-QMap<QString, QDateTime> pdfsIn(const QStringList& folders) {
+QMap<QString, QDateTime> pdfsIn() {
     QMap<QString, QDateTime> found;
-    for (const QString& f : folders)
+    for (const QString& f : Folders)
         for (const QFileInfo& info : QDir(f).entryInfoList({"*.pdf"}, QDir::Files))
             found.insert(info.filePath(), info.lastModified());
     return found;
 }
 
-// Waits for a new or rewritten PDF whose size has stopped growing and that poppler can read.
-QString waitForNewPdf(const QStringList& folders, const QMap<QString, QDateTime>& before, int seconds) {
-    QDeadlineTimer deadline(seconds * 1000);
-    while (!deadline.hasExpired()) {
-        const QMap<QString, QDateTime> now = pdfsIn(folders);
+// Waits up to 60 s for a new or rewritten PDF whose size has stopped growing and that poppler can read.
+QString waitForNewPdf(const QMap<QString, QDateTime>& before) {
+    for (QDeadlineTimer deadline(60000); !deadline.hasExpired(); QThread::msleep(500)) {
+        const QMap<QString, QDateTime> now = pdfsIn();
         for (auto it = now.begin(); it != now.end(); ++it) {
-            const QString& f = it.key();
-            if (before.value(f) == it.value()) continue;
-            const qint64 size = QFileInfo(f).size();
+            if (before.value(it.key()) == it.value()) continue;
+            const qint64 size = QFileInfo(it.key()).size();
             QThread::msleep(500);
-            if (size > 0 && size == QFileInfo(f).size() && pdfPageCount(f) > 0) return f;
+            if (size > 0 && size == QFileInfo(it.key()).size() && pdfPageCount(it.key()) > 0) return it.key();
         }
-        QThread::msleep(500);
     }
     return {};
 }
@@ -107,36 +76,28 @@ QString waitForNewPdf(const QStringList& folders, const QMap<QString, QDateTime>
 } // namespace
 
 TEST(SpoolerPrint, ResultListReachesTheDefaultPrinterThroughCups) {
-    if (qEnvironmentVariable("CI") != "true" || !runningAsRoot())
-        GTEST_SKIP() << "runs only on CI (CI=true) as root: it installs CUPS and cups-pdf, starts the "
-                        "scheduler and changes the system's default printer";
-    if (!cupsPdfPresent()) {
-        QString out;
-        if (run("apt-get", {"install", "-y", "cups", "printer-driver-cups-pdf"}, &out) != 0) {
-            run("apt-get", {"update"});
-            ASSERT_EQ(run("apt-get", {"install", "-y", "cups", "printer-driver-cups-pdf"}, &out), 0)
-                << out.toStdString();
-        }
-    }
-    ASSERT_TRUE(cupsPdfPresent()) << "CUPS or the cups-pdf backend is still missing after installing";
+    if (qEnvironmentVariable("CI") != "true" || geteuid() != 0)
+        GTEST_SKIP() << "runs only on CI (CI=true) as root: it starts the CUPS scheduler and changes the "
+                        "system's default printer";
+    QString out;
+    ASSERT_TRUE(cupsPdfPresent())
+        << "CUPS or the cups-pdf backend is missing: brisrundan.sh test installs them";
     if (!schedulerRunning()) {
         ASSERT_EQ(run("cupsd", {}), 0) << "cupsd did not start";
-        QDeadlineTimer started(20000);
-        while (!schedulerRunning() && !started.hasExpired())
+        for (QDeadlineTimer started(20000); !schedulerRunning() && !started.hasExpired();)
             QThread::msleep(200);
     }
     ASSERT_TRUE(schedulerRunning()) << "the CUPS scheduler is not running";
 
-    const QString ppd = cupsPdfPpd();
+    const QString ppd = QDir("/usr/share/ppd/cups-pdf").entryList({"*opt.ppd"}, QDir::Files).value(0);
     QStringList add{"-p", Queue, "-v", "cups-pdf:/", "-E"};
-    add << (ppd.isEmpty() ? QStringList{"-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"} : QStringList{"-P", ppd});
-    QString out;
+    add << (ppd.isEmpty() ? QStringList{"-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}
+                          : QStringList{"-P", "/usr/share/ppd/cups-pdf/" + ppd});
     ASSERT_EQ(run("lpadmin", add, &out), 0) << out.toStdString();
     ASSERT_EQ(run("lpadmin", {"-d", Queue}, &out), 0) << out.toStdString();
     ASSERT_EQ(run("lpoptions", {"-d", Queue}, &out), 0) << out.toStdString();
 
-    const QStringList folders = outputFolders();
-    const QMap<QString, QDateTime> before = pdfsIn(folders);
+    const QMap<QString, QDateTime> before = pdfsIn();
     platform::QtPrinterPort port;
     // Cancel in the print dialog gives no job; OK gives one on the printer chosen there.
     whenShown<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
@@ -153,8 +114,8 @@ TEST(SpoolerPrint, ResultListReachesTheDefaultPrinterThroughCups) {
     }
     EXPECT_EQ(chosen, Queue);
 
-    const QString pdf = waitForNewPdf(folders, before, 60);
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf within 60 s in " << folders.join(", ").toStdString();
+    const QString pdf = waitForNewPdf(before);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from cups-pdf within 60 s in " << Folders.join(", ").toStdString();
     // cups-pdf rebuilds the job through Ghostscript with Type 3 fonts whose text does not read back,
     // so the lines are counted: club name, heading, made line, headings, 35 boats and the page number
     // on page 1; headings, the other 30 boats and the page number on page 2. One job only: the
@@ -162,6 +123,6 @@ TEST(SpoolerPrint, ResultListReachesTheDefaultPrinterThroughCups) {
     ASSERT_EQ(pdfPageCount(pdf), 2);
     EXPECT_EQ(pdfPageLines(pdf, 1).size(), 3 + 1 + 35 + 1);
     EXPECT_EQ(pdfPageLines(pdf, 2).size(), 1 + 30 + 1);
-    EXPECT_EQ(pdfsIn(folders).size(), before.size() + (before.contains(pdf) ? 0 : 1));
+    EXPECT_EQ(pdfsIn().size(), before.size() + (before.contains(pdf) ? 0 : 1));
     if (!HasFailure()) QFile::remove(pdf);
 }
