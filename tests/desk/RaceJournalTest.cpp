@@ -2,29 +2,10 @@
 // through in the scenarios.
 #include "DeskFixture.h"
 
-#include <QFile>
-
 using namespace Qt::StringLiterals;
 
-class JournalTest : public DeskTest {
-protected:
-    frmMain& raceWithAnna() {
-        writeRace(u"Höst.dat"_s, {{u"Anna"_s, u"S123"_s, 1.0f}, {u"Bertil"_s, u"S2"_s, 1.13f}});
-        writeSettings(path(u"Höst.dat"_s), QString());
-        clock(2003, 7, 5, 10, 0, 0);
-        return load();
-    }
-    QStringList journal() const {
-        QFile f(path(u"Höst.log"_s));
-        if (!f.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(f.readAll()).split(u"\r\n"_s);
-    }
-};
-
-TEST_F(JournalTest, EveryKindOfRegistrationAndStartChangeGetsItsLine) {
-    frmMain& d = raceWithAnna();
-    d.StartButton_Click();
-    d.lblPanSM_Click();
+TEST_F(DeskTest, EveryKindOfRegistrationAndStartChangeGetsItsJournalLine) {
+    frmMain& d = startedRace({{u"Anna"_s, u"S123"_s, 1.0f}, {u"Bertil"_s, u"S2"_s, 1.13f}});
     clock(2003, 7, 5, 14, 5, 9);
     queue(d, 0);
     d.lstMg->setListIndex(0);
@@ -46,7 +27,7 @@ TEST_F(JournalTest, EveryKindOfRegistrationAndStartChangeGetsItsLine) {
     d.LysTal->setText(u"1,10"_s);
     d.BTyp->setText(u"IF"_s);
     d.OkButton_Click();
-    EXPECT_EQ(journal(),
+    EXPECT_EQ(QString::fromUtf8(readBytes(path(u"Höst.log"_s))).split(u"\r\n"_s),
               (QStringList{
                   u"Tidpunkt;Händelse;Post;Namn;SegelId;Gammalt värde;Nytt värde;Källa"_s,
                   u"2003-07-05 10:00:00;start;;;;;2003-07-05 10:00:00;"_s,

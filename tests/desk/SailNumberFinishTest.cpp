@@ -13,17 +13,14 @@ bool segelNrShown(const frmMain& d) {
     return controls::ownVisible(d.txtSegelNr) && controls::ownVisible(d.lblSegelNr);
 }
 
+void typeSailNumber(frmMain& d, const QString& text) {
+    for (const QChar c : text)
+        d.typeChar(d.txtSegelNr, c.unicode());
+}
+
 } // namespace
 
-class SailNumberFinishTest : public DeskTest {
-protected:
-    void typeText(frmMain& d, const QString& text) {
-        for (const QChar c : text)
-            d.typeChar(d.txtSegelNr, c.unicode());
-    }
-};
-
-TEST_F(SailNumberFinishTest, StaysAfterARefusedSaveOfTheFinish) {
+TEST_F(DeskTest, StaysAfterARefusedSaveOfTheFinish) {
     // A race under way whose race file turned read-only since the start.
     writeRace(u"Höst.dat"_s, {{u"Anna"_s, u"SWE 4410"_s, 1.0f}}, july5(10, 0, 0));
     writeSettings(path(u"Höst.dat"_s), QString());
@@ -31,7 +28,7 @@ TEST_F(SailNumberFinishTest, StaysAfterARefusedSaveOfTheFinish) {
     frmMain& d = load();
     ASSERT_TRUE(segelNrShown(d));
     clock(2003, 7, 5, 12, 0, 0);
-    typeText(d, u"4410\r"_s);
+    typeSailNumber(d, u"4410\r"_s);
     EXPECT_TRUE(messageTexts().value(0).startsWith(u"Fel vid UppDatering"_s));
     EXPECT_TRUE(segelNrShown(d)) << "the race stays on the desk";
     EXPECT_EQ(entries(d.lstMg), QStringList{u"¤Anna , SWE 4410"_s});
@@ -39,14 +36,14 @@ TEST_F(SailNumberFinishTest, StaysAfterARefusedSaveOfTheFinish) {
 
 // During a race the help opens beside the panel (where, is in the screen-fit test) and the box keeps the
 // keyboard.
-TEST_F(SailNumberFinishTest, HelpDuringARaceLeavesTheBoxTheKeyboard) {
+TEST_F(DeskTest, HelpDuringARaceLeavesTheBoxTheKeyboard) {
     frmMain& d = startedRace({{u"Anna"_s, u"SWE 4410"_s}});
     d.lblInfo_Click();
     const QWidget* help = d.findChild<QWidget*>(u"frmHjalp"_s);
     ASSERT_TRUE(help && help->isVisible());
     EXPECT_EQ(controls::Form::focusedControl(), d.txtSegelNr);
     clock(2003, 7, 5, 12, 0, 0);
-    typeText(d, u"4410\r"_s);
+    typeSailNumber(d, u"4410\r"_s);
     EXPECT_EQ(entries(d.lstMg).value(0), u"¤Anna , SWE 4410"_s);
     d.lblInfo_Click();
     EXPECT_FALSE(help->isVisible());
