@@ -5,16 +5,10 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 DeskTest::DeskTest() : scripted(log, dir.path()) {}
 DeskTest::~DeskTest() = default;
-
-QString DeskTest::path(const QString& name) const {
-    return dir.filePath(name);
-}
-
-void DeskTest::writeRace(const QString& name, const std::vector<Boat>& boats, double start) {
-    ::writeRace(path(name), boats, start);
-}
 
 void DeskTest::writeSettings(const QString& last, const QString& flags) {
     race_data::SparaInstallningar(race_data::settingsPath(dir.path()), last, flags.split(QLatin1Char('*')));
@@ -41,23 +35,21 @@ int DeskTest::recordCount(const QString& race) const {
 }
 
 void DeskTest::writeFinishedRace() {
-    writeRace(QStringLiteral("Höst.dat"),
-              {{QStringLiteral("Cecilia"), QStringLiteral("S3"), 1.0f, july5(13, 0, 0)},
-               {QStringLiteral("Anna"), QStringLiteral("S1"), 1.0f, july5(14, 0, 0)},
-               {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.0f, july5(13, 0, 0)},
-               {QStringLiteral("David"), QStringLiteral("S4")}},
+    writeRace(u"Höst.dat"_s,
+              {{u"Cecilia"_s, u"S3"_s, 1.0f, july5(13, 0, 0)},
+               {u"Anna"_s, u"S1"_s, 1.0f, july5(14, 0, 0)},
+               {u"Bertil"_s, u"S2"_s, 1.0f, july5(13, 0, 0)},
+               {u"David"_s, u"S4"_s}},
               july5(10, 0, 0));
 }
 
 frmMain& DeskTest::startedRace() {
-    return startedRace({{QStringLiteral("Alfa"), QStringLiteral("S1")},
-                        {QStringLiteral("Beta"), QStringLiteral("S2")},
-                        {QStringLiteral("Cesar"), QStringLiteral("S3")}});
+    return startedRace({{u"Alfa"_s, u"S1"_s}, {u"Beta"_s, u"S2"_s}, {u"Cesar"_s, u"S3"_s}});
 }
 
 frmMain& DeskTest::startedRace(const std::vector<Boat>& boats) {
-    writeRace(QStringLiteral("Höst.dat"), boats);
-    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("NC"));
+    writeRace(u"Höst.dat"_s, boats);
+    writeSettings(path(u"Höst.dat"_s), u"NC"_s);
     clock(2003, 7, 5, 10, 0, 0);
     frmMain& d = load();
     d.StartButton_Click();
@@ -79,32 +71,23 @@ frmMain& DeskTest::load() {
     return *desk;
 }
 
-frmMain& DeskTest::restart() {
-    desk.reset();
-    return load();
-}
-
 std::vector<QJsonObject> DeskTest::events(const QString& kind) const {
     std::vector<QJsonObject> found;
     for (const QJsonObject& e : log.events)
-        if (e.value(QStringLiteral("event")).toString() == kind) found.push_back(e);
+        if (e.value(u"event"_s).toString() == kind) found.push_back(e);
     return found;
 }
 
 QStringList DeskTest::messageTexts() const {
     QStringList texts;
-    for (const QJsonObject& e : events(QStringLiteral("msgbox")))
-        texts << e.value(QStringLiteral("text")).toString();
+    for (const QJsonObject& e : events(u"msgbox"_s))
+        texts << e.value(u"text"_s).toString();
     return texts;
 }
 
-QStringList DeskTest::entries(const controls::ListBox* list) const {
+QStringList DeskTest::entries(const controls::ListBox* list) {
     QStringList texts;
     for (int i = 0; i < list->ListCount(); ++i)
         texts << list->List(i);
     return texts;
-}
-
-void DeskTest::clock(int year, int month, int day, int hour, int minute, int second) {
-    scripted.clock.set(QDateTime(QDate(year, month, day), QTime(hour, minute, second)));
 }

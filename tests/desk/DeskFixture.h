@@ -12,9 +12,11 @@ protected:
     DeskTest();
     ~DeskTest() override;
 
-    QString path(const QString& name) const;
+    QString path(const QString& name) const { return dir.filePath(name); }
     // Writes a race file of the given boats in record order, every record carrying the start.
-    void writeRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0);
+    void writeRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0) {
+        ::writeRace(path(name), boats, start);
+    }
     void writeSettings(const QString& last, const QString& flags);
     void copyExample();
     DeltagarPost record(const QString& race, int n) const;
@@ -33,12 +35,17 @@ protected:
     // Starts the program: load, show, first activation.
     frmMain& load();
     // Ends it from outside (no handler runs) and starts it again.
-    frmMain& restart();
+    frmMain& restart() {
+        desk.reset();
+        return load();
+    }
 
     std::vector<QJsonObject> events(const QString& kind) const;
     QStringList messageTexts() const;
-    QStringList entries(const controls::ListBox* list) const;
-    void clock(int year, int month, int day, int hour, int minute, int second);
+    static QStringList entries(const controls::ListBox* list);
+    void clock(int year, int month, int day, int hour, int minute, int second) {
+        scripted.clock.set(QDateTime(QDate(year, month, day), QTime(hour, minute, second)));
+    }
 
     QTemporaryDir dir;
     platform::MemoryEventLog log;

@@ -3,6 +3,8 @@
 
 #include <QProcess>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void registerAndKill(const QString& appDir, int position, const QString& clockReading) {
@@ -19,19 +21,15 @@ void registerAndKill(const QString& appDir, int position, const QString& clockRe
 
 TEST_F(DeskTest, RegisteredFinishesSurviveAKilledProgram) {
     const double start = 37807.0 + 10.0 / 24;
-    writeRace(QStringLiteral("Höst.dat"),
-              {{QStringLiteral("Anna"), QStringLiteral("S1")},
-               {QStringLiteral("Bertil"), QStringLiteral("S2")},
-               {QStringLiteral("Cecilia"), QStringLiteral("S3")}},
-              start);
-    writeSettings(path(QStringLiteral("Höst.dat")), QStringLiteral("**"));
-    registerAndKill(dir.path(), 2, QStringLiteral("2003-07-05 13:00:00"));
-    registerAndKill(dir.path(), 0, QStringLiteral("2003-07-05 14:00:00"));
+    writeRace(u"Höst.dat"_s, {{u"Anna"_s, u"S1"_s}, {u"Bertil"_s, u"S2"_s}, {u"Cecilia"_s, u"S3"_s}}, start);
+    writeSettings(path(u"Höst.dat"_s), u"**"_s);
+    registerAndKill(dir.path(), 2, u"2003-07-05 13:00:00"_s);
+    registerAndKill(dir.path(), 0, u"2003-07-05 14:00:00"_s);
 
     frmMain& d = load();
     // The queue comes back in the order the boats were queued.
-    EXPECT_EQ(entries(d.lstMg), (QStringList{QStringLiteral("¤Cecilia , S3"), QStringLiteral("¤Anna , S1")}));
-    EXPECT_EQ(entries(d.lstSortMG), (QStringList{QStringLiteral("00030000"), QStringLiteral("00040000")}));
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 3).MalTid, 37807.0 + 13.0 / 24);
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, 37807.0 + 14.0 / 24);
+    EXPECT_EQ(entries(d.lstMg), (QStringList{u"¤Cecilia , S3"_s, u"¤Anna , S1"_s}));
+    EXPECT_EQ(entries(d.lstSortMG), (QStringList{u"00030000"_s, u"00040000"_s}));
+    EXPECT_EQ(record(u"Höst.dat"_s, 3).MalTid, 37807.0 + 13.0 / 24);
+    EXPECT_EQ(record(u"Höst.dat"_s, 1).MalTid, 37807.0 + 14.0 / 24);
 }

@@ -2,54 +2,38 @@
 // shows in the finish-restart scenario.
 #include "DeskFixture.h"
 
-class FinishTest : public DeskTest {
-protected:
-    // Anna (LYS 1.00) and Bertil (LYS 1.13), started at 10:00:00 on 5 July 2003.
-    frmMain& started() {
-        return startedRace({{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f},
-                            {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.13f}});
-    }
-    void click(frmMain& d, int queueIndex) { d.lstMg->setListIndex(queueIndex); }
-};
+using namespace Qt::StringLiterals;
 
-TEST_F(FinishTest, TypedTimesForFinishedAndWaitingBoats) {
-    frmMain& d = started();
+// Anna (LYS 1.00) has finished and Bertil (LYS 1.13) waits, started at 10:00:00 on 5 July 2003.
+TEST_F(DeskTest, TypedTimesForFinishedAndWaitingBoats) {
+    frmMain& d = startedRace({{u"Anna"_s, u"S123"_s, 1.0f}, {u"Bertil"_s, u"S2"_s, 1.13f}});
     queue(d, 0);
     queue(d, 1);
     clock(2003, 7, 5, 14, 5, 9);
-    click(d, 0);
-    // Anna has finished: a typed time keeps her finish date after a question.
+    d.lstMg->setListIndex(0);
+    // An unreadable time changes nothing and asks nothing.
+    d.MTid->setText(u"kvart över"_s);
+    d.typeChar(d.MTid, 13);
+    EXPECT_EQ(record(u"Höst.dat"_s, 1).MalTid, july5(14, 5, 9));
+    EXPECT_TRUE(messageTexts().isEmpty());
+    // A typed time the next morning keeps Anna's finish date, after a question.
     clock(2003, 7, 6, 9, 0, 0);
-    d.MTid->setText(QStringLiteral("14:5"));
+    d.MTid->setText(u"14:5"_s);
     scripted.dialogs.queueAnswer(platform::Answer::Yes);
     d.typeChar(d.MTid, 13);
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, july5(14, 5, 0));
-    EXPECT_EQ(messageTexts(),
-              QStringList{QStringLiteral("Ändra målgång för Anna från 14:05:09 till 14:05:00?")});
+    EXPECT_EQ(record(u"Höst.dat"_s, 1).MalTid, july5(14, 5, 0));
+    EXPECT_EQ(messageTexts(), QStringList{u"Ändra målgång för Anna från 14:05:09 till 14:05:00?"_s});
     // Bertil waits, selected but not clicked: today's date and the typed time after one question
     // (Yes by default), no sound, and his queue entry marked.
     d.lstMg->setCurrentRow(1);
-    d.MTid->setText(QStringLiteral("11:00:00"));
+    d.MTid->setText(u"11:00:00"_s);
     d.typeChar(d.MTid, 13);
-    const DeltagarPost bertil = record(QStringLiteral("Höst.dat"), 2);
+    const DeltagarPost bertil = record(u"Höst.dat"_s, 2);
     EXPECT_EQ(bertil.MalTid, 37808.0 + 11.0 / 24);
     EXPECT_NEAR(bertil.KorrigeradTid, 1.13 * (1 + 1.0 / 24), 1e-7);
-    EXPECT_EQ(d.lstMg->List(1), QStringLiteral("¤Bertil , S2"));
-    EXPECT_EQ(events(QStringLiteral("sound")).size(), 1u);
-    EXPECT_EQ(messageTexts().value(1), QStringLiteral("Registrera målgång för Bertil kl 11:00:00?"));
-    EXPECT_EQ(events(QStringLiteral("beep")).size(), 2u);
+    EXPECT_EQ(d.lstMg->List(1), u"¤Bertil , S2"_s);
+    EXPECT_EQ(events(u"sound"_s).size(), 1u);
+    EXPECT_EQ(messageTexts().value(1), u"Registrera målgång för Bertil kl 11:00:00?"_s);
     // Ended from outside, no shutdown code ran: the typed finish is in the race file and the queue.
-    EXPECT_EQ(entries(restart().lstMg),
-              (QStringList{QStringLiteral("¤Anna , S123"), QStringLiteral("¤Bertil , S2")}));
-}
-
-TEST_F(FinishTest, UnreadableTypedTimeChangesNothing) {
-    frmMain& d = started();
-    queue(d, 0);
-    click(d, 0);
-    const DeltagarPost before = record(QStringLiteral("Höst.dat"), 1);
-    d.MTid->setText(QStringLiteral("kvart över"));
-    d.typeChar(d.MTid, 13);
-    EXPECT_EQ(record(QStringLiteral("Höst.dat"), 1).MalTid, before.MalTid);
-    EXPECT_TRUE(messageTexts().isEmpty());
+    EXPECT_EQ(entries(restart().lstMg), (QStringList{u"¤Anna , S123"_s, u"¤Bertil , S2"_s}));
 }

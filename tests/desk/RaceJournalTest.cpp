@@ -2,28 +2,10 @@
 // through in the scenarios.
 #include "DeskFixture.h"
 
-#include <QFile>
+using namespace Qt::StringLiterals;
 
-class JournalTest : public DeskTest {
-protected:
-    frmMain& raceWithAnna() {
-        writeRace(QStringLiteral("Höst.dat"), {{QStringLiteral("Anna"), QStringLiteral("S123"), 1.0f},
-                                               {QStringLiteral("Bertil"), QStringLiteral("S2"), 1.13f}});
-        writeSettings(path(QStringLiteral("Höst.dat")), QString());
-        clock(2003, 7, 5, 10, 0, 0);
-        return load();
-    }
-    QStringList journal() const {
-        QFile f(path(QStringLiteral("Höst.log")));
-        if (!f.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
-    }
-};
-
-TEST_F(JournalTest, EveryKindOfRegistrationAndStartChangeGetsItsLine) {
-    frmMain& d = raceWithAnna();
-    d.StartButton_Click();
-    d.lblPanSM_Click();
+TEST_F(DeskTest, EveryKindOfRegistrationAndStartChangeGetsItsJournalLine) {
+    frmMain& d = startedRace({{u"Anna"_s, u"S123"_s, 1.0f}, {u"Bertil"_s, u"S2"_s, 1.13f}});
     clock(2003, 7, 5, 14, 5, 9);
     queue(d, 0);
     d.lstMg->setListIndex(0);
@@ -31,34 +13,33 @@ TEST_F(JournalTest, EveryKindOfRegistrationAndStartChangeGetsItsLine) {
     scripted.dialogs.queueAnswer(platform::Answer::Yes);
     d.lstMg->setListIndex(0);
     clock(2003, 7, 5, 14, 10, 0);
-    d.MTid->setText(QStringLiteral("14:06:00"));
+    d.MTid->setText(u"14:06:00"_s);
     scripted.dialogs.queueAnswer(platform::Answer::Yes);
     d.MTid_KeyPress(13);
-    d.txtStartTid->setText(QStringLiteral("2003-07-05    09:59:00"));
+    d.txtStartTid->setText(u"2003-07-05    09:59:00"_s);
     for (const platform::Answer a : {platform::Answer::OK, platform::Answer::Yes, platform::Answer::OK})
         scripted.dialogs.queueAnswer(a);
     d.txtStartTid_KeyPress(13);
-    d.txtSegelNr->setText(QStringLiteral("S2"));
+    d.txtSegelNr->setText(u"S2"_s);
     d.txtSegelNr_KeyPress(13);
     d.lstDeltagare->setListIndex(0);
     d.EditButton_Click();
-    d.LysTal->setText(QStringLiteral("1,10"));
-    d.BTyp->setText(QStringLiteral("IF"));
+    d.LysTal->setText(u"1,10"_s);
+    d.BTyp->setText(u"IF"_s);
     d.OkButton_Click();
-    EXPECT_EQ(
-        journal(),
-        (QStringList{
-            QStringLiteral("Tidpunkt;Händelse;Post;Namn;SegelId;Gammalt värde;Nytt värde;Källa"),
-            QStringLiteral("2003-07-05 10:00:00;start;;;;;2003-07-05 10:00:00;"),
-            QStringLiteral("2003-07-05 14:05:09;mål;1;Anna;S123;;2003-07-05 14:05:09;klick"),
-            QStringLiteral(
-                "2003-07-05 14:05:29;ny tid;1;Anna;S123;2003-07-05 14:05:09;2003-07-05 14:05:29;klick"),
-            QStringLiteral("2003-07-05 14:10:00;ny tid;1;Anna;S123;2003-07-05 14:05:29;2003-07-05 "
-                           "14:06:00;inskriven tid"),
-            QStringLiteral("2003-07-05 14:10:00;start;;;;2003-07-05 10:00:00;2003-07-05 09:59:00;"),
-            QStringLiteral("2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:06:00;4:07:00;"),
-            QStringLiteral("2003-07-05 14:10:00;mål;2;Bertil;S2;;2003-07-05 14:10:00;segelnr"),
-            QStringLiteral("2003-07-05 14:10:00;båttyp;1;Anna;S123;;IF;"),
-            QStringLiteral("2003-07-05 14:10:00;lystal;1;Anna;S123;1,000;1,100;"),
-            QStringLiteral("2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:07:00;4:31:42;"), QString()}));
+    EXPECT_EQ(QString::fromUtf8(readBytes(path(u"Höst.log"_s))).split(u"\r\n"_s),
+              (QStringList{
+                  u"Tidpunkt;Händelse;Post;Namn;SegelId;Gammalt värde;Nytt värde;Källa"_s,
+                  u"2003-07-05 10:00:00;start;;;;;2003-07-05 10:00:00;"_s,
+                  u"2003-07-05 14:05:09;mål;1;Anna;S123;;2003-07-05 14:05:09;klick"_s,
+                  QStringLiteral(
+                      "2003-07-05 14:05:29;ny tid;1;Anna;S123;2003-07-05 14:05:09;2003-07-05 14:05:29;klick"),
+                  QStringLiteral("2003-07-05 14:10:00;ny tid;1;Anna;S123;2003-07-05 14:05:29;2003-07-05 "
+                                 "14:06:00;inskriven tid"),
+                  u"2003-07-05 14:10:00;start;;;;2003-07-05 10:00:00;2003-07-05 09:59:00;"_s,
+                  u"2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:06:00;4:07:00;"_s,
+                  u"2003-07-05 14:10:00;mål;2;Bertil;S2;;2003-07-05 14:10:00;segelnr"_s,
+                  u"2003-07-05 14:10:00;båttyp;1;Anna;S123;;IF;"_s,
+                  u"2003-07-05 14:10:00;lystal;1;Anna;S123;1,000;1,100;"_s,
+                  u"2003-07-05 14:10:00;korrigerad tid;1;Anna;S123;4:07:00;4:31:42;"_s, QString()}));
 }

@@ -1,4 +1,5 @@
-// Panel switching, the info text and scaling to the screen.
+// The access keys, and the desk growing with its window; scaling to the screen is in the screen-fit
+// scenario.
 #include "DeskFixture.h"
 
 #include "ControlProps.h"
@@ -6,61 +7,14 @@
 #include <QSet>
 #include <QShortcut>
 
-namespace {
-
-bool shown(QWidget* w) {
-    return controls::ownVisible(w);
-}
-
-} // namespace
-
-TEST_F(DeskTest, ParticipantPanelLabelShowsFirstParticipantAndClearsFinishBox) {
-    copyExample();
-    frmMain& d = load();
-    d.lblPanSM_Click();
-    d.MTid->setText(QStringLiteral("14:05:09"));
-    d.STid->setCaption(QStringLiteral("1:00:00"));
-    d.lstDeltagare->setListIndex(3);
-    d.lblPanD_Click();
-    EXPECT_TRUE(shown(d.panDeltagare));
-    EXPECT_FALSE(shown(d.panAdmin));
-    EXPECT_EQ(d.lstDeltagare->ListIndex(), 0);
-    EXPECT_EQ(d.MTid->text(), QString());
-    EXPECT_EQ(d.STid->caption(), QString());
-}
-
-TEST_F(DeskTest, DeskScalesToWideScreensOnly) {
-    struct Case {
-        int screen;
-        double size;   // factor for positions and sizes
-        double field;  // font of the fields, 9.75 points at design
-        double window; // the window's font, 8.25 points at design
-    };
-    const std::vector<Case> cases = {
-        {12000, 1.0, 9.75, 8.25}, {9600, 1.0, 9.75, 8.25},     {15360, 1.28, 12.48, 10.56},
-        {14400, 1.2, 11.7, 9.9},  {13200, 1.1, 10.725, 9.075},
-    };
-    copyExample();
-    for (const Case& c : cases) {
-        scripted.screen.set(c.screen);
-        frmMain& d = restart();
-        EXPECT_NEAR(controls::twips(&d).width(), 12000 * c.size, 0.01) << c.screen;
-        EXPECT_NEAR(controls::twips(d.Namn).width(), 2900 * c.size, 0.01) << c.screen;
-        EXPECT_NEAR(controls::twips(d.panAdmin).left(), 2100 * c.size, 0.01) << c.screen;
-        EXPECT_NEAR(controls::twips(d.MTid).top(), 420 * c.size, 0.01) << c.screen;
-        EXPECT_NEAR(*controls::fontSize(d.Namn), c.field, 0.01) << c.screen;
-        EXPECT_NEAR(*controls::fontSize(d.CommentsBox), c.window, 0.01) << c.screen;
-        EXPECT_FALSE(controls::fontSize(d.Image3).has_value());
-    }
-}
+using namespace Qt::StringLiterals;
 
 // Every command of the left column has its own access key, none taken by a button of the desk, and the
 // key clicks the command.
 TEST_F(DeskTest, EveryCommandHasItsOwnAccessKey) {
     copyExample();
     frmMain& d = load();
-    QSet<QString> taken{QStringLiteral("Alt+N"), QStringLiteral("Alt+E"), QStringLiteral("Alt+T"),
-                        QStringLiteral("Alt+O"), QStringLiteral("Alt+Å"), QStringLiteral("Alt+G")};
+    QSet<QString> taken{u"Alt+N"_s, u"Alt+E"_s, u"Alt+T"_s, u"Alt+O"_s, u"Alt+Å"_s, u"Alt+G"_s};
     for (controls::Label* l :
          {d.lblNewFile, d.lblOpen, d.lblSave, d.lblInfo, d.lblQuit, d.lblPanD, d.lblPanSM, d.lblfrmRes,
           d.lblPanPrint, d.lblExport, d.lblImport, d.lblPublicera}) {
@@ -71,8 +25,8 @@ TEST_F(DeskTest, EveryCommandHasItsOwnAccessKey) {
         taken.insert(text);
     }
     emit d.lblInfo->findChild<QShortcut*>()->activated();
-    EXPECT_TRUE(shown(d.txtInfo));
-    EXPECT_EQ(d.lblInfo->caption(), QStringLiteral("&Hjälp / Info"));
+    EXPECT_TRUE(controls::ownVisible(d.txtInfo));
+    EXPECT_EQ(d.lblInfo->caption(), u"&Hjälp / Info"_s);
 }
 
 // The desk grows with its window: places and sizes in proportion across and down, fonts with the smaller
