@@ -80,6 +80,12 @@ TEST_F(ResultServerTest, ReadsOnlyTheThreeRoutes) {
     EXPECT_FALSE(exchange(get("HEAD", "/")).contains("<html")) << "HEAD sends no body";
 }
 
+TEST_F(ResultServerTest, APortInUseIsToldInSwedish) {
+    ResultServer second;
+    EXPECT_EQ(second.start(QHostAddress::LocalHost, server->port()),
+              QStringLiteral("Port %1 används redan av ett annat program.").arg(server->port()));
+}
+
 TEST_F(ResultServerTest, AnOversizedOrSilentClientIsCutOff) {
     QTcpSocket big, silent;
     for (QTcpSocket* s : {&big, &silent}) {
