@@ -7,9 +7,9 @@
 #include "EventLoopWait.h"
 #include "ExportFixture.h"
 #include "PdfTools.h"
+#include "race_data/TestFiles.h"
 
 #include "QStringPrint.h"
-#include <QFile>
 #include <QJsonArray>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -99,11 +99,8 @@ TEST_F(BrowserPage, PrintsOnA4WithEveryColumn) {
     if (!haveTool("pdfinfo") || !haveTool("pdftotext"))
         GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
     const QString pdf = dir.filePath("resultat.pdf");
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromBase64(
-        browser.call("Page.printToPDF", {{"preferCSSPageSize", true}}, tab)["data"].toString().toLatin1()));
-    file.close();
+    const QJsonObject printed = browser.call("Page.printToPDF", {{"preferCSSPageSize", true}}, tab);
+    writeBytes(pdf, QByteArray::fromBase64(printed["data"].toString().toLatin1()));
     // A4 is 595.3 x 841.9 points; Chromium rounds its page to whole device pixels.
     const QRegularExpressionMatch size =
         QRegularExpression(R"re(Page size:\s+([\d.]+) x ([\d.]+) pts)re").match(runTool("pdfinfo", {pdf}));

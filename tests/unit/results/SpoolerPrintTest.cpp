@@ -36,10 +36,6 @@ int run(const QString& program, const QStringList& args, QString* output = nullp
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-bool cupsPdfPresent() {
-    return haveTool("lpadmin") && haveTool("cupsd") && QFile::exists("/usr/lib/cups/backend/cups-pdf");
-}
-
 bool schedulerRunning() {
     QString out;
     run("lpstat", {"-r"}, &out);
@@ -80,7 +76,7 @@ TEST(SpoolerPrint, ResultListReachesTheDefaultPrinterThroughCups) {
         GTEST_SKIP() << "runs only on CI (CI=true) as root: it starts the CUPS scheduler and changes the "
                         "system's default printer";
     QString out;
-    ASSERT_TRUE(cupsPdfPresent())
+    ASSERT_TRUE(haveTool("lpadmin") && haveTool("cupsd") && QFile::exists("/usr/lib/cups/backend/cups-pdf"))
         << "CUPS or the cups-pdf backend is missing: brisrundan.sh test installs them";
     if (!schedulerRunning()) {
         ASSERT_EQ(run("cupsd", {}), 0) << "cupsd did not start";
