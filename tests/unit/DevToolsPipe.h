@@ -25,8 +25,7 @@ public:
         if (::pipe2(commands, O_CLOEXEC) != 0 || ::pipe2(answers, O_CLOEXEC) != 0) return;
         // A browser that dies must fail the test, not end it with SIGPIPE.
         std::signal(SIGPIPE, SIG_IGN);
-        const int in = commands[0];
-        const int out = answers[1];
+        const int in = commands[0], out = answers[1];
         browser_.setChildProcessModifier([in, out] {
             // Moved above 4 first, so that neither end is overwritten or left close-on-exec by dup2.
             ::dup2(::fcntl(in, F_DUPFD, 10), 3);
@@ -98,8 +97,6 @@ public:
 private:
     QTemporaryDir profile_;
     QProcess browser_;
-    int toBrowser_ = -1;
-    int fromBrowser_ = -1;
-    int lastId_ = 0;
+    int toBrowser_ = -1, fromBrowser_ = -1, lastId_ = 0;
     QByteArray received_;
 };
