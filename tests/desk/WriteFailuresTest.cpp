@@ -159,17 +159,14 @@ TEST_F(WriteFailuresTest, ACommentThatCannotBeAppendedLosesNoComment) {
 }
 
 // The comment file deleted during the race: after a restart the desk names the comment file it made
-// anew and the boat whose finish the race file never got, which waits in the queue for its finish.
+// anew, and the boat whose finish the race file never got waits in the queue (how that is told is above).
 TEST_F(WriteFailuresTest, ARestartAfterTheCommentFileWentNamesWhatWasMissing) {
     frmMain& d = startedRace();
     finish(d, 0); // Alfa
     QFile::remove(path(u"Höst.cmt"_s));
     finish(d, 1); // Cesar, not saved
     frmMain& again = restart();
-    const QString told = messageTexts().join(u"\n"_s);
-    EXPECT_TRUE(
-        told.contains(u"Kommentarfilen fanns inte och är skapad på nytt, tom:\r\n"_s + path(u"Höst.cmt"_s)));
-    EXPECT_TRUE(told.contains(u"Målgången sparades inte för:\r\nCesar , S3\r\n"_s));
+    EXPECT_TRUE(messageTexts().join(u"\n"_s).contains(
+        u"Kommentarfilen fanns inte och är skapad på nytt, tom:\r\n"_s + path(u"Höst.cmt"_s)));
     EXPECT_EQ(entries(again.lstMg), (QStringList{u"¤Alfa , S1"_s, u"Cesar , S3"_s}));
-    EXPECT_EQ(again.lstPG->ListCount(), 2) << "Beta and Cesar are still out";
 }
