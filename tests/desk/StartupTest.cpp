@@ -46,8 +46,6 @@ TEST_F(DeskTest, WithoutARaceToReopenTheExampleOpens) {
         }
         EXPECT_EQ(d.DataFil, path(u"Exempel.dat"_s));
         EXPECT_EQ(d.panDeltagare->caption(), u"  DeltagarLista 12  båtar"_s);
-        EXPECT_FALSE(d.Namn->Text().isEmpty());
-        EXPECT_EQ(d.lstPG->ListCount(), 0);
         EXPECT_TRUE(d.StartButton->isEnabled());
     }
 }
