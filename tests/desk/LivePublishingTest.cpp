@@ -52,7 +52,7 @@ protected:
     }
 };
 
-TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegistered) {
+TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGoneIsTold) {
     frmMain& d = startedRace();
     publishOn(u"0"_s);
     d.lblPublicera_Click();
@@ -83,10 +83,7 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegistered) {
     EXPECT_FALSE(d.isPublishing());
     ASSERT_EQ(messageTexts().size(), 1);
     EXPECT_TRUE(messageTexts()[0].contains(u"Nätverksadressen 192.0.2.1 finns inte på den här datorn."_s));
-}
 
-TEST_F(LivePublishingTest, AServerThatStopsOnItsOwnIsToldOnceAndTheRaceGoesOn) {
-    frmMain& d = startedRace();
     publishOn(u"0"_s);
     d.lblPublicera_Click();
     ASSERT_TRUE(d.isPublishing());
@@ -102,8 +99,8 @@ TEST_F(LivePublishingTest, AServerThatStopsOnItsOwnIsToldOnceAndTheRaceGoesOn) {
         << d.lblFel->caption().toStdString();
     EXPECT_FALSE(d.lblAdress->isVisibleTo(&d));
     EXPECT_EQ(d.lblPublicera->caption(), u"Pu&blicera"_s);
-    EXPECT_EQ(events(u"unpublished"_s).size(), 1u);
-    queue(d, 0);
-    d.lstMg->setListIndex(0);
-    EXPECT_GT(record(u"Höst.dat"_s, 1).MalTid, 0.0) << "the race goes on";
+    EXPECT_EQ(events(u"unpublished"_s).size(), 2u);
+    queue(d, 0); // Beta, behind Alfa
+    d.lstMg->setListIndex(1);
+    EXPECT_GT(record(u"Höst.dat"_s, 2).MalTid, 0.0) << "the race goes on";
 }
