@@ -25,11 +25,4 @@ QStringList renderPrint(const std::vector<platform::PrintItem>& items) {
     return lines;
 }
 
-QStringList renderTable(const ResultExport& list) {
-    QStringList lines = renderPrint(headerItems());
-    for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r)
-        lines.append(renderPrint(rowItems(list, r)));
-    return lines;
-}
-
 } // namespace results

@@ -10,7 +10,4 @@ namespace results {
 // The lines one Print call puts out; no items gives one empty line.
 QStringList renderPrint(const std::vector<platform::PrintItem>& items);
 
-// The heading line and every boat row, as the pages print them one under the other.
-QStringList renderTable(const ResultExport& list);
-
 } // namespace results

@@ -45,13 +45,3 @@ TEST(TextRendition, LongBoatNamePushesTheRestToTheNextLineAtColumn41) {
         << lines[1].toStdString();
     EXPECT_EQ(rendered({QString(28, QLatin1Char('X')), "11:00:00"}).size(), 1);
 }
-
-TEST(TextRendition, TableIsTheHeadingsAndTheBoatRowsOnly) {
-    results::ResultExport list;
-    list.rows = {{"Tävling 2006-05-20  mellan"}, {}, {"Båt 3"}, {"Båt 4"}};
-    const QStringList lines = results::renderTable(list);
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].contains("Korrigerad Tid"));
-    EXPECT_EQ(lines[1].trimmed(), "Båt 3");
-    EXPECT_EQ(lines[2].trimmed(), "Båt 4");
-}
