@@ -47,12 +47,6 @@ int nextRowY(int y, const ResultExport& list, std::size_t r) {
     return y + rowHeight(list, r) + RowGap;
 }
 
-// A section's heading needs room for its first boat as well.
-int neededHeight(const ResultExport& list, std::size_t r) {
-    const bool withNext = isSectionHeading(list, r) && r + 1 < list.rows.size();
-    return rowHeight(list, r) + (withNext ? RowGap + rowHeight(list, r + 1) : 0);
-}
-
 void printAt(PrintJob& job, int x, int y, double points, const QString& text) {
     if (text.isEmpty()) return;
     job.FontSize(points);
@@ -125,12 +119,16 @@ std::vector<PrintedPage> printedPages(const ResultExport& list) {
     std::vector<PrintedPage> pages(1);
     int y = firstRowY(0);
     for (std::size_t r = FirstBoatRow; r < list.rows.size(); ++r) {
-        if (y + neededHeight(list, r) > TableBottom && pages.back().end > pages.back().first) {
+        const int height = rowHeight(list, r);
+        // A section's heading needs room for its first boat as well.
+        const bool withNext = isSectionHeading(list, r) && r + 1 < list.rows.size();
+        const int needed = height + (withNext ? RowGap + rowHeight(list, r + 1) : 0);
+        if (y + needed > TableBottom && pages.back().end > pages.back().first) {
             pages.push_back({r, r});
             y = firstRowY(pages.size() - 1);
         }
         pages.back().end = r + 1;
-        y = nextRowY(y, list, r);
+        y += height + RowGap;
     }
     return pages;
 }
