@@ -1,7 +1,6 @@
 #pragma once
-// Headless Chromium driven over its DevTools pipe, so that a test reads a page's live DOM while the
-// page goes on running (--dump-dom reads it only once). The browser takes commands on its descriptor 3
-// and answers on 4, each message a JSON text ended by a NUL byte.
+// Headless Chromium over its DevTools pipe, to read a running page's live DOM: commands go to the
+// browser's descriptor 3, answers come on 4, each a JSON text ended by a NUL byte.
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,8 +32,7 @@ public:
         });
         browser_.setStandardOutputFile(QProcess::nullDevice());
         browser_.setStandardErrorFile(QProcess::nullDevice());
-        // Without a sandbox, since CI runs the tests as root in a container, and without reaching the
-        // internet.
+        // No sandbox: CI runs the tests as root in a container.
         const QStringList flags = QStringLiteral("--headless --no-sandbox --disable-gpu --no-first-run "
                                                  "--disable-background-networking --disable-component-update "
                                                  "--disable-sync --remote-debugging-pipe")
@@ -48,18 +46,14 @@ public:
     ~DevToolsPipe() {
         ::close(toBrowser_);
         ::close(fromBrowser_);
-        // Asked to end first, so that the browser ends its own child processes too.
-        browser_.terminate();
-        if (!browser_.waitForFinished(5000)) {
-            browser_.kill();
-            browser_.waitForFinished();
-        }
+        browser_.terminate(); // not killed: the browser ends its own child processes then
+        if (!browser_.waitForFinished(5000)) browser_.kill();
+        browser_.waitForFinished();
     }
 
     // Opens the address in a new tab; its session, or empty when the browser does not answer.
     QString open(const QString& url) {
-        const QString target = call("Target.createTarget", {{"url", url}})["targetId"].toString();
-        if (target.isEmpty()) return {};
+        const QJsonValue target = call("Target.createTarget", {{"url", url}})["targetId"];
         return call("Target.attachToTarget", {{"targetId", target}, {"flatten", true}})["sessionId"]
             .toString();
     }

@@ -1,6 +1,5 @@
 #pragma once
-// Runs the event loop until a condition holds or the time is up: for tests that talk to a server in
-// the same process over real sockets.
+// Runs the event loop until the condition holds or the time is up.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <functional>

@@ -1,6 +1,5 @@
 #pragma once
-// A disk that is full for this process: lowers the file-size limit for the scope, with SIGXFSZ ignored so
-// that a write past the limit fails (EFBIG) instead of ending the test.
+// A full disk for this process and scope: a write past the limit fails with EFBIG (SIGXFSZ ignored).
 #include <csignal>
 #include <sys/resource.h>
 

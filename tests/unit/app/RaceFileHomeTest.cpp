@@ -1,5 +1,4 @@
-// Where the race files are kept: beside a portable program, else in the user's own folder, made and
-// filled with the example race and the sound on the first start.
+// Where the race files are kept: beside a portable program, else in the user's own folder.
 #include "RaceFileHome.h"
 
 #include <QDir>
@@ -41,7 +40,6 @@ protected:
     QString user = dir.filePath("home/Dokument/Brisrundan");
 };
 
-// A settings file beside the program makes a portable copy only where the desk could write it.
 TEST_F(RaceFileHome, APortableCopyNeedsASettingsFileTheDeskCanWrite) {
     const QString ini = in(program, "Vindo.ini");
     EXPECT_FALSE(home::portableSettingsIn(program)) << "no settings file";

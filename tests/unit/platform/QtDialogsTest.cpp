@@ -18,8 +18,7 @@ void press(QWidget* widget, Qt::Key key) {
     QApplication::sendEvent(widget, &event);
 }
 
-// Enter takes the default button and Esc the refusing one; no title shows the application's, and the
-// desk's "<Enter>" is plain text.
+// Enter takes the default button, Esc the refusing one; "<Enter>" is plain text.
 TEST(QtDialogsTest, EnterTakesTheDefaultButtonAndEscTheRefusingOne) {
     const std::tuple<Buttons, Answer, Qt::Key, Answer> cases[] = {
         {Buttons::OKCancel, Answer::Cancel, Qt::Key_Return, Answer::Cancel},
@@ -42,7 +41,6 @@ TEST(QtDialogsTest, EnterTakesTheDefaultButtonAndEscTheRefusingOne) {
     }
 }
 
-// The export dialog's chosen type decides the format, whatever the name typed says.
 TEST(QtDialogsTest, TheChosenTypeSetsTheExtension) {
     const QString filter = "Webbsida *.html|*.html|Kalkylblad *.csv|*.csv|PDF *.pdf|*.pdf";
     const std::tuple<const char*, int, const char*> cases[] = {

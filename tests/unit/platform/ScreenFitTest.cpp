@@ -1,13 +1,11 @@
-// The scale factor of both windows on today's screens, and moving a window up onto the screen.
 #include "ScreenFit.h"
 
 #include <gtest/gtest.h>
 
 using namespace platform;
 
-// Worked by hand: the factor of the width (pixels / 800) unless the window's lowest point and its frame
-// would pass the screen's height, then the factor that makes them fill it exactly. On 4:3 the width's
-// factor stands and the result window keeps its place; a wide screen (also in a scenario) fits the height.
+// Worked by hand: the width's factor (pixels / 800), unless the window and its frame would then pass the
+// screen's height, which they fill exactly instead.
 TEST(ScreenFit, BothWindowsFitTheScreenAndFourByThreeKeepsTheWidthFactor) {
     const double deskBottom = 825 + 7050, resultTop = 1170, resultHeight = 6645; // twips
     const struct {
@@ -21,8 +19,7 @@ TEST(ScreenFit, BothWindowsFitTheScreenAndFourByThreeKeepsTheWidthFactor) {
         EXPECT_NEAR(result, s.result, 1e-5) << s.width;
         EXPECT_NEAR(topOnScreen(resultTop * result, resultHeight * result, h), s.resultTop, 0.01) << s.width;
     }
-    // A window moves up only as far as needed: bottom and frame reach exactly the available height, and a
-    // window taller than the screen keeps its top on the screen.
+    // Up only as far as needed; a window taller than the screen keeps its top on it.
     EXPECT_DOUBLE_EQ(topOnScreen(1000, 5000, 9000), 1000);
     EXPECT_DOUBLE_EQ(topOnScreen(1000, 8000, 9000), 400);
     EXPECT_DOUBLE_EQ(topOnScreen(1000, 9000, 9000), 0);

@@ -1,6 +1,5 @@
-// The live page in headless Chromium: the real server on its own thread, a phone's window scrolled
-// down the list, and a new snapshot handed over as the desk does after a registration. The browser's
-// DOM must show the new boat within two seconds, at the same scroll position, without a reload.
+// The live page on a phone in headless Chromium, scrolled down, takes a new snapshot from the real server
+// as after a registration: shown within two seconds, at the same place, without a reload.
 #include "DevToolsPipe.h"
 #include "LiveServer.h"
 
@@ -33,7 +32,6 @@ TEST(LivePage, ANewFinishAppearsWithinTwoSecondsWithoutLosingTheReadersPlace) {
     ASSERT_FALSE(tab.isEmpty()) << "chromium did not open the page";
     ASSERT_TRUE(waitFor(
         [&] { return browser.evaluate(tab, "document.querySelectorAll('tbody tr').length") == 60; }, 30000));
-    // A reload would forget the mark and start at the top again.
     ASSERT_EQ(browser.evaluate(tab, "window.mark = 'kvar'; scrollTo(0, 900); scrollY"), 900);
 
     list.rows.push_back(finish("Nykomling , S99", 61));

@@ -1,6 +1,5 @@
-// The published results over real TCP connections on 127.0.0.1: the three routes for GET and HEAD, 404
-// and 405 for everything else, nothing of the disk, and the limits that keep one client from holding the
-// desk: an oversized request, a silent client, a burst of more connections than allowed.
+// The published results over real TCP on 127.0.0.1: three routes, nothing of the disk, and the limits
+// that keep clients from holding the desk.
 #include "ResultServer.h"
 
 #include "EventLoopWait.h"
@@ -27,7 +26,7 @@ protected:
         server->setSnapshot(makeSnapshot(list, 7));
         ASSERT_EQ(server->start(QHostAddress::LocalHost, 0), QString());
     }
-    // Sends the raw request and returns all the server answers before closing or the time is up.
+    // All the server answers to the raw request within 3 s.
     QByteArray exchange(const QByteArray& request) {
         QTcpSocket s;
         s.connectToHost(QHostAddress::LocalHost, server->port());
@@ -58,7 +57,6 @@ protected:
 } // namespace
 
 TEST_F(ResultServerTest, ReadsOnlyTheThreeRoutes) {
-    // Method, path, status and a text the answer holds.
     const std::array<const char*, 4> cases[] = {
         {"GET", "/", "200", "Höstrundan"},
         {"GET", "/", "200", "Uppdaterad kl 12:00:00"},
@@ -99,12 +97,11 @@ TEST_F(ResultServerTest, AnOversizedOrSilentClientIsCutOff) {
     EXPECT_TRUE(waitFor([&] { return server->openConnections() == 0; }));
 }
 
-// The desk's own limits, with a burst of phones larger than they allow.
 class DeskLimits : public ResultServerTest {
 protected:
     DeskLimits() {
         limits = {};
-        // A socket per client and one per served connection in this one process.
+        // Two descriptors per phone in this one process.
         rlimit files{};
         getrlimit(RLIMIT_NOFILE, &files);
         files.rlim_cur = files.rlim_max;

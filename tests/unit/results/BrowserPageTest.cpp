@@ -1,8 +1,5 @@
-// The exported web page in a real browser: headless Chromium lays out the file the exporter wrote, at a
-// phone's 390 and a desktop's 1280 px wide, and a script in the page measures it. At 390 px nothing
-// scrolls sideways and place, boat, corrected time and points stand inside the screen, the boat's name
-// over its sail id; the other columns join at 1280 px. The colours follow a dark setting, and the page
-// prints on A4 with every column.
+// The exported web page measured in headless Chromium at a phone's 390 and a desktop's 1280 px, in a
+// dark setting, and printed on A4.
 #include "DevToolsPipe.h"
 #include "EventLoopWait.h"
 #include "ExportFixture.h"
@@ -16,8 +13,7 @@
 
 namespace {
 
-// Each column as "header, cells shown, cells wholly inside the screen"; the page's colours by their
-// brightness, the sum of red, green and blue from 0 to 765.
+// Each column as "header, cells shown, cells wholly inside the screen"; colours as red + green + blue.
 const char* const Measure = R"(((brightness) => ({
   innerWidth, scrolls: document.documentElement.scrollWidth > document.documentElement.clientWidth,
   columns: [...document.querySelectorAll('thead th')].map((th, i) => {
@@ -38,18 +34,16 @@ class BrowserPage : public ::testing::Test {
 protected:
     void SetUp() override {
         if (chromium().isEmpty()) GTEST_SKIP() << "chromium is not installed: the web page is not checked";
-        // The race of the golden files with a boat whose name is longer than a phone is wide in one word.
+        // With a boat whose one-word name is wider than a phone.
         results::ResultExport list = smallRaceExport();
         list.rows.push_back({"Långfärdsseglarföreningens Havsörnen , SWE-12345", "11:00:00", "13:20:00",
                              "2:20:00", "1,000", "2:20:00", "5", "5"});
         results::exportResultList(page, list);
-        // The tab opens on a blank page, loaded at once, before it goes to the file.
         tab = browser.open(QUrl::fromLocalFile(page).toString());
         const QString loaded = "location.protocol == 'file:' && document.readyState == 'complete'";
         ASSERT_TRUE(waitFor([&] { return browser.evaluate(tab, loaded).toBool(); }, 30000))
             << "no page loaded";
     }
-    // The measures of the page on a screen that wide and 844 px high, light or dark.
     QJsonObject measured(int width, bool dark = false) {
         browser.call("Emulation.setDeviceMetricsOverride",
                      {{"width", width}, {"height", 844}, {"deviceScaleFactor", 1}, {"mobile", false}}, tab);
@@ -91,7 +85,7 @@ TEST_F(BrowserPage, PrintsOnA4WithEveryColumn) {
     const QString pdf = dir.filePath("resultat.pdf");
     const QJsonObject printed = browser.call("Page.printToPDF", {{"preferCSSPageSize", true}}, tab);
     writeBytes(pdf, QByteArray::fromBase64(printed["data"].toString().toLatin1()));
-    // A4 is 595.3 x 841.9 points; Chromium rounds its page to whole device pixels.
+    // A4 in points, as Chromium rounds it to whole device pixels.
     const QRegularExpressionMatch size =
         QRegularExpression(R"re(Page size:\s+([\d.]+) x ([\d.]+) pts)re").match(runTool("pdfinfo", {pdf}));
     ASSERT_TRUE(size.hasMatch());

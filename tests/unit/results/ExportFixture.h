@@ -1,8 +1,6 @@
 #pragma once
-// A small race as the result window shows it after the officer's hand corrections: Kajsa's finish was
-// corrected to 12:41:00, which ties her with Ägir for second place ("2=", points shared); the fourth boat
-// was given "DNF" and a name with ';', quotes, '<' and '&'. A club name and a heading typed in; the
-// list is not yet final.
+// A small race after hand corrections: a tie for second ("2="), a DNF whose name holds ';', quotes, '<'
+// and '&', a typed club and heading.
 #include "ResultExport.h"
 
 inline results::ResultExport smallRaceExport() {
@@ -21,8 +19,7 @@ inline results::ResultExport smallRaceExport() {
     return list;
 }
 
-// The same boats in a race of start groups with "Totalt" ticked: Blå Måsen and Ägir in "SRS A", the
-// fourth boat in "Flerskrov" not yet started, then Ägir again in "Totalt".
+// The same boats in start groups, with Totalt ticked.
 inline results::ResultExport groupedRaceExport() {
     results::ResultExport list = smallRaceExport();
     const std::vector<results::ResultatRad> rows = list.rows;

@@ -1,5 +1,4 @@
-// The PDF export read back with poppler: real text with embedded fonts, every boat row on its line, and a
-// long list on as many pages as the printed list, each with its page number.
+// The PDF export read back with poppler.
 #include "ExportFixture.h"
 #include "PdfTools.h"
 #include "PrintResultList.h"
@@ -42,7 +41,6 @@ TEST_F(PdfExport, TheSelectableTextIsTheGoldenPrintedPage) {
     }
 }
 
-// Where the pages break is the printed list's own test; here the PDF, with a picture on page 1, takes them.
 TEST_F(PdfExport, AHundredBoatsOnTheLaidOutPagesEachWithItsNumber) {
     results::ResultExport list = sampleList(100);
     list.picture = QImage(76, 76, QImage::Format_RGB32);

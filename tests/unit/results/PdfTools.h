@@ -1,5 +1,5 @@
 #pragma once
-// Reading printed PDFs back with poppler's pdfinfo and pdftotext, and a result list to print.
+// Printed PDFs read back with poppler, and a result list to print.
 #include "ExternalTools.h"
 #include "ResultExport.h"
 
@@ -21,7 +21,6 @@ inline QStringList pdfPageLines(const QString& pdf, int page) {
     return lines;
 }
 
-// Title row, empty row, then boats "Båt 003" ... with their times, places and points.
 inline results::ResultatRad sampleRow(int r) {
     if (r == 1) return {"Tävling 2006-05-20  mellan", "maj-20", "maj-21"};
     if (r == 2) return {};
@@ -30,7 +29,6 @@ inline results::ResultatRad sampleRow(int r) {
     return {name, "11:00:00", "13:10:00", "2:10:00", "1,050", "2:16:30", place, place};
 }
 
-// A whole list of that many boats, made at 18:00 on 20 May 2006.
 inline results::ResultExport sampleList(int boats) {
     results::ResultExport list;
     list.clubName = "Segelsällskapet Brisen";

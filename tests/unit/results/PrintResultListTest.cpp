@@ -1,5 +1,3 @@
-// The printed list as printer operations: the club on page 1, the column headings on every page at
-// their columns' own tabs, "Sida n av N" at each foot, and page breaks that never split a row.
 #include "PrintResultList.h"
 #include "ExportFixture.h"
 #include "LoggingPrintJob.h"
@@ -12,7 +10,7 @@ using results::PrintedPage;
 
 namespace {
 
-// The printer operations of the printed list as text: "FontSize 10", "Print <13>Namn<41>...", "EndDoc".
+// The printer operations as text: "FontSize 10", "Print <13>Namn<41>...", "EndDoc".
 QStringList printedOps(const results::ResultExport& list) {
     platform::MemoryEventLog log;
     platform::LoggingPrintJob job(log, 0, nullptr);
@@ -35,11 +33,12 @@ QString printed(const results::ResultatRad& c) {
         .arg(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
 }
 
-// Boats whose names take two printed lines: they run past the start column.
-results::ResultExport longNamedList(int boats) {
+// Boats with names of that length from column 13: from 29 on they reach the start column at 41, and the
+// rest of the row goes onto a second line.
+results::ResultExport longNamedList(int boats, int length = 29) {
     results::ResultExport list = sampleList(boats);
     for (std::size_t r = results::FirstBoatRow; r < list.rows.size(); ++r)
-        list.rows[r][0] = QString(30, QLatin1Char('X'));
+        list.rows[r][0] = QString(length, QLatin1Char('X'));
     return list;
 }
 
@@ -63,11 +62,11 @@ TEST(PrintResultList, PagesHoldWholeRowsInOrder) {
         results::ResultExport list;
         std::vector<PrintedPage> pages;
     };
-    // Page 1 has room for 35 one-line rows under the heading block, later pages for 39; for 20 and 22
-    // rows of two lines. One row more than fits shows both edges of each.
+    // Room for 35 one-line rows on page 1 and 39 later, 20 and 22 of two lines: one row more than fits.
     const Case cases[] = {
         {sampleList(0), {{2, 2}}},
         {sampleList(36), {{2, 37}, {37, 38}}},
+        {longNamedList(36, 28), {{2, 37}, {37, 38}}},
         {sampleList(75), {{2, 37}, {37, 76}, {76, 77}}},
         {longNamedList(21), {{2, 22}, {22, 23}}},
         {longNamedList(43), {{2, 22}, {22, 44}, {44, 45}}},
@@ -79,9 +78,7 @@ TEST(PrintResultList, PagesHoldWholeRowsInOrder) {
         EXPECT_EQ(results::printedPages(c.list), c.pages) << c.list.rows.size() << " rows";
 }
 
-// The club heads page 1 only, in large bold type beside the picture. The rest of page 1's heading block,
-// as a print from the desk gives it without a club, and a printer failing halfway are in the result-print
-// scenario.
+// The club heads page 1 only, large and bold beside the picture.
 TEST(PrintResultList, EveryPageRepeatsTheHeadingsAndCountsThePagesUnderTheClubOnPageOne) {
     const QStringList ops = printedOps(sampleList(75));
     const qsizetype club = ops.indexOf("Print Segelsällskapet Brisen");
@@ -90,7 +87,6 @@ TEST(PrintResultList, EveryPageRepeatsTheHeadingsAndCountsThePagesUnderTheClubOn
     EXPECT_EQ(ops.count("Print Segelsällskapet Brisen"), 1);
     EXPECT_EQ(ops.count(Headings), 3);
     EXPECT_EQ(ops.count("NewPage"), 2);
-    // Each later page opens with its headings at the top, then its first row.
     const qsizetype second = ops.indexOf("NewPage");
     EXPECT_EQ(ops.mid(second - 1, 9),
               (QStringList{"Print Sida 1 av 3", "NewPage", "FontSize 10", "FontUnderline true", "CurrentY 1",

@@ -1,4 +1,3 @@
-// The three export formats of a small race with a hand-edited row and a heading, against golden files.
 #include "CsvExport.h"
 #include "ExportFixture.h"
 #include "FileSizeLimit.h"
@@ -15,7 +14,6 @@ using namespace results;
 
 namespace {
 
-// A window without boats.
 ResultExport emptyWindow() {
     ResultExport list;
     list.clubName = "V å r   B å t k l u b b";
@@ -32,8 +30,7 @@ TEST(ResultExport, CsvAndHtmlAreTheGoldenFiles) {
                                                    "Korrigerad Tid;Plac.;Po\xC3\xA4ng\r\n"));
 }
 
-// Several start groups: one CSV table with the group first, a heading and an HTML table per group; a
-// section's heading is no row of either.
+// Start groups: the group as the first CSV column, an HTML table each under its heading.
 TEST(ResultExport, StartGroupsAreAFirstCsvColumnAndAnHtmlTableEach) {
     const QString csv =
         QStringLiteral("\uFEFFStart;Namn;SegelId;Start;Mål;Seglad Tid;SRS;Korrigerad Tid;Plac.;Poäng\r\n"

@@ -12,8 +12,7 @@ using results::ResultatRad;
 
 const timing::DateTime Start20May2006 = timing::toOleDate({2006, 5, 20, 11, 0, 0});
 
-// Boats listed in ranking order, their panels asked once each in that order; the dates of the start and
-// the last finish in the title row, the race's name and the start's date in the caption.
+// Boats in ranking order, each panel asked once; the first and last dates in the title row.
 TEST(ByggResultatRader, TitleRowEmptyRowThenTheBoatsInRankingOrder) {
     std::vector<int> asked;
     const auto panel = [&asked](int n) {
@@ -37,17 +36,14 @@ TEST(ByggResultatRader, TitleRowEmptyRowThenTheBoatsInRankingOrder) {
     const auto empty =
         ByggResultatRader(Start20May2006, "2006-05-20", "", std::vector<race::ScoredBoat>{}, panel, "R");
     EXPECT_EQ(empty.rows, (std::vector<ResultatRad>{{"Tävling 2006-05-20  mellan", "maj-20"}, {}}));
-    // Two start groups are already sections, each under its heading.
     const std::vector<results::ScoredSection> two{{"A", "A  start 11:00:00", false, {scored[0]}},
                                                   {"B", "B  start 11:05:00", false, {scored[1]}}};
     EXPECT_EQ(ByggResultatRader(Start20May2006, "2006-05-20", "", two, panel, "R").keys,
               (std::vector<int>{0, -1, -2, 4, -2, 1}));
 }
 
-// Three start groups: each under its heading with places and points of its own, a tie, a code scoring
-// the group's entries + 1, each boat timed from its own group's gun, a group not started; "Totalt" after
-// them once ticked (kept with the race over a restart, as the result-kept scenario shows). A correction of a
-// boat in its group shows in its Totalt row too, but not its place there, which is another.
+// Each group scored and timed on its own under its heading, then Totalt; a group's correction shows in
+// Totalt too, but not its place there.
 TEST(RaceResultList, EachStartGroupUnderItsHeadingThenTotaltWhenTicked) {
     QTemporaryDir dir;
     const QString dat = dir.filePath(QStringLiteral("Höst.dat"));

@@ -1,6 +1,4 @@
-// The result window offscreen: its design scaled at each load, the row editor and what it keeps, and what
-// closing loses. The club, heading and final mark kept over a restart are walked through in the
-// result-kept scenario, printing the corrected rows in result-print.
+// The result window offscreen against a desk that records what it is asked.
 #include "ControlProps.h"
 #include "ScriptedPlatform.h"
 #include "ShownResultList.h"
@@ -68,8 +66,6 @@ protected:
 
 } // namespace
 
-// Closing loses rows, texts, caption, picture and tag; the next load starts hidden from the design values
-// times the screen's factor, applied once.
 TEST_F(ResultWindow, ClosingLosesEverythingAndEachLoadScalesTheDesignOnce) {
     frmResultat& w = load(15360);
     fill(4);
@@ -89,13 +85,11 @@ TEST_F(ResultWindow, ClosingLosesEverythingAndEachLoadScalesTheDesignOnce) {
     EXPECT_EQ(w.lvw->RowCount(), 0);
     EXPECT_EQ(controls::tag(w.lvw) + w.txtRubrik->text() + w.lvwEdit[0]->text(), "");
     EXPECT_TRUE(w.picture().isNull());
-    // Scaled once more would be 1.28 squared; the design scaled to each screen is in the screen-fit scenario.
+    // Not 1.28 squared: the design is scaled once per load.
     EXPECT_NEAR(controls::twips(w.lvw).width(), 9795 * 1.28, 0.01);
 }
 
-// Enter with no row selected writes nothing. A correction is kept by the boat's record number, only the
-// changed cell journaled and marked; typing the list's own value again undoes it. Other keys only type.
-// That Enter in any box writes every box into the row, as printed, is in the result-print scenario.
+// Only the changed cell is journaled and marked; the list's own value again undoes the correction.
 TEST_F(ResultWindow, RowEditorCorrectsTheSelectedBoatByItsRecordNumber) {
     frmResultat& w = load();
     fill(5);
@@ -121,9 +115,7 @@ TEST_F(ResultWindow, RowEditorCorrectsTheSelectedBoatByItsRecordNumber) {
     EXPECT_FALSE(w.lvw->cellMarked(4, 6));
 }
 
-// The race's kept texts over a newly computed list: a club emptied for this race stays empty rather than
-// the desk's default (corrections kept over a restart are in the desk's result tests). A typed heading is
-// kept trimmed, a typed club remembered for new races; printing and exporting them is in result-kept.
+// A club emptied for this race stays empty rather than the desk's default.
 TEST_F(ResultWindow, KeptTextsShowOverTheListAndTypedOnesAreKeptAtOnce) {
     frmResultat& w = load();
     race_data::ResultText text;
@@ -142,10 +134,8 @@ TEST_F(ResultWindow, KeptTextsShowOverTheListAndTypedOnesAreKeptAtOnce) {
     EXPECT_TRUE(desk.calls.contains("club KSSS"));
 }
 
-// Totalt is offered only with start groups (shown, with the list it gives, in the groups-three-starts
-// scenario), journaled and kept at once and the list built anew. A boat's correction in its group is marked
-// in Totalt too, but not its place, which the race's result list test shows is not laid over Totalt's; a
-// place in Totalt and a heading are refused.
+// A group's correction is marked in Totalt too, but not its place; a place in Totalt and a heading are
+// refused.
 TEST_F(ResultWindow, StartGroupsOfferTotaltAndAGroupsCorrectionShowsInTotalt) {
     frmResultat& w = load();
     fill(2);

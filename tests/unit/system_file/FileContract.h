@@ -1,7 +1,6 @@
 #pragma once
-// What both halves of the file layer promise, as one table of cases: run natively against the POSIX half
-// and, cross-compiled, under Wine against the Win32 half. A case gets a fresh folder whose path holds
-// Swedish letters and blanks, and answers with what went wrong, or nothing.
+// What both halves of the file layer promise: run natively on POSIX and, cross-compiled, under Wine on
+// Win32. Each case runs in a fresh folder whose path holds Swedish letters and blanks.
 #include "SystemFile.h"
 
 #include <cerrno>
@@ -15,15 +14,13 @@ namespace file_contract {
 using namespace race_data::sysfile;
 namespace fs = std::filesystem;
 
-// The largest file the runner lets a case write in the full-disk case: the file-size limit on POSIX,
-// `ulimit -f 1` around Wine.
+// The file-size limit the runner sets for the full-disk case (`ulimit -f 1` around Wine).
 constexpr std::int64_t FullDiskLimit = 1024;
 
 inline fs::path pathOf(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-// Collects the names of the checks that did not hold.
 struct Check {
     std::string failed;
     template <typename T, typename U> void operator()(const char* what, const T& got, const U& wanted) {
@@ -31,7 +28,6 @@ struct Check {
     }
 };
 
-// The file names in the folder, as UTF-8.
 inline std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(pathOf(folder))) {
@@ -79,8 +75,7 @@ inline void refusesReadOnly(Check& check, const std::string& folder) {
     fs::permissions(pathOf(path), fs::perms::owner_write, fs::perm_options::add);
 }
 
-// One writer at a time: a second handle that would write is refused while the first holds the file, in
-// either order; readers open beside a writer.
+// One writer at a time, in either order; readers open beside it.
 inline void oneWriterAtATime(Check& check, const std::string& folder) {
     const std::string path = folder + "/Vår cup.dat";
     File desk, other, reader;
@@ -95,8 +90,7 @@ inline void oneWriterAtATime(Check& check, const std::string& folder) {
     check("desk while another holds it", desk.open(path, Access::ReadWrite), EBUSY);
 }
 
-// The runner caps the file size at FullDiskLimit bytes. A write that does not fit is refused after what
-// fits, and a replacement that does not fit leaves the old file and no temporary one.
+// What fits is written; a replacement that does not fit leaves the old file and no temporary one.
 inline void fullDiskIsTold(Check& check, const std::string& folder) {
     const std::string settings = folder + "/Vindo.ini";
     File file;
@@ -155,8 +149,7 @@ inline const Case Cases[] = {
 
 inline const Case FullDisk = {"full disk", fullDiskIsTold};
 
-// Runs the case in a folder of its own below the system's temporary folder, removed afterwards; answers
-// with the checks that failed, or an empty text.
+// The checks of the case that failed, or an empty text.
 inline std::string outcomeOf(const Case& c) {
     const fs::path folder = fs::temp_directory_path() / pathOf(std::string("Brisrundan prov åäö ") + c.name +
                                                                " " + std::to_string(std::random_device()()));

@@ -1,6 +1,5 @@
-// The file-layer contract as a plain program, for a system without GoogleTest: the Win32 half under Wine.
-// Prints one line per case and exits with 1 when any failed. "--full-disk" runs only the full-disk case,
-// under a file-size limit the caller sets.
+// The file-layer contract without GoogleTest, for the Win32 half under Wine; exits with 1 when a case
+// failed. "--full-disk" runs only that case, under the caller's file-size limit.
 #include "FileContract.h"
 
 #include <cstdio>

@@ -1,5 +1,4 @@
-// The file-layer contract against the half this build chose, and the desk's words for the reasons both
-// halves give.
+// The file-layer contract on this build's half, and the desk's words for the reasons.
 #include "FileContract.h"
 #include "FileFailure.h"
 #include "RuntimeError.h"
@@ -24,7 +23,6 @@ TEST(FileContract, AFullDiskIsTold) {
 }
 #endif
 
-// One Swedish text and one runtime error number for each reason, whichever system it came from.
 TEST(FailureReasons, EachReasonOfTheFileLayerHasTheDesksTextAndNumber) {
     using namespace runtime_error_numbers;
     const std::tuple<int, int, const char*> cases[] = {
