@@ -1,5 +1,4 @@
-// brisrundan run as the real program from a script: --export, the file it writes and each way it
-// refuses, --help and --version.
+// brisrundan run as the real program from a script: --export, the file it writes and each way it refuses.
 #include "DeskFixture.h"
 
 #include "FileSizeLimit.h"
@@ -42,9 +41,8 @@ protected:
     }
 };
 
-// Equal corrected seconds share the place and its points, the lower record number first; the boat still
-// sailing stands last without place or points. A missing comment file reads as empty comments and is not
-// made; no settings, journal or NAME.json appear. A full disk is told in Swedish and leaves no file.
+// A tie shares place and points, the lower record first; a missing comment file is not made, nor settings,
+// journal or NAME.json. A full disk is told in Swedish and leaves no file.
 TEST_F(CommandLineExportTest, WritesTheRankedListAndNothingElse) {
     QFile::remove(path(u"Höst.cmt"_s));
     QStringList written = QDir(dir.path()).entryList(QDir::Files);
@@ -77,29 +75,35 @@ TEST_F(CommandLineExportTest, WritesTheRankedListAndNothingElse) {
     EXPECT_FALSE(QFile::exists(path(u"full.html"_s)));
 }
 
-TEST_F(CommandLineExportTest, RefusesWithOneSwedishLineAndWritesNothing) {
+// A refusal is one Swedish line on stderr and writes nothing; help and version go to stdout.
+TEST_F(CommandLineExportTest, AnswersEachCallWithItsOwnLinesAndWritesNothing) {
     const struct {
         QStringList args;
+        int exitCode;
         QString says;
     } cases[] = {
-        {{path(u"ut.csv"_s), path(u"Vår.dat"_s)}, u"Tävlingsfilen kan inte läsas"_s},
-        {{path(u"ut.txt"_s), path(u"Höst.dat"_s)}, u"Okänd filtyp"_s},
-        {{path(u"saknas/ut.csv"_s), path(u"Höst.dat"_s)}, u"saknas/ut.csv: Mappen finns inte"_s},
-        {{path(u"ut.csv"_s)}, u"Användning"_s},
+        {{u"--export"_s, path(u"ut.csv"_s), path(u"Vår.dat"_s)}, 1, u"Tävlingsfilen kan inte läsas"_s},
+        {{u"--export"_s, path(u"ut.txt"_s), path(u"Höst.dat"_s)}, 1, u"Okänd filtyp"_s},
+        {{u"--export"_s, path(u"saknas/ut.csv"_s), path(u"Höst.dat"_s)},
+         1,
+         u"saknas/ut.csv: Mappen finns inte"_s},
+        {{u"--export"_s, path(u"ut.csv"_s)}, 1, u"Användning"_s},
+        {{u"--fart"_s}, 2, u"Okänt val: --fart"_s},
+        {{u"--help"_s}, 0, u"--export UT TÄVLING.dat"_s},
+        {{u"--version"_s}, 0, u"Brisrundan "_s},
     };
     for (const auto& c : cases) {
-        const Finished run = brisrundan(QStringList{u"--export"_s} + c.args);
-        const QString err = QString::fromUtf8(run.err);
-        EXPECT_EQ(run.exitCode, 1) << c.says.toStdString();
-        EXPECT_EQ(run.out, QByteArray());
-        EXPECT_TRUE(err.contains(c.says) && err.count(u'\n') == 1 && err.endsWith(u'\n'))
-            << err.toStdString();
+        const Finished run = brisrundan(c.args);
+        const QString said = QString::fromUtf8(c.exitCode == 0 ? run.out : run.err);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.says.toStdString();
+        EXPECT_EQ(c.exitCode == 0 ? run.err : run.out, QByteArray());
+        EXPECT_TRUE(said.contains(c.says) && (c.exitCode != 1 || said.count(u'\n') == 1))
+            << said.toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"Höst.cmt"_s, u"Höst.dat"_s}));
 }
 
-// An output that is a FIFO, a device or a folder, or a link to one, is left as it was. The device is a
-// private node in the test's folder (as root), else a second FIFO.
+// A FIFO, a device (as root; else a second FIFO), a folder, or a link to one, is left as it was.
 TEST_F(CommandLineExportTest, AnOutputThatIsNoRegularFileStaysAsItWas) {
     const QString fifo = path(u"rör.csv"_s), device = path(u"enhet.csv"_s), link = path(u"länk.csv"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -118,18 +122,4 @@ TEST_F(CommandLineExportTest, AnOutputThatIsNoRegularFileStaysAsItWas) {
         EXPECT_EQ(after.st_mode, before.st_mode);
         EXPECT_EQ(after.st_ino, before.st_ino);
     }
-}
-
-// Help and version print and end without a display; an unknown option is refused with the help.
-TEST(CommandLine, HelpAndVersionWithoutADisplay) {
-    const Finished help = brisrundan({u"--help"_s});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(QString::fromUtf8(help.out).contains(u"--export UT TÄVLING.dat"_s));
-    EXPECT_EQ(help.err, QByteArray());
-    const Finished version = brisrundan({u"--version"_s});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(version.out.startsWith("Brisrundan "));
-    const Finished unknown = brisrundan({u"--fart"_s});
-    EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_TRUE(QString::fromUtf8(unknown.err).startsWith(u"Okänt val: --fart"_s));
 }

@@ -18,7 +18,7 @@ void DeskTest::copyExample() {
     for (const char* name : {"Exempel.dat", "Exempel.cmt"}) {
         const QString to = path(QString::fromLatin1(name));
         QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + QString::fromLatin1(name), to);
-        QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        makeReadOnly(to);
     }
 }
 
@@ -41,10 +41,6 @@ void DeskTest::writeFinishedRace() {
                {u"Bertil"_s, u"S2"_s, 1.0f, july5(13, 0, 0)},
                {u"David"_s, u"S4"_s}},
               july5(10, 0, 0));
-}
-
-frmMain& DeskTest::startedRace() {
-    return startedRace({{u"Alfa"_s, u"S1"_s}, {u"Beta"_s, u"S2"_s}, {u"Cesar"_s, u"S3"_s}});
 }
 
 frmMain& DeskTest::startedRace(const std::vector<Boat>& boats) {

@@ -1,5 +1,4 @@
-// Start-up: reopening the last race, restoring a race under way, falling back to the example. How a race
-// under way comes back after a restart (captions, lists, start button, focus) is in the scenarios.
+// Start-up: reopening the last race, restoring a race under way, falling back to the example.
 #include "DeskFixture.h"
 
 #include <QDir>
@@ -20,10 +19,8 @@ const std::vector<Boat> fourBoats = {
 
 } // namespace
 
-// Without a race to reopen the example opens. On the first run nothing is told and nothing written;
-// otherwise the file in the way is named first, so that the officer knows the last race was not restored:
-// a last race that is gone, a settings file that is a folder. A FIFO is no race file either: that check is
-// the start-up files' own test.
+// On the first run the example opens silently; otherwise the file in the way (a race gone, settings that
+// are a folder) is named first, so that the officer knows the last race was not restored.
 TEST_F(DeskTest, WithoutARaceToReopenTheExampleOpens) {
     copyExample();
     const QString settings = path(u"Vindo.ini"_s);
@@ -50,8 +47,7 @@ TEST_F(DeskTest, WithoutARaceToReopenTheExampleOpens) {
     }
 }
 
-// A boat has finished when its flag or its record says so: a flag list cut short, damaged or from an
-// older copy of the program loses no finished boat, and a stray flag still counts.
+// A boat has finished when its flag or its record says so: a short or damaged flag list loses none.
 TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
     std::vector<Boat> boats = fourBoats;
     boats[2].malTid = 0; // only Anna's record holds a finish
@@ -60,7 +56,7 @@ TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
         QString flags;
         QStringList queue;
     } cases[] = {
-        {u"x"_s, {u"¤Anna , S1"_s}}, // how a missing or empty list reads is the settings' own test
+        {u"x"_s, {u"¤Anna , S1"_s}},
         {u"*X*xx"_s, {u"¤Anna , S1"_s}},
         // Cecilia's flag without a finish in her record: she waits for it, unmarked.
         {u"**x**x"_s, {u"¤Anna , S1"_s, u"Cecilia , S3"_s}},
@@ -82,7 +78,6 @@ TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
 
 // No start, or a start time no clock can give: the participants, nothing on the way.
 TEST_F(DeskTest, RaceWithoutAUsableStartShowsOnlyTheParticipants) {
-    // The plain race without a start comes last: the desk is checked on it below.
     for (const double start : {std::numeric_limits<double>::quiet_NaN(),
                                std::numeric_limits<double>::infinity(), -1e300, 1e300, 0.0}) {
         writeRace(u"Vår.dat"_s, fourBoats, start);
@@ -102,15 +97,7 @@ TEST_F(DeskTest, RaceWithoutAUsableStartShowsOnlyTheParticipants) {
 
 TEST_F(DeskTest, RaceFileThatCannotBeOpenedEndsTheProgramWithAMessage) {
     QDir(dir.path()).mkdir(u"Exempel.dat"_s); // a folder where the example should be
-    bool ended = false;
-    platform::Platform pf = scripted.platform();
-    desk = std::make_unique<frmMain>(pf);
-    desk->onEnded = [&ended] { ended = true; };
-    desk->Form_Load();
-    desk->show();
-    desk->Form_Activate();
-    EXPECT_TRUE(ended);
-    EXPECT_FALSE(desk->isLoaded());
+    EXPECT_FALSE(load().isLoaded());
     ASSERT_EQ(messageTexts().size(), 1);
     EXPECT_TRUE(messageTexts()[0].startsWith(u"Tävlingsfilen kan inte öppnas"_s));
     EXPECT_FALSE(QFileInfo::exists(path(u"Vindo.ini"_s)));
