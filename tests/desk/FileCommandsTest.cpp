@@ -1,5 +1,4 @@
-// "Öppna Startlista" on a race under way; the file commands' questions and refusals, and "Spara Som"
-// over an older race, are walked through in the scenarios.
+// "Öppna Startlista" on a race under way.
 #include "DeskFixture.h"
 
 #include "Settings.h"
@@ -8,8 +7,7 @@ using namespace Qt::StringLiterals;
 
 TEST_F(DeskTest, OpeningRebuildsFlagsFromTheRecords) {
     copyExample();
-    // Records 1 and 3 have finished; in list order (Anna, Bertil, Cecilia) they stand at 1 and 2, so flags
-    // set by record number would read otherwise.
+    // Records 1 and 3 have finished; in list order (Anna, Bertil, Cecilia) they stand at 1 and 2.
     writeRace(u"Höst.dat"_s,
               {{u"Cecilia"_s, u"S3"_s, 1.0f, july5(13, 0, 0)},
                {u"Anna"_s, u"S1"_s},

@@ -1,13 +1,11 @@
-// Adding, editing and saving participants on the race file; the panel's keys, messages and removals are
-// walked through in the participants scenario, a renamed boat keeping its record in the stays-on-desk one.
+// Adding and saving participants on the race file; the panel's keys and messages are in the scenarios.
 #include "DeskFixture.h"
 
 #include "ControlProps.h"
 
 using namespace Qt::StringLiterals;
 
-// A new boat takes the record after the last one, deleted or not, and stands in the list by its record
-// number; every save writes the comment again, trimmed, and the record points at the new copy.
+// A new boat takes the record after the last, deleted or not; every save appends its comment, trimmed.
 TEST_F(DeskTest, ANewBoatFollowsTheDeletedRecordAndEverySaveAppendsItsComment) {
     writeRace(u"Vår.dat"_s, {{u"Anna"_s, u"S1"_s},
                              {u"Bertil"_s, u"S2"_s},

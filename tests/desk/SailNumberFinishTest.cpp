@@ -1,4 +1,4 @@
-// The finish by sail number: when the box is there, what covers it, and Enter never reaching it.
+// The finish by sail number on a read-only race, and beside the help.
 #include "DeskFixture.h"
 
 #include "ControlProps.h"
@@ -21,7 +21,6 @@ void typeSailNumber(frmMain& d, const QString& text) {
 } // namespace
 
 TEST_F(DeskTest, StaysAfterARefusedSaveOfTheFinish) {
-    // A race under way whose race file turned read-only since the start.
     writeRace(u"Höst.dat"_s, {{u"Anna"_s, u"SWE 4410"_s, 1.0f}}, july5(10, 0, 0));
     writeSettings(path(u"Höst.dat"_s), QString());
     QFile::setPermissions(path(u"Höst.dat"_s), QFileDevice::ReadOwner);
@@ -34,8 +33,7 @@ TEST_F(DeskTest, StaysAfterARefusedSaveOfTheFinish) {
     EXPECT_EQ(entries(d.lstMg), QStringList{u"¤Anna , SWE 4410"_s});
 }
 
-// During a race the help opens beside the panel (where, is in the screen-fit test) and the box keeps the
-// keyboard.
+// During a race the help opens beside the panel and the box keeps the keyboard.
 TEST_F(DeskTest, HelpDuringARaceLeavesTheBoxTheKeyboard) {
     frmMain& d = startedRace({{u"Anna"_s, u"SWE 4410"_s}});
     d.lblInfo_Click();

@@ -1,5 +1,4 @@
-// The access keys, and the desk growing with its window; scaling to the screen is in the screen-fit
-// scenario.
+// The access keys, and the desk growing with its window.
 #include "DeskFixture.h"
 
 #include "ControlProps.h"
@@ -9,8 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-// Every command of the left column has its own access key, none taken by a button of the desk, and the
-// key clicks the command.
+// Each command of the left column has an access key of its own, which clicks it.
 TEST_F(DeskTest, EveryCommandHasItsOwnAccessKey) {
     copyExample();
     frmMain& d = load();
@@ -29,8 +27,7 @@ TEST_F(DeskTest, EveryCommandHasItsOwnAccessKey) {
     EXPECT_EQ(d.lblInfo->caption(), u"&Hjälp / Info"_s);
 }
 
-// The desk grows with its window: places and sizes in proportion across and down, fonts with the smaller
-// factor, and back again.
+// Places and sizes in proportion across and down, fonts with the smaller factor, and back again.
 TEST_F(DeskTest, TheDeskGrowsAndShrinksWithItsWindow) {
     copyExample();
     frmMain& d = load();
