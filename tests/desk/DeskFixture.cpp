@@ -44,10 +44,8 @@ void DeskTest::writeFinishedRace() {
 }
 
 frmMain& DeskTest::startedRace(const std::vector<Boat>& boats) {
-    writeRace(u"Höst.dat"_s, boats);
-    writeSettings(path(u"Höst.dat"_s), u"NC"_s);
     clock(2003, 7, 5, 10, 0, 0);
-    frmMain& d = load();
+    frmMain& d = openRace(u"Höst.dat"_s, boats);
     d.StartButton_Click();
     d.lblPanSM_Click();
     return d;

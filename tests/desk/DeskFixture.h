@@ -32,6 +32,13 @@ protected:
     static void queue(frmMain& d, int position);
 
     frmMain& load();
+    // Writes the race and settings naming it as the last race, with these flags, and (re)starts the program.
+    frmMain& openRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0,
+                      const QString& flags = QString()) {
+        writeRace(name, boats, start);
+        writeSettings(path(name), flags);
+        return restart();
+    }
     // Ends the program from outside (no handler runs) and starts it again.
     frmMain& restart() {
         desk.reset();

@@ -27,9 +27,7 @@ TEST_F(DeskTest, ExportWritesTheRowsAsTheWindowShowsThem) {
 
 // An entry list without boats, a folder or a FIFO (never waited on) is told; a read-only race stays whole.
 TEST_F(DeskTest, ARefusedImportLeavesTheRaceAsItWas) {
-    writeRace(u"Höst.dat"_s, {{u"Cecilia"_s, u"S3"_s}, {u"Anna"_s, u"S1"_s}});
-    writeSettings(path(u"Höst.dat"_s), QString());
-    frmMain& d = load();
+    frmMain& d = openRace(u"Höst.dat"_s, {{u"Cecilia"_s, u"S3"_s}, {u"Anna"_s, u"S1"_s}});
     const QByteArray before = readBytes(path(u"Höst.dat"_s));
     const QString list = path(u"anmälda.csv"_s), fifo = path(u"rör.csv"_s);
     writeBytes(list, "\r\n;;;\r\n");

@@ -7,13 +7,11 @@ using namespace Qt::StringLiterals;
 
 // A new boat takes the record after the last, deleted or not; every save appends its comment, trimmed.
 TEST_F(DeskTest, ANewBoatFollowsTheDeletedRecordAndEverySaveAppendsItsComment) {
-    writeRace(u"Vår.dat"_s, {{u"Anna"_s, u"S1"_s},
-                             {u"Bertil"_s, u"S2"_s},
-                             {u"Borta"_s, u"S3"_s, 1.0f, 0, 0, -1},
-                             {u"David"_s, u"S4"_s},
-                             {u"Erik"_s, u"S5"_s}});
-    writeSettings(path(u"Vår.dat"_s), u"NC"_s);
-    frmMain& d = load();
+    frmMain& d = openRace(u"Vår.dat"_s, {{u"Anna"_s, u"S1"_s},
+                                         {u"Bertil"_s, u"S2"_s},
+                                         {u"Borta"_s, u"S3"_s, 1.0f, 0, 0, -1},
+                                         {u"David"_s, u"S4"_s},
+                                         {u"Erik"_s, u"S5"_s}});
     EXPECT_EQ(d.lstDeltagare->ItemData(2), 4);
     d.AddButton_Click();
     d.Namn->setText(u"Ö"_s);

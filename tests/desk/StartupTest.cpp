@@ -23,28 +23,20 @@ const std::vector<Boat> fourBoats = {
 // are a folder) is named first, so that the officer knows the last race was not restored.
 TEST_F(DeskTest, WithoutARaceToReopenTheExampleOpens) {
     copyExample();
-    const QString settings = path(u"Vindo.ini"_s);
-    for (const QString& named : {QString(), path(u"Borta.dat"_s), settings}) {
-        if (named == settings) {
-            QFile::remove(settings);
-            QDir(dir.path()).mkdir(u"Vindo.ini"_s);
-        } else if (!named.isEmpty()) {
-            writeSettings(named, u"NC"_s);
-        }
-        log.events.clear();
-        frmMain& d = restart();
-        if (named.isEmpty()) {
-            EXPECT_TRUE(messageTexts().isEmpty());
-            EXPECT_FALSE(QFileInfo::exists(settings)) << "nothing written";
-        } else {
-            ASSERT_EQ(messageTexts().size(), 1) << named.toStdString();
-            EXPECT_TRUE(messageTexts()[0].contains(named));
-            EXPECT_TRUE(messageTexts()[0].endsWith(u"Exempel.dat öppnas i stället."_s));
-        }
-        EXPECT_EQ(d.DataFil, path(u"Exempel.dat"_s));
-        EXPECT_EQ(d.panDeltagare->caption(), u"  DeltagarLista 12  båtar"_s);
-        EXPECT_TRUE(d.StartButton->isEnabled());
-    }
+    load();
+    EXPECT_TRUE(messageTexts().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path(u"Vindo.ini"_s))) << "nothing written on the first run";
+    writeSettings(path(u"Borta.dat"_s), u"NC"_s);
+    EXPECT_EQ(restart().DataFil, path(u"Exempel.dat"_s));
+    QFile::remove(path(u"Vindo.ini"_s));
+    QDir(dir.path()).mkdir(u"Vindo.ini"_s);
+    EXPECT_EQ(restart().DataFil, path(u"Exempel.dat"_s));
+    EXPECT_EQ(desk->panDeltagare->caption(), u"  DeltagarLista 12  båtar"_s);
+    const QStringList told = messageTexts();
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[0].contains(path(u"Borta.dat"_s)) && told[1].contains(path(u"Vindo.ini"_s)));
+    for (const QString& text : told)
+        EXPECT_TRUE(text.endsWith(u"Exempel.dat öppnas i stället."_s));
 }
 
 // A boat has finished when its flag or its record says so: a short or damaged flag list loses none.
@@ -62,16 +54,12 @@ TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
         {u"**x**x"_s, {u"¤Anna , S1"_s, u"Cecilia , S3"_s}},
     };
     for (const auto& c : cases) {
-        writeRace(u"Höst.dat"_s, boats, july5(10, 0, 0));
-        writeSettings(path(u"Höst.dat"_s), c.flags);
-        frmMain& d = restart();
+        frmMain& d = openRace(u"Höst.dat"_s, boats, july5(10, 0, 0), c.flags);
         EXPECT_EQ(entries(d.lstMg), c.queue) << c.flags.toStdString();
         EXPECT_FALSE(d.StartButton->isEnabled()) << c.flags.toStdString();
     }
     boats[0].malTid = 0;
-    writeRace(u"Höst.dat"_s, boats, july5(10, 0, 0));
-    writeSettings(path(u"Höst.dat"_s), u"NC"_s);
-    frmMain& d = restart();
+    frmMain& d = openRace(u"Höst.dat"_s, boats, july5(10, 0, 0));
     EXPECT_EQ(d.lstMg->ListCount(), 0);
     EXPECT_TRUE(d.StartButton->isEnabled());
 }
@@ -80,9 +68,7 @@ TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
 TEST_F(DeskTest, RaceWithoutAUsableStartShowsOnlyTheParticipants) {
     for (const double start : {std::numeric_limits<double>::quiet_NaN(),
                                std::numeric_limits<double>::infinity(), -1e300, 1e300, 0.0}) {
-        writeRace(u"Vår.dat"_s, fourBoats, start);
-        writeSettings(path(u"Vår.dat"_s), u"x*x"_s);
-        frmMain& d = restart();
+        frmMain& d = openRace(u"Vår.dat"_s, fourBoats, start, u"x*x"_s);
         EXPECT_EQ(d.AntalDeltagare, 4) << start;
         EXPECT_EQ(d.lstDeltagare->ListIndex(), 0) << start;
     }
@@ -90,9 +76,7 @@ TEST_F(DeskTest, RaceWithoutAUsableStartShowsOnlyTheParticipants) {
     EXPECT_EQ(desk->lstPG->ListCount() + desk->lstMg->ListCount() + desk->lstSortMG->ListCount(), 0);
     EXPECT_TRUE(desk->StartButton->isEnabled());
 
-    writeRace(u"Tom.dat"_s, {});
-    writeSettings(path(u"Tom.dat"_s), u"NC"_s);
-    EXPECT_EQ(restart().lstDeltagare->ListIndex(), -1);
+    EXPECT_EQ(openRace(u"Tom.dat"_s, {}).lstDeltagare->ListIndex(), -1);
 }
 
 TEST_F(DeskTest, RaceFileThatCannotBeOpenedEndsTheProgramWithAMessage) {
