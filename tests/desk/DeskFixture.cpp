@@ -7,19 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
-DeskTest::DeskTest() : scripted(log, dir.path()) {}
-DeskTest::~DeskTest() = default;
-
 void DeskTest::writeSettings(const QString& last, const QString& flags) {
     race_data::SparaInstallningar(race_data::settingsPath(dir.path()), last, flags.split(QLatin1Char('*')));
-}
-
-void DeskTest::copyExample() {
-    for (const char* name : {"Exempel.dat", "Exempel.cmt"}) {
-        const QString to = path(QString::fromLatin1(name));
-        QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + QString::fromLatin1(name), to);
-        makeReadOnly(to);
-    }
 }
 
 DeltagarPost DeskTest::record(const QString& race, int n) const {

@@ -9,15 +9,13 @@
 
 class DeskTest : public ::testing::Test {
 protected:
-    DeskTest();
-    ~DeskTest() override;
+    DeskTest() : scripted(log, dir.path()) {}
 
     QString path(const QString& name) const { return dir.filePath(name); }
     void writeRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0) {
         ::writeRace(path(name), boats, start);
     }
     void writeSettings(const QString& last, const QString& flags);
-    void copyExample();
     DeltagarPost record(const QString& race, int n) const;
     int recordCount(const QString& race) const;
 

@@ -3,15 +3,9 @@
 
 #include "ControlProps.h"
 
-#include <QFile>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool segelNrShown(const frmMain& d) {
-    return controls::ownVisible(d.txtSegelNr) && controls::ownVisible(d.lblSegelNr);
-}
 
 void typeSailNumber(frmMain& d, const QString& text) {
     for (const QChar c : text)
@@ -23,13 +17,13 @@ void typeSailNumber(frmMain& d, const QString& text) {
 TEST_F(DeskTest, StaysAfterARefusedSaveOfTheFinish) {
     writeRace(u"Höst.dat"_s, {{u"Anna"_s, u"SWE 4410"_s, 1.0f}}, july5(10, 0, 0));
     writeSettings(path(u"Höst.dat"_s), QString());
-    QFile::setPermissions(path(u"Höst.dat"_s), QFileDevice::ReadOwner);
+    makeReadOnly(path(u"Höst.dat"_s));
     frmMain& d = load();
-    ASSERT_TRUE(segelNrShown(d));
+    ASSERT_TRUE(controls::ownVisible(d.txtSegelNr));
     clock(2003, 7, 5, 12, 0, 0);
     typeSailNumber(d, u"4410\r"_s);
     EXPECT_TRUE(messageTexts().value(0).startsWith(u"Fel vid UppDatering"_s));
-    EXPECT_TRUE(segelNrShown(d)) << "the race stays on the desk";
+    EXPECT_TRUE(controls::ownVisible(d.txtSegelNr)) << "the race stays on the desk";
     EXPECT_EQ(entries(d.lstMg), QStringList{u"¤Anna , SWE 4410"_s});
 }
 

@@ -22,7 +22,10 @@ const std::vector<Boat> fourBoats = {
 // On the first run the example opens silently; otherwise the file in the way (a race gone, settings that
 // are a folder) is named first, so that the officer knows the last race was not restored.
 TEST_F(DeskTest, WithoutARaceToReopenTheExampleOpens) {
-    copyExample();
+    for (const QString& name : {u"Exempel.dat"_s, u"Exempel.cmt"_s}) {
+        QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + name, path(name));
+        makeReadOnly(path(name));
+    }
     load();
     EXPECT_TRUE(messageTexts().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path(u"Vindo.ini"_s))) << "nothing written on the first run";
