@@ -36,9 +36,6 @@ Finished brisrundan(const QStringList& args) {
 class CommandLineExportTest : public DeskTest {
 protected:
     CommandLineExportTest() { writeFinishedRace(); }
-    Finished exportTo(const QString& out, const QString& race = u"Höst.dat"_s) {
-        return brisrundan({u"--export"_s, out, path(race)});
-    }
 };
 
 // A tie shares place and points, the lower record first; a missing comment file is not made, nor settings,
@@ -47,7 +44,7 @@ TEST_F(CommandLineExportTest, WritesTheRankedListAndNothingElse) {
     QFile::remove(path(u"Höst.cmt"_s));
     QStringList written = QDir(dir.path()).entryList(QDir::Files);
     for (const QString& format : {u"csv"_s, u"html"_s, u"pdf"_s}) {
-        const Finished run = exportTo(path(u"ut."_s + format));
+        const Finished run = brisrundan({u"--export"_s, path(u"ut."_s + format), path(u"Höst.dat"_s)});
         EXPECT_EQ(run.exitCode, 0) << format.toStdString();
         EXPECT_EQ(run.out + run.err, QByteArray());
         written << u"ut."_s + format;
@@ -67,7 +64,7 @@ TEST_F(CommandLineExportTest, WritesTheRankedListAndNothingElse) {
     Finished full;
     {
         const FileSizeLimit limit(100); // the program started now inherits the limit
-        full = exportTo(path(u"full.html"_s));
+        full = brisrundan({u"--export"_s, path(u"full.html"_s), path(u"Höst.dat"_s)});
     }
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(QString::fromUtf8(full.err),

@@ -31,5 +31,4 @@ TEST_F(DeskTest, TypedTimesForFinishedAndWaitingBoats) {
     EXPECT_EQ(d.lstMg->List(1), u"¤Bertil , S2"_s);
     EXPECT_EQ(events(u"sound"_s).size(), 1u);
     EXPECT_EQ(messageTexts().value(1), u"Registrera målgång för Bertil kl 11:00:00?"_s);
-    EXPECT_EQ(entries(restart().lstMg), (QStringList{u"¤Anna , S123"_s, u"¤Bertil , S2"_s}));
 }
