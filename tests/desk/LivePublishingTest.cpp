@@ -57,7 +57,6 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGone
     d.lblPublicera_Click();
     ASSERT_TRUE(d.isPublishing());
     const QString url = d.lblAdress->caption();
-    EXPECT_TRUE(url.startsWith(u"http://127.0.0.1:"_s)) << url.toStdString();
     EXPECT_FALSE(d.imgKolumn->image().isNull());
     const std::vector published{QJsonObject{{u"event"_s, u"published"_s}, {u"url"_s, url}}};
     EXPECT_EQ(events(u"published"_s), published);
