@@ -63,8 +63,7 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGone
 
     queue(d, 0);
     d.lstMg->setListIndex(0); // a finish by click
-    const QJsonObject after = QJsonDocument::fromJson(resultsAt(url)).object();
-    EXPECT_EQ(after[u"rader"_s][0][u"Plac."_s].toString(), u"1"_s);
+    EXPECT_EQ(QJsonDocument::fromJson(resultsAt(url))[u"rader"_s][0][u"Plac."_s].toString(), u"1"_s);
 
     d.lblPublicera_Click();
     EXPECT_EQ(events(u"unpublished"_s).size(), 1u);
