@@ -3,8 +3,6 @@
 #include "RaceFiles.h"
 #include "Settings.h"
 
-#include <QFile>
-
 using namespace Qt::StringLiterals;
 
 void DeskTest::writeSettings(const QString& last, const QString& flags) {

@@ -79,7 +79,6 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGone
     d.lblPublicera_Click();
     ASSERT_TRUE(d.isPublishing());
     const int listening = listeningDescriptor(QUrl(d.lblAdress->caption()).port());
-    ASSERT_GE(listening, 0);
     // The kernel takes the socket out of listening, as when its network goes away under it.
     ASSERT_EQ(shutdown(listening, SHUT_RD), 0);
     ASSERT_TRUE(waitFor([&] { return !d.isPublishing(); }));

@@ -10,12 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 const QString Race = u"Höst.dat"_s;
 const QString Full = u"Fil: %1 – Filen har nått största tillåtna storlek"_s;
-
-} // namespace
 
 class WriteFailuresTest : public DeskTest {
 protected:
