@@ -106,7 +106,7 @@ TEST_F(CommandLineExportTest, AnswersEachCallWithItsOwnLinesAndWritesNothing) {
         EXPECT_TRUE(said.contains(c.says) && (c.exitCode != 1 || said.count(u'\n') == 1))
             << said.toStdString();
     }
-    // A special file replaced by a regular one would be listed here.
+    // A FIFO, device or link replaced by a regular file would be listed here.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoSymLinks),
               (QStringList{u"Höst.cmt"_s, u"Höst.dat"_s}));
 }
