@@ -3,23 +3,10 @@
 #include "RaceFiles.h"
 #include "Settings.h"
 
-#include <QFile>
-
 using namespace Qt::StringLiterals;
-
-DeskTest::DeskTest() : scripted(log, dir.path()) {}
-DeskTest::~DeskTest() = default;
 
 void DeskTest::writeSettings(const QString& last, const QString& flags) {
     race_data::SparaInstallningar(race_data::settingsPath(dir.path()), last, flags.split(QLatin1Char('*')));
-}
-
-void DeskTest::copyExample() {
-    for (const char* name : {"Exempel.dat", "Exempel.cmt"}) {
-        const QString to = path(QString::fromLatin1(name));
-        QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + QString::fromLatin1(name), to);
-        QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    }
 }
 
 DeltagarPost DeskTest::record(const QString& race, int n) const {
@@ -43,15 +30,9 @@ void DeskTest::writeFinishedRace() {
               july5(10, 0, 0));
 }
 
-frmMain& DeskTest::startedRace() {
-    return startedRace({{u"Alfa"_s, u"S1"_s}, {u"Beta"_s, u"S2"_s}, {u"Cesar"_s, u"S3"_s}});
-}
-
 frmMain& DeskTest::startedRace(const std::vector<Boat>& boats) {
-    writeRace(u"Höst.dat"_s, boats);
-    writeSettings(path(u"Höst.dat"_s), u"NC"_s);
     clock(2003, 7, 5, 10, 0, 0);
-    frmMain& d = load();
+    frmMain& d = openRace(u"Höst.dat"_s, boats);
     d.StartButton_Click();
     d.lblPanSM_Click();
     return d;

@@ -9,32 +9,35 @@
 
 class DeskTest : public ::testing::Test {
 protected:
-    DeskTest();
-    ~DeskTest() override;
+    DeskTest() : scripted(log, dir.path()) {}
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    // Writes a race file of the given boats in record order, every record carrying the start.
     void writeRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0) {
         ::writeRace(path(name), boats, start);
     }
     void writeSettings(const QString& last, const QString& flags);
-    void copyExample();
     DeltagarPost record(const QString& race, int n) const;
     int recordCount(const QString& race) const;
 
     // Höst.dat started at 10:00:00 on 5 July 2003: Cecilia (record 1) and Bertil (3) tie at 3:00:00, Anna
     // (2) sailed 4:00:00 and David (4) still sails, all LYS 1.00.
     void writeFinishedRace();
-    // The boats (by default Alfa, Beta and Cesar, LYS 1.00) in Höst.dat, started at 10:00:00 on 5 July
-    // 2003, the start panel on show.
-    frmMain& startedRace();
-    frmMain& startedRace(const std::vector<Boat>& boats);
+    // Höst.dat started at 10:00:00 on 5 July 2003, the start panel on show.
+    frmMain& startedRace(const std::vector<Boat>& boats = {{QStringLiteral("Alfa"), QStringLiteral("S1")},
+                                                           {QStringLiteral("Beta"), QStringLiteral("S2")},
+                                                           {QStringLiteral("Cesar"), QStringLiteral("S3")}});
     // Queues the boat at that position of the approach list, as a double-click does.
     static void queue(frmMain& d, int position);
 
-    // Starts the program: load, show, first activation.
     frmMain& load();
-    // Ends it from outside (no handler runs) and starts it again.
+    // Writes the race and settings naming it as the last race, with these flags, and (re)starts the program.
+    frmMain& openRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0,
+                      const QString& flags = QString()) {
+        writeRace(name, boats, start);
+        writeSettings(path(name), flags);
+        return restart();
+    }
+    // Ends the program from outside (no handler runs) and starts it again.
     frmMain& restart() {
         desk.reset();
         return load();

@@ -1,6 +1,5 @@
-// A desk that registers one finish and then waits to be killed: used to show that a registration is on
-// the disk when the click returns. Arguments: the application folder, the approach-list position to
-// register, and the clock reading as "yyyy-MM-dd hh:mm:ss".
+// A desk that registers one finish and waits to be killed. Arguments: the application folder, the
+// approach-list position to register, and the clock reading as "yyyy-MM-dd hh:mm:ss".
 #include "ScriptedPlatform.h"
 #include "frmMain.h"
 

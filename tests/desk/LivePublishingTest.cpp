@@ -1,6 +1,5 @@
-// "Publicera" on the desk over real sockets: the page's address and QR code, results.json following a
-// registration, the server gone when stopped, and an address this machine lacks and a server that stops
-// on its own, each told calmly while the race goes on.
+// "Publicera" over real sockets: results.json follows the registrations; a missing address and a server
+// that stops on its own are told calmly while the race goes on.
 #include "DeskFixture.h"
 #include "EventLoopWait.h"
 
@@ -27,7 +26,7 @@ QByteArray resultsAt(const QString& url) {
     return reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
 }
 
-// The descriptor this process listens on at that port, found among its open files as any code could.
+// The descriptor this process listens on at that port, found among its open files.
 int listeningDescriptor(int port) {
     for (int fd = 3; fd < 1024; ++fd) {
         int listening = 0;
@@ -58,46 +57,33 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGone
     d.lblPublicera_Click();
     ASSERT_TRUE(d.isPublishing());
     const QString url = d.lblAdress->caption();
-    EXPECT_TRUE(url.startsWith(u"http://127.0.0.1:"_s)) << url.toStdString();
     EXPECT_FALSE(d.imgKolumn->image().isNull());
-    EXPECT_EQ(d.lblPublicera->caption(), u"Sluta pu&blicera"_s);
-    ASSERT_EQ(events(u"published"_s).size(), 1u);
-    EXPECT_EQ(events(u"published"_s).front().value(u"url"_s).toString(), url);
+    const std::vector published{QJsonObject{{u"event"_s, u"published"_s}, {u"url"_s, url}}};
+    EXPECT_EQ(events(u"published"_s), published);
 
-    const QJsonObject before = QJsonDocument::fromJson(resultsAt(url)).object();
-    ASSERT_TRUE(before.contains(u"version"_s));
     queue(d, 0);
     d.lstMg->setListIndex(0); // a finish by click
-    const QJsonObject after = QJsonDocument::fromJson(resultsAt(url)).object();
-    EXPECT_GT(after.value(u"version"_s).toInt(), before.value(u"version"_s).toInt());
-    EXPECT_EQ(after[u"rader"_s][0][u"Plac."_s].toString(), u"1"_s);
+    EXPECT_EQ(QJsonDocument::fromJson(resultsAt(url))[u"rader"_s][0][u"Plac."_s].toString(), u"1"_s);
 
     d.lblPublicera_Click();
-    EXPECT_FALSE(d.isPublishing());
     EXPECT_EQ(events(u"unpublished"_s).size(), 1u);
     EXPECT_EQ(resultsAt(url), QByteArray()) << "nobody answers any more";
 
-    // An address this machine lacks (TEST-NET-1) is told, as a port in use is in the server's test.
+    // TEST-NET-1: an address this machine lacks.
     publishOn(u"0"_s, u"192.0.2.1"_s);
     d.lblPublicera_Click();
-    EXPECT_FALSE(d.isPublishing());
-    ASSERT_EQ(messageTexts().size(), 1);
-    EXPECT_TRUE(messageTexts()[0].contains(u"Nätverksadressen 192.0.2.1 finns inte på den här datorn."_s));
+    EXPECT_TRUE(
+        messageTexts().value(0).contains(u"Nätverksadressen 192.0.2.1 finns inte på den här datorn."_s));
 
     publishOn(u"0"_s);
     d.lblPublicera_Click();
     ASSERT_TRUE(d.isPublishing());
     const int listening = listeningDescriptor(QUrl(d.lblAdress->caption()).port());
-    ASSERT_GE(listening, 0);
     // The kernel takes the socket out of listening, as when its network goes away under it.
     ASSERT_EQ(shutdown(listening, SHUT_RD), 0);
     ASSERT_TRUE(waitFor([&] { return !d.isPublishing(); }));
     waitFor([] { return false; }, 300);
-    // At the finish line it stands in the banner: a message box would hold up the next boat.
-    EXPECT_TRUE(d.lblFel->isVisibleTo(&d));
-    EXPECT_TRUE(d.lblFel->caption().contains(u"har stängts eller försvunnit"_s))
-        << d.lblFel->caption().toStdString();
-    EXPECT_FALSE(d.lblAdress->isVisibleTo(&d));
+    EXPECT_TRUE(d.lblFel->isVisibleTo(&d) && d.lblFel->caption().contains(u"har stängts eller försvunnit"_s));
     EXPECT_EQ(d.lblPublicera->caption(), u"Pu&blicera"_s);
     EXPECT_EQ(events(u"unpublished"_s).size(), 2u);
     queue(d, 0); // Beta, behind Alfa

