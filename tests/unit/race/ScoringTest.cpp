@@ -22,11 +22,3 @@ TEST(Scoring, TiesShareThePlaceAndAverageThePoints) {
     EXPECT_EQ(scoredText(race::scoreRace({{3, "00010000"}}, {{5, "DSQ"}, {1, "DNF"}}, {2, 4}, 5)),
               "3 1 1; 5 DSQ 6; 1 DNF 6; 2; 4");
 }
-
-TEST(Scoring, CodesAreTypedInAnyCase) {
-    EXPECT_EQ(race::scoringCode(" dnf "), "DNF");
-    for (const QString& code : race::scoringCodes())
-        EXPECT_EQ(race::scoringCode(code.toLower()), code);
-    EXPECT_FALSE(race::scoringCode("ZFP"));
-    EXPECT_FALSE(race::scoringCode("-"));
-}
