@@ -1,6 +1,5 @@
-// The race model's saves killed between their two writes, and a registration's bytes on the device when
-// it returns. With the comment appended before the record that points at it, no record ever points past
-// the end of the comment file, so the next comment cannot land where a record points.
+// The race model's saves killed between their two writes: with the comment appended before the record
+// that points at it, the next comment cannot land where a record points.
 #include "FileFaults.h"
 #include "Race.h"
 
@@ -23,15 +22,13 @@ QString commentOf(int n) {
     return QStringLiteral("Kommentar %1").arg(n);
 }
 
-// A participant saved as the participant panel saves one: its comment at the end of the comment file.
 void save(race::Race& race, int n) {
     DeltagarPost post = race.record(n);
     post.Namn = QStringLiteral("Båt %1").arg(n);
     (void)race.saveParticipant(n, post, commentOf(n));
 }
 
-// Boat 1 is saved twice, so a kill in its second save leaves it pointing at its first comment; the
-// finish of boat 2 appends its comment once more.
+// Boat 1 is saved twice, so a kill in its second save leaves it pointing at its first comment.
 void saveAndFinish(race::Race& race) {
     for (const int n : {1, 2, 1, 3})
         save(race, n);
@@ -60,8 +57,7 @@ std::vector<int> misattributed(const QString& dat, race_data::WriteHook* hook, i
     return wrong;
 }
 
-// Pages of the file still waiting to reach the device (Linux 6.5 and later), or none when the system
-// cannot say.
+// Pages of the file still waiting to reach the device, or none before Linux 6.5.
 std::optional<std::uint64_t> unsyncedPages(const QString& path) {
     struct Range {
         std::uint64_t offset = 0, length = 0; // length 0: to the end
@@ -89,7 +85,6 @@ TEST(KillBetweenWrites, NoBoatEverShowsAnotherBoatsComment) {
     }
 }
 
-// The race file, the comment file and the journal line of the finish.
 TEST(KillBetweenWrites, ARegisteredFinishIsOnTheDeviceWhenTheCallReturns) {
     QTemporaryDir dir;
     const QString dat = dir.filePath("Höst.dat");

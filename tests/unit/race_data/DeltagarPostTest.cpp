@@ -42,7 +42,6 @@ TEST(DeltagarPost, EncodesAndDecodesFieldByFieldLittleEndian) {
 TEST(DeltagarPost, TextsAreCutAfterEncodingAndPadded) {
     const std::pair<QString, QByteArray> cases[] = {
         {"Abcdefghijklmnopqrstuvwxy", "Abcdefghijklmnopqrst"},
-        {"Bo", "Bo" + QByteArray(18, ' ')},
         {"Öl 😀 Ł", "\xD6l ? ?" + QByteArray(14, ' ')},
         {"Sjöström Sjöström Sjö", "Sj\xF6str\xF6m Sj\xF6str\xF6m Sj"},
     };

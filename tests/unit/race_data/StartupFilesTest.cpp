@@ -13,7 +13,7 @@
 
 namespace {
 
-// A test that would wait for ever on a FIFO ends instead, failing, after a few seconds.
+// The alarm ends a test that would wait for ever on a FIFO.
 class StartupFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,13 +36,11 @@ TEST_F(StartupFilesTest, OnlyARegularFileCounts) {
     for (const QString& path :
          {fifo, folder, QStringLiteral("/dev/null"), dir.filePath("saknas.dat"), QString()})
         EXPECT_FALSE(race_data::FilFinns(path)) << path.toStdString();
-    // A settings file that is a FIFO reads as missing and takes no write.
     EXPECT_EQ(race_data::LasInstallningar(fifo).DataFil, "NC");
     EXPECT_TRUE(race_data::SparaInstallningar(fifo, regular, {}).has_value());
 }
 
-// A race file the desk may not read is not there for it (root reads everything, so the check runs as
-// nobody).
+// As nobody, since root reads everything.
 TEST_F(StartupFilesTest, AFileThatCannotBeReadDoesNotCount) {
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     ASSERT_EQ(chmod(QFile::encodeName(regular).constData(), 0), 0);

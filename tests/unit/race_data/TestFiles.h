@@ -1,6 +1,5 @@
 #pragma once
-// Small file helpers for tests that put exact bytes on disk and read them back, a race file of given
-// boats, and the folder of one race for the tests of the race files.
+// Exact bytes on disk and back, a race file of given boats, and the folder of one race.
 #include "RaceFiles.h"
 #include "RuntimeError.h"
 
@@ -51,8 +50,7 @@ struct Boat {
     QString comment = {};
 };
 
-// Writes the boats as records 1, 2, ... of the race file dat, each record carrying the start and each
-// comment appended before its record.
+// Records 1, 2, ..., each carrying the start, each comment appended before its record.
 inline void writeRace(const QString& dat, const std::vector<Boat>& boats, double start = 0.0) {
     race_data::RaceFiles files;
     files.open(dat);

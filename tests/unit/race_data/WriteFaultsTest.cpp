@@ -38,12 +38,12 @@ TEST_F(WriteFaultsTest, ARecordThatDoesNotFitIsUndoneWhole) {
         old[0] = 'A';
         writeBytes(dat, old);
         files.open(dat);
-        QString line;
         {
             const FileSizeLimit limit(c.limit);
-            line = failureLine([&] { files.writeRecord(c.recordNumber, boat("Ny")); });
+            EXPECT_EQ(failureLine([&] { files.writeRecord(c.recordNumber, boat("Ny")); }),
+                      "Fil: " + dat + " – Filen har nått största tillåtna storlek")
+                << c.limit;
         }
-        EXPECT_EQ(line, "Fil: " + dat + " – Filen har nått största tillåtna storlek") << c.limit;
         EXPECT_EQ(readBytes(dat), old) << c.limit;
         files.writeRecord(c.recordNumber, boat("Ny"));
         EXPECT_EQ(files.readRecord(c.recordNumber).Namn.trimmed(), "Ny") << c.limit;
@@ -84,9 +84,9 @@ TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
         EXPECT_TRUE(raceFiles.stillAtPath()) << vanished.toStdString();
         fault();
         EXPECT_EQ(raceFiles.vanishedFile(), vanished);
-        for (const auto& write : std::initializer_list<std::function<void()>>{
-                 [&] { raceFiles.writeRecord(2, boat("Två")); }, [&] { raceFiles.appendComment("text"); }})
-            EXPECT_EQ(failureLine(write), "Fil: " + vanished + " – Filen finns inte längre");
+        EXPECT_EQ(failureLine([&] { raceFiles.writeRecord(2, boat("Två")); }),
+                  "Fil: " + vanished + " – Filen finns inte längre");
+        EXPECT_TRUE(failureLine([&] { raceFiles.appendComment("text"); }).contains(vanished));
         EXPECT_EQ(raceFiles.recordCount(), 1) << vanished.toStdString();
         EXPECT_EQ(raceFiles.commentFileLength(), 0) << vanished.toStdString();
         raceFiles.close();
