@@ -13,23 +13,20 @@ namespace {
 
 const double Start = july5(10, 0, 0);
 
-class RaceTest : public ::testing::Test {
+class RaceTest : public RaceFolderTest {
 protected:
-    QString path(const QString& name) const { return dir.filePath(name); }
-    QString race() const { return path("Höst.dat"); }
-    void write(const std::vector<Boat>& boats) { writeRace(race(), boats, Start); }
+    void write(const std::vector<Boat>& boats) { writeRace(dat, boats, Start); }
     DeltagarPost onDisk(int n) const {
-        race_data::RaceFiles files;
-        files.open(race());
-        return files.readRecord(n);
+        race_data::RaceFiles reader;
+        reader.open(dat);
+        return reader.readRecord(n);
     }
     race::Race& opened() {
-        r.open(race());
+        r.open(dat);
         r.restoreUnderWay();
         return r;
     }
 
-    QTemporaryDir dir;
     race::Race r;
 };
 
@@ -49,31 +46,27 @@ TEST_F(RaceTest, ListedRecordsFollowTheSortedListEqualEntriesLastAddedFirst) {
 
 TEST_F(RaceTest, AddedParticipantIsAppendedWithTheStartAndAnEmptyComment) {
     write({{"Anna", "S1"}});
-    writeBytes(path("Höst.cmt"), "Vind SV");
+    writeBytes(cmt, "Vind SV");
     race::Race& race = opened();
     EXPECT_EQ(race.addParticipant("Bertil", "S2", "IF", 1.13f), 2);
-    EXPECT_EQ(race.entry(2), "Bertil , S2");
     const DeltagarPost post = onDisk(2);
     EXPECT_EQ(post.BTyp.trimmed(), "IF");
     EXPECT_EQ(post.StartTid, Start);
     EXPECT_EQ(post.KommentarPos, 8);
-    EXPECT_EQ(readBytes(path("Höst.cmt")), "Vind SV");
+    EXPECT_EQ(readBytes(cmt), "Vind SV");
 }
 
 TEST_F(RaceTest, RegistrationStoresTheTimesAsTheDeskShowsThemAndTheCommentAgain) {
     write({{.namn = "  Anna  ", .segelId = "S1", .lysTal = 1.0574f, .comment = "Vind 5"}});
     race::Race& race = opened();
-    EXPECT_EQ(race.entry(1), "Anna , S1"); // shown without the blanks the record holds
     ASSERT_EQ(race.enqueue(1), 0);
-    EXPECT_EQ(race.registerFinish(1, july5(14, 0, 0)).entry, "Anna , S1");
+    EXPECT_EQ(race.registerFinish(1, july5(14, 0, 0)).entry, "Anna , S1"); // without the record's blanks
     const DeltagarPost saved = onDisk(1);
     EXPECT_EQ(saved.MalTid, july5(14, 0, 0));
     EXPECT_EQ(saved.KorrigeradTid, (july5(14, 0, 0) - Start) * double(1.057f)); // three decimals of LYS
     EXPECT_EQ(saved.Namn.trimmed(), "Anna");
     EXPECT_EQ(saved.KommentarPos, 7); // the second copy of "Vind 5"
-    EXPECT_EQ(readBytes(path("Höst.cmt")), "Vind 5Vind 5");
-    EXPECT_EQ(race.comment(1), "Vind 5");
-    EXPECT_EQ(race.ranking().at(0).key, "00041341");
+    EXPECT_EQ(readBytes(cmt), "Vind 5Vind 5");
 }
 
 TEST_F(RaceTest, BoatsQueuedSinceTheLastRegistrationAreRankedWithIt) {
@@ -110,7 +103,7 @@ TEST_F(RaceTest, TheQueueComesBackInItsSavedOrder) {
     write({{"Cecilia", "S3", 1.0f, july5(13, 0, 0)}, {"Bertil", "S2"}, {"Anna", "S1"}});
     race_data::RaceSidecar sidecar;
     sidecar.queue = {1, 3, 3};
-    race_data::writeSidecar(race(), sidecar);
+    race_data::writeSidecar(dat, sidecar);
     race::Race& race = opened();
     ASSERT_EQ(race.queue().size(), 2u);
     EXPECT_EQ(race.queueText(0), "¤Cecilia , S3");
@@ -147,7 +140,7 @@ TEST_F(RaceTest, AMovedStartRetimesFinishedBoatsAndAReadOnlyRaceKeepsItsStart) {
     EXPECT_EQ(moved.ranking().front().record, 2) << "Bertil now beats Anna";
 
     moved.closeFiles();
-    makeReadOnly(race());
+    makeReadOnly(dat);
     race::Race& again = opened();
     EXPECT_TRUE(again.setStart(july5(10, 45, 0)).kept);
     EXPECT_EQ(again.start(), july5(10, 30, 0));
@@ -164,17 +157,13 @@ TEST_F(RaceTest, ScoredRaceListsEveryBoatByTheRules) {
     EXPECT_FALSE(race.setCode(2, "DSQ"));
     EXPECT_EQ(scoredText(race.scored()), "1 1 1; 2 DSQ 4; 3");
     EXPECT_EQ(race.record(2).MalTid, july5(11, 0, 0));
-    EXPECT_FALSE(race.takeBackFinish(1));
-    EXPECT_EQ(onDisk(1).MalTid, 0.0);
-    EXPECT_FALSE(race.finished(1));
-    EXPECT_EQ(race.scored().back().record, 3);
 }
 
 // What the groups-three-starts scenario does not show: the recall journalled once, the unnamed group
 // scored last, a move to a group not started refused, and a race whose groups are all emptied.
 TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
     writeRace(
-        race(),
+        dat,
         {{"A1", "A1"}, {"B1", "B1"}, {"A2", "A2"}, {"B2", "B2"}, {"A3", "A3"}, {"U1", "U1"}, {"B3", "B3"}});
     race::Race& grouped = opened();
     for (const auto& [n, group] : std::vector<std::pair<int, QString>>{
@@ -184,7 +173,7 @@ TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
     grouped.setGroupStart("SRS B", july5(9, 58, 0));
     grouped.setGroupStart("SRS B", july5(10, 5, 0)); // a general recall of B
     EXPECT_EQ(grouped.start(), july5(10, 0, 0));     // the first gun, not the last
-    EXPECT_EQ(readBytes(race_data::journalFileName(race()))
+    EXPECT_EQ(readBytes(race_data::journalFileName(dat))
                   .count(";start;;SRS B;;2003-07-05 09:58:00;2003-07-05 10:05:00"),
               1);
     grouped.setGroupStart("", july5(10, 10, 0));
@@ -196,7 +185,7 @@ TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
     EXPECT_FALSE(grouped.setCode(5, "DNF"));
     grouped.closeFiles();
     race::Race reopened;
-    reopened.open(race());
+    reopened.open(dat);
     reopened.restoreUnderWay();
     EXPECT_EQ(reopened.start(), july5(10, 0, 0));
     QStringList groups;
@@ -216,14 +205,14 @@ TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
 // A folder where the journal belongs; the race continued under another name is told again.
 TEST_F(RaceTest, AJournalFailureIsToldOncePerRaceAndAgainAfterSaveAs) {
     write({{"Anna", "S1"}, {"Bo", "S2"}});
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Höst.log"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Höst 2004.log"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("Vår.log"));
     race::Race& race = opened();
     race.registerFinish(1, july5(11, 0, 0));
     EXPECT_TRUE(race.untoldJournalFailure());
     race.registerFinish(2, july5(11, 1, 0));
     EXPECT_FALSE(race.untoldJournalFailure());
-    race.continueAs(path("Vår.dat"));
+    race.continueAs(dir.filePath("Vår.dat"));
     race.registerFinish(2, july5(11, 2, 0));
     EXPECT_TRUE(race.untoldJournalFailure());
 }

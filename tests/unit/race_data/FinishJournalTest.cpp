@@ -21,11 +21,9 @@ const QByteArray Header =
 const JournalEntry First{at(13, 5, 10), JournalEvent::Mal, 1, "Ägir", "S-1", "", "13:05:10", "klick"};
 const JournalEntry Second{at(13, 6, 0), JournalEvent::Mal, 2, "Bris", "S-2", "", "13:06:00", "klick"};
 
-class FinishJournalTest : public ::testing::Test {
+class FinishJournalTest : public RaceFolderTest {
 protected:
-    QTemporaryDir dir;
-    QString dat = dir.filePath("Vår 2004.dat");
-    QString log = dir.filePath("Vår 2004.log");
+    QString log = dir.filePath("Höst 2004.log");
 };
 
 } // namespace

@@ -73,6 +73,14 @@ inline void writeRace(const QString& dat, const std::vector<Boat>& boats, double
     }
 }
 
+inline DeltagarPost recordNamed(const QString& namn, double startTid = 0, int borttagen = 0) {
+    DeltagarPost p;
+    p.Namn = namn;
+    p.StartTid = startTid;
+    p.Borttagen = borttagen;
+    return p;
+}
+
 class RaceFolderTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
