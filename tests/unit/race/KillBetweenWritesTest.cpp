@@ -57,19 +57,15 @@ std::vector<int> misattributed(const QString& dat, race_data::WriteHook* hook, i
     return wrong;
 }
 
-// Pages of the file still waiting to reach the device, or none before Linux 6.5.
+// Pages of the file still waiting to reach the device (cachestat), or none before Linux 6.5.
 std::optional<std::uint64_t> unsyncedPages(const QString& path) {
-    struct Range {
-        std::uint64_t offset = 0, length = 0; // length 0: to the end
-    } range;
-    struct Stat {
-        std::uint64_t cached, dirty, writeback, evicted, recentlyEvicted;
-    } stat{};
+    const std::uint64_t wholeFile[2] = {0, 0}; // offset, length
+    std::uint64_t pages[5] = {};               // cached, dirty, writeback, evicted, recently evicted
     constexpr long CachestatCall = 451;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || syscall(CachestatCall, file.handle(), &range, &stat, 0) != 0)
+    if (!file.open(QIODevice::ReadOnly) || syscall(CachestatCall, file.handle(), wholeFile, pages, 0) != 0)
         return std::nullopt;
-    return stat.dirty + stat.writeback;
+    return pages[1] + pages[2];
 }
 
 } // namespace

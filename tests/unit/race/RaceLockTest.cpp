@@ -31,9 +31,7 @@ TEST_F(RaceLockTest, ASecondDeskIsRefusedAndKeepsItsRaceUntilTheFirstCloses) {
     const std::optional<RuntimeError> refused = openFailure(second, host);
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->number(), runtime_error_numbers::PermissionDenied);
-    EXPECT_EQ(refused->path(), host);
     EXPECT_EQ(second.files().dataFil(), var);
-    EXPECT_EQ(second.entry(1), "Vår , ");
     reader.open(host, race::OpenFor::Reading); // the export reads a race that a desk has open
     EXPECT_EQ(reader.recordCount(), 1);
     first.closeFiles();

