@@ -69,7 +69,7 @@ TEST_F(RaceTest, RegistrationStoresTheTimesAsTheDeskShowsThemAndTheCommentAgain)
     EXPECT_EQ(readBytes(cmt), "Vind 5Vind 5");
 }
 
-TEST_F(RaceTest, BoatsQueuedSinceTheLastRegistrationAreRankedWithIt) {
+TEST_F(RaceTest, QueuedBoatsAreRankedWithARegistrationAndARemovedBoatLeavesEveryList) {
     write({{"A", "1"}, {"B", "2"}, {"C", "3"}});
     race::Race& race = opened();
     for (const int n : {1, 2, 3})
@@ -79,6 +79,13 @@ TEST_F(RaceTest, BoatsQueuedSinceTheLastRegistrationAreRankedWithIt) {
     EXPECT_EQ(std::tuple(f.moves.back().record, f.moves.back().removedAt, f.moves.back().insertedAt),
               std::tuple(2, 1, 2));
     EXPECT_EQ(records(race.ranking()), (std::vector<int>{1, 3, 2})); // waiting boats rank with 0:00:00
+    EXPECT_EQ(race.deleteParticipant(2, race.record(2)), 1);         // the queue place it left
+    EXPECT_EQ(onDisk(2).Borttagen, -1);
+    EXPECT_FALSE(race.registered(2));
+    ASSERT_EQ(race.queue().size(), 2u);
+    EXPECT_EQ(race.queue()[1].record, 3);
+    EXPECT_EQ(records(race.ranking()), (std::vector<int>{1, 3}));
+    EXPECT_EQ(race.liveRecords(), (std::vector<int>{1, 3}));
 }
 
 TEST_F(RaceTest, QueueRefusesFinishedBoatsAndAnEntryThatReadsExactlyAlike) {
@@ -108,21 +115,6 @@ TEST_F(RaceTest, TheQueueComesBackInItsSavedOrder) {
     ASSERT_EQ(race.queue().size(), 2u);
     EXPECT_EQ(race.queueText(0), "¤Cecilia , S3");
     EXPECT_EQ(race.queueText(1), "Anna , S1");
-}
-
-TEST_F(RaceTest, RemovedBoatLeavesMarksQueueAndRanking) {
-    write({{"A", "1"}, {"B", "2"}});
-    race::Race& race = opened();
-    race.enqueue(1);
-    race.enqueue(2);
-    race.registerFinish(1, july5(12, 0, 0));
-    EXPECT_EQ(race.deleteParticipant(1, race.record(1)), 0);
-    EXPECT_EQ(onDisk(1).Borttagen, -1);
-    EXPECT_FALSE(race.registered(1));
-    ASSERT_EQ(race.queue().size(), 1u);
-    EXPECT_EQ(race.queue()[0].record, 2);
-    EXPECT_EQ(records(race.ranking()), std::vector<int>{2});
-    EXPECT_EQ(race.liveRecords(), std::vector<int>{2});
 }
 
 // Deleted records take the start too: a load reads it from the file's last record.
@@ -159,8 +151,7 @@ TEST_F(RaceTest, ScoredRaceListsEveryBoatByTheRules) {
     EXPECT_EQ(race.record(2).MalTid, july5(11, 0, 0));
 }
 
-// What the groups-three-starts scenario does not show: the recall journalled once, the unnamed group
-// scored last, a move to a group not started refused, and a race whose groups are all emptied.
+// Beyond the groups-three-starts scenario: the recall journalled once, the unnamed group, groups emptied.
 TEST_F(RaceTest, EachStartGroupIsTimedFromItsOwnGunAndScoredOnItsOwn) {
     writeRace(
         dat,
