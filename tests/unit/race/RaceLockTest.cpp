@@ -50,10 +50,3 @@ TEST_F(RaceLockTest, ARunningDeskElsewhereHoldsTheRaceAndAKilledOneLetsItGo) {
     }
     EXPECT_FALSE(openFailure(race, host));
 }
-
-TEST_F(RaceLockTest, AWriteProtectedRaceOpensInEveryDesk) {
-    makeReadOnly(host);
-    race::Race first, second;
-    first.open(host);
-    EXPECT_FALSE(openFailure(second, host));
-}
