@@ -1,5 +1,4 @@
-// The race model's saves killed between their two writes: with the comment appended before the record
-// that points at it, the next comment cannot land where a record points.
+// Saves killed between their two writes: the comment goes first, so no record points past its file.
 #include "FileFaults.h"
 #include "Race.h"
 

@@ -14,8 +14,7 @@ std::vector<int> order(const race::Ranking& r) {
 
 } // namespace
 
-// Equal keys stand in finishing order, then by record number, however they were placed; keys order as
-// text, so long times and negatives (a finish before the start) fall into place.
+// Keys order as text, so long times and negatives (a finish before the start) fall into place.
 TEST(Ranking, EqualKeysStandByFinishThenRecordAndKeysOrderAsText) {
     race::Ranking r;
     for (const auto& [record, finish] : {std::pair{7, 0.52}, {5, 0.50}, {9, 0.51}, {3, 0.52}})

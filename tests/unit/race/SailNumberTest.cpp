@@ -7,8 +7,7 @@
 
 namespace {
 
-// Digits alone match the id's digits whole, whatever letters stand around them; a text with letters must
-// be the whole id. An en dash comes from a Windows-1252 file.
+// Digits alone match the id's digits whole; a text with letters must be the whole id.
 TEST(SailIdMatches, ComparesWithoutBlanksDashesAndCase) {
     using Ids = std::pair<const char*, const char*>; // the record's id, what was typed
     const Ids matching[] = {{"SWE 4410", "swe4410"}, {"S-4410", "s 4410"},   {"swe-44 10", "SWE 4410"},

@@ -9,7 +9,6 @@ TEST(CsvText, FieldsAreQuotedOnlyWhereNeededAndReadBackUnchanged) {
     const QStringList fields{"Ägir , S-1", "x;y", "Båt \"Lilla\"", "a\r\nb", "a\nb", "", "å"};
     const QString line = csv::line(fields, u';');
     EXPECT_EQ(line, "Ägir , S-1;\"x;y\";\"Båt \"\"Lilla\"\"\";\"a\r\nb\";\"a\nb\";;å");
-    EXPECT_EQ(csv::field("1,05", u','), "\"1,05\"");
     const std::vector<csv::Record> read = csv::records(line + "\r\nnästa", u';');
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[0].fields, fields);

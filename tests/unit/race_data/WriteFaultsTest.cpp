@@ -20,7 +20,6 @@ class WriteFaultsTest : public RaceFolderTest {};
 
 } // namespace
 
-// Each case puts bytes in the race file, caps the file size and writes one record that cannot fit.
 TEST_F(WriteFaultsTest, ARecordThatDoesNotFitIsUndoneWhole) {
     const struct {
         int oldLength, recordNumber;
@@ -54,7 +53,6 @@ TEST_F(WriteFaultsTest, ACommentThatDoesNotFitIsCutBack) {
     EXPECT_EQ(readBytes(cmt), "F\xF6rstSen");
 }
 
-// Either file deleted, the race file replaced by another, or the race's folder moved away.
 TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
     const QString folder = dir.filePath("Tävlingar");
     const std::pair<std::function<void()>, QString> cases[] = {
