@@ -1,6 +1,4 @@
-// The race model's saves killed between their two writes, and a registration's bytes on the device when
-// it returns. With the comment appended before the record that points at it, no record ever points past
-// the end of the comment file, so the next comment cannot land where a record points.
+// Saves killed between their two writes: the comment goes first, so no record points past its file.
 #include "FileFaults.h"
 #include "Race.h"
 
@@ -23,15 +21,13 @@ QString commentOf(int n) {
     return QStringLiteral("Kommentar %1").arg(n);
 }
 
-// A participant saved as the participant panel saves one: its comment at the end of the comment file.
 void save(race::Race& race, int n) {
     DeltagarPost post = race.record(n);
     post.Namn = QStringLiteral("Båt %1").arg(n);
     (void)race.saveParticipant(n, post, commentOf(n));
 }
 
-// Boat 1 is saved twice, so a kill in its second save leaves it pointing at its first comment; the
-// finish of boat 2 appends its comment once more.
+// Boat 1 is saved twice, so a kill in its second save leaves it pointing at its first comment.
 void saveAndFinish(race::Race& race) {
     for (const int n : {1, 2, 1, 3})
         save(race, n);
@@ -60,20 +56,15 @@ std::vector<int> misattributed(const QString& dat, race_data::WriteHook* hook, i
     return wrong;
 }
 
-// Pages of the file still waiting to reach the device (Linux 6.5 and later), or none when the system
-// cannot say.
+// Pages of the file still waiting to reach the device (cachestat), or none before Linux 6.5.
 std::optional<std::uint64_t> unsyncedPages(const QString& path) {
-    struct Range {
-        std::uint64_t offset = 0, length = 0; // length 0: to the end
-    } range;
-    struct Stat {
-        std::uint64_t cached, dirty, writeback, evicted, recentlyEvicted;
-    } stat{};
+    const std::uint64_t wholeFile[2] = {0, 0}; // offset, length
+    std::uint64_t pages[5] = {};               // cached, dirty, writeback, evicted, recently evicted
     constexpr long CachestatCall = 451;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || syscall(CachestatCall, file.handle(), &range, &stat, 0) != 0)
+    if (!file.open(QIODevice::ReadOnly) || syscall(CachestatCall, file.handle(), wholeFile, pages, 0) != 0)
         return std::nullopt;
-    return stat.dirty + stat.writeback;
+    return pages[1] + pages[2];
 }
 
 } // namespace
@@ -89,7 +80,6 @@ TEST(KillBetweenWrites, NoBoatEverShowsAnotherBoatsComment) {
     }
 }
 
-// The race file, the comment file and the journal line of the finish.
 TEST(KillBetweenWrites, ARegisteredFinishIsOnTheDeviceWhenTheCallReturns) {
     QTemporaryDir dir;
     const QString dat = dir.filePath("Höst.dat");

@@ -1,6 +1,4 @@
-// One desk per race: a second desk, in this process or in another, is refused a race that is open,
-// keeps the race it held, and takes over the lock of a desk that was killed. A write-protected race
-// opens everywhere, and reading for an export needs no lock.
+// One desk per race; another process refused is the two-desks scenario. Reading for an export needs no lock.
 #include "FileFaults.h"
 #include "Race.h"
 #include "TestFiles.h"
@@ -33,9 +31,7 @@ TEST_F(RaceLockTest, ASecondDeskIsRefusedAndKeepsItsRaceUntilTheFirstCloses) {
     const std::optional<RuntimeError> refused = openFailure(second, host);
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->number(), runtime_error_numbers::PermissionDenied);
-    EXPECT_EQ(refused->path(), host);
     EXPECT_EQ(second.files().dataFil(), var);
-    EXPECT_EQ(second.entry(1), "Vår , ");
     reader.open(host, race::OpenFor::Reading); // the export reads a race that a desk has open
     EXPECT_EQ(reader.recordCount(), 1);
     first.closeFiles();
@@ -44,7 +40,7 @@ TEST_F(RaceLockTest, ASecondDeskIsRefusedAndKeepsItsRaceUntilTheFirstCloses) {
 }
 
 TEST_F(RaceLockTest, ARunningDeskElsewhereHoldsTheRaceAndAKilledOneLetsItGo) {
-    race::Race race, another;
+    race::Race race;
     {
         const ChildHolding desk([this] {
             static race::Race held; // open until the child is killed
@@ -53,12 +49,4 @@ TEST_F(RaceLockTest, ARunningDeskElsewhereHoldsTheRaceAndAKilledOneLetsItGo) {
         EXPECT_TRUE(openFailure(race, host));
     }
     EXPECT_FALSE(openFailure(race, host));
-    EXPECT_TRUE(openFailure(another, host));
-}
-
-TEST_F(RaceLockTest, AWriteProtectedRaceOpensInEveryDesk) {
-    makeReadOnly(host);
-    race::Race first, second;
-    first.open(host);
-    EXPECT_FALSE(openFailure(second, host));
 }

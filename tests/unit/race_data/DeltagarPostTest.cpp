@@ -5,8 +5,7 @@
 
 namespace {
 
-// "Åsa Ek", "SWE 1234", "Folkbåt", 1.25, start 38127.5, finish 38127.75, sailed 0.25, corrected 0.3125,
-// deleted (-1), comment at 258, 7 characters.
+// Åsa Ek, SWE 1234, Folkbåt, LYS 1.25, four times, deleted, comment at 258 of 7 characters.
 const QByteArray Record = "\xC5sa Ek" + QByteArray(14, ' ') + "SWE 1234  " + "Folkb\xE5t" +
                           QByteArray(8, ' ') +
                           QByteArray::fromHex("0000a03f"
@@ -18,7 +17,6 @@ const QByteArray Record = "\xC5sa Ek" + QByteArray(14, ' ') + "SWE 1234  " + "Fo
                                               "02010000"
                                               "07000000");
 
-// Every field, texts quoted with their padding, numbers in their shortest form.
 QString fields(const DeltagarPost& p) {
     QStringList texts{'"' + p.Namn + '"', '"' + p.SegelId + '"', '"' + p.BTyp + '"'};
     for (const double d : {double(p.LysTal), p.StartTid, p.MalTid, p.SeglTid, p.KorrigeradTid})
@@ -42,8 +40,6 @@ TEST(DeltagarPost, EncodesAndDecodesFieldByFieldLittleEndian) {
 TEST(DeltagarPost, TextsAreCutAfterEncodingAndPadded) {
     const std::pair<QString, QByteArray> cases[] = {
         {"Abcdefghijklmnopqrstuvwxy", "Abcdefghijklmnopqrst"},
-        {"Bo", "Bo" + QByteArray(18, ' ')},
-        {"Öl 😀 Ł", "\xD6l ? ?" + QByteArray(14, ' ')},
         {"Sjöström Sjöström Sjö", "Sj\xF6str\xF6m Sj\xF6str\xF6m Sj"},
     };
     for (const auto& [namn, stored] : cases) {

@@ -31,7 +31,6 @@ TEST(EntryImport, EachSeparatorLineEndAndHeaderGivesTheSameBoats) {
         "namn;SegelId;BTyp;LysTal\nÄgir;SWE-1;Folkbåt;1,05\nBris;S-2;IF;1.10",
         "Ägir,SWE-1,Folkbåt,1.05\rBris,S-2,IF,\"1,10\"\r",
         "NAMN,Segel,Typ,Lys\r\nÄgir,SWE-1,Folkbåt,\"1,05\"\r\nBris,S-2,IF,1.10\r\n",
-        "Ägir\tSWE-1\tFolkbåt\t1,05\nBris\tS-2\tIF\t1,10\n",
         "Namn\tSegelId\tBTyp\tLysTal\r\n Ägir \t SWE-1\tFolkbåt\t 1,05 \r\nBris\tS-2\tIF\t1,10",
         "Namn;SegelId;BTyp;SRS\nÄgir;SWE-1;Folkbåt;1,050\nBris;S-2;IF;1.100",
         "Namn;SegelId;BTyp;SRS-tal\nÄgir;SWE-1;Folkbåt;1,050\nBris;S-2;IF;1,1",
@@ -44,9 +43,7 @@ TEST(EntryImport, EachSeparatorLineEndAndHeaderGivesTheSameBoats) {
     }
 }
 
-// The first line decides the separator by count: a name holding a comma in a ';' file, a quoted ';' in a
-// ',' file; a rating keeps three decimals. UTF-8 with and without a byte order mark and Windows-1252 all
-// read.
+// The first line's counts decide the separator; UTF-8 with or without its mark and Windows-1252 all read.
 TEST(EntryImport, SeparatorByCountAndEveryEncoding) {
     EXPECT_EQ(boats(parseEntryList("Andersson, Per;S-1;IF;1,045\n", {})),
               QStringList{"Andersson, Per|S-1|IF|1,045"});
@@ -86,40 +83,20 @@ TEST(EntryImport, EveryRefusalNamesItsLineAndReason) {
                      "7: SRS \"2.51\" är inte ett tal mellan 0,500 och 2,500",
                      "8: SegelId s-100 finns redan i tävlingen", "9: SegelId swe-1 finns redan på rad 2",
                      "10: för många fält (6, högst 5)", "11: citattecken utan slut"}));
-    std::vector<int> accepted;
-    for (const ImportedEntry& e : list.entries)
-        accepted.push_back(e.line);
-    EXPECT_EQ(accepted, (std::vector<int>{2, 12, 13, 14, 15}));
-    EXPECT_EQ(list.entries.back().group, "SRS B");
-    EXPECT_EQ(list.entries.front().group, "");
+    ASSERT_EQ(list.entries.size(), 5u);
+    EXPECT_EQ(list.entries.front().group + "|" + list.entries.back().group, "|SRS B");
 }
 
-// Only accepted lines claim their sail id; blank lines are passed over, and files with no boats give none.
+// Only accepted lines claim their sail id.
 TEST(EntryImport, OnlyAcceptedLinesClaimTheirSailIdAndBlankLinesArePassedOver) {
     const EntryList list =
         parseEntryList("Ett;S-1;IF;9\n\n;;;\nTvå;S-1;IF;1\n;\nTre;;IF;1\nFyra;;IF;1\n", {});
-    EXPECT_EQ(refusals(list).size(), 1);
-    EXPECT_EQ(list.refused.at(0).line, 1);
+    EXPECT_EQ(refusals(list), QStringList{"1: SRS \"9\" är inte ett tal mellan 0,500 och 2,500"});
     EXPECT_EQ(boats(list), (QStringList{"Två|S-1|IF|1,000", "Tre||IF|1,000", "Fyra||IF|1,000"}));
     EXPECT_EQ(list.entries[0].line, 4);
-    for (const QByteArray& bytes : {QByteArray(), QByteArray("\xEF\xBB\xBF"), QByteArray("\r\n\r\n"),
-                                    QByteArray("Namn;SegelId;BTyp;LysTal\r\n")}) {
-        const EntryList none = parseEntryList(bytes, {});
-        EXPECT_TRUE(none.entries.empty() && none.refused.empty());
-    }
 }
 
-TEST(ImportQuestion, ListsAtMostFifteenRefusedLines) {
-    QByteArray file;
-    for (int i = 1; i <= 20; ++i)
-        file += "Båt;S-" + QByteArray::number(i) + ";IF;0\n";
-    const QStringList lines = importQuestion(parseEntryList(file, {}), "Höst").split("\r\n");
-    EXPECT_EQ(lines.filter("Rad ").size(), ListedRefusals);
-    EXPECT_EQ(lines.back(), "... och 5 till");
-}
-
-// Texts the race file cannot keep are cut or get "?" as a save would store them, and the sail id is
-// matched as stored: a long id cut to another boat's is a duplicate.
+// The sail id is matched as stored: a long id cut to another boat's is a duplicate.
 TEST(ImportQuestion, SaysWhichTextsAreStoredCutOrWithQuestionMarks) {
     const EntryList list = parseEntryList(
         "Łukasz;S-1;IF;1\nSjörövar-Anna från Västervik;SWE-123456789;IF;1\nBo;SWE-1234567;IF;1\n", {});

@@ -1,6 +1,5 @@
 #pragma once
-// Real faults for the file tests: a file-size limit that makes the disk look full, and a child process
-// that can be killed, can drop its privileges or can hold a file, without touching the test process.
+// Real faults: a full disk, and a child process that is killed, drops root or holds a file.
 #include "FileSizeLimit.h"
 
 #include <csignal>
@@ -13,7 +12,6 @@ struct ChildEnd {
     int exitCode = -1;
 };
 
-// Runs the body in a forked child and waits for it; the child ends with the body's result.
 inline ChildEnd runInChild(const std::function<int()>& body) {
     const pid_t pid = fork();
     if (pid == 0) _exit(body());
@@ -23,7 +21,7 @@ inline ChildEnd runInChild(const std::function<int()>& body) {
     return {false, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
-// Another program: a forked child that runs the body, then waits until it is ended with the object.
+// Another program: a child that runs the body, then waits until the object ends it.
 class ChildHolding {
 public:
     explicit ChildHolding(const std::function<void()>& body) {

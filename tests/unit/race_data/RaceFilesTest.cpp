@@ -1,5 +1,4 @@
-// The race file pair: records by number, comments appended and read by position, one writer per file,
-// and the names of the comment file and the race.
+// The race file pair: records by number, comments by position, one writer per file, and their names.
 #include "RaceFiles.h"
 #include "FileFailure.h"
 #include "FileFaults.h"
@@ -14,14 +13,6 @@
 using race_data::RaceFiles;
 
 namespace {
-
-DeltagarPost participant(const QString& namn, double startTid = 0, int borttagen = 0) {
-    DeltagarPost p;
-    p.Namn = namn;
-    p.StartTid = startTid;
-    p.Borttagen = borttagen;
-    return p;
-}
 
 int errorNumber(const std::function<void()>& operation) {
     const std::optional<RuntimeError> error = failureOf(operation);
@@ -45,8 +36,8 @@ TEST_F(RaceFilesTest, DeletedRecordsAreSkippedAndKeepTheirNumbers) {
     files.open(dat);
     EXPECT_EQ(readBytes(cmt), QByteArray());
     for (int n = 1; n <= 5; ++n)
-        files.writeRecord(n, participant(QString::number(n), 38127.5, n == 3 ? 7 : 0));
-    files.writeRecord(6, participant("6", 38200.25, -1));
+        files.writeRecord(n, recordNamed(QString::number(n), 38127.5, n == 3 ? 7 : 0));
+    files.writeRecord(6, recordNamed("6", 38200.25, -1));
     EXPECT_EQ(readBytes(dat).size(), 6 * 93);
     const race_data::LoadedRace race = files.loadParticipants();
     std::vector<int> numbers;
@@ -60,7 +51,7 @@ TEST_F(RaceFilesTest, DeletedRecordsAreSkippedAndKeepTheirNumbers) {
 TEST_F(RaceFilesTest, WritingPastTheEndFillsTheGapWithZeros) {
     writeBytes(dat, QByteArray(50, 'a'));
     files.open(dat);
-    files.writeRecord(3, participant("Tre"));
+    files.writeRecord(3, recordNamed("Tre"));
     const QByteArray bytes = readBytes(dat);
     ASSERT_EQ(bytes.size(), 3 * 93);
     EXPECT_EQ(bytes.mid(50, 136), QByteArray(136, '\0'));
@@ -92,16 +83,13 @@ TEST_F(RaceFilesTest, ReadOnlyFilesRefuseEveryWrite) {
     makeReadOnly(dat);
     makeReadOnly(cmt);
     files.open(dat);
-    EXPECT_EQ(errorNumber([&] { files.writeRecord(1, participant("Ny")); }), 75);
-    EXPECT_EQ(errorNumber([&] { files.writeRecord(2, participant("Ny")); }), 75);
+    EXPECT_EQ(errorNumber([&] { files.writeRecord(1, recordNamed("Ny")); }), 75);
     EXPECT_EQ(errorNumber([&] { files.appendComment("mer"); }), 75);
-    EXPECT_EQ(readBytes(dat), record);
-    EXPECT_EQ(readBytes(cmt), "kommentar");
-    EXPECT_EQ(files.readRecord(1).Namn.trimmed(), "Kvar");
+    EXPECT_EQ(readBytes(dat) + readBytes(cmt), record + "kommentar");
     EXPECT_EQ(files.readComment(1, 9), "kommentar");
 }
 
-// Closed files, also after a file that could not be made, give "bad file number".
+// After a file that could not be made, as closed files, the operations give "bad file number".
 TEST_F(RaceFilesTest, ClosedFilesGiveBadFileNumber) {
     const std::function<void()> operations[] = {
         [&] { files.recordCount(); },      [&] { files.readRecord(1); },
@@ -112,27 +100,19 @@ TEST_F(RaceFilesTest, ClosedFilesGiveBadFileNumber) {
     EXPECT_NE(errorNumber([&] { files.open(dir.filePath("saknas/Höst.dat")); }), 0);
     for (const auto& operation : operations)
         EXPECT_EQ(errorNumber(operation), 52);
-    files.open(dat);
-    files.close();
-    for (const auto& operation : operations)
-        EXPECT_EQ(errorNumber(operation), 52);
-    EXPECT_FALSE(files.isOpen());
 }
 
-// One writer per race file: the desk shares the handle it holds with a second opening in its own
-// process, and is told when another program holds the file for writing.
+// One writer per race file: a second opening in the desk's own process shares the handle, outliving it.
 TEST_F(RaceFilesTest, ARaceOpenedAgainInTheDeskSharesItsFiles) {
     files.open(dat);
-    files.writeRecord(1, participant("Ett"));
     RaceFiles again;
     again.open(dat);
-    again.writeRecord(2, participant("Två"));
+    files.writeRecord(1, recordNamed("Ett"));
     EXPECT_EQ(files.appendComment("Rev"), 1);
     files.close();
-    again.writeRecord(3, participant("Tre"));
-    EXPECT_EQ(again.readComment(1, 3), "Rev");
-    EXPECT_EQ(again.recordCount(), 3);
-    EXPECT_EQ(again.readRecord(1).Namn.trimmed(), "Ett");
+    again.writeRecord(2, recordNamed("Två"));
+    EXPECT_EQ(again.readComment(1, 3) + again.readRecord(1).Namn.trimmed(), "RevEtt");
+    EXPECT_EQ(again.recordCount(), 2);
 }
 
 TEST_F(RaceFilesTest, ARaceAnotherProgramWritesIsReadAndNeverWritten) {
@@ -146,20 +126,19 @@ TEST_F(RaceFilesTest, ARaceAnotherProgramWritesIsReadAndNeverWritten) {
         files.open(dat);
         EXPECT_EQ(files.readRecord(1).Namn.trimmed(), "Ett");
         const std::optional<RuntimeError> error =
-            failureOf([&] { files.writeRecord(2, participant("Två")); });
+            failureOf([&] { files.writeRecord(2, recordNamed("Två")); });
         ASSERT_TRUE(error);
         EXPECT_EQ(base::fileFailureLine(*error), "Fil: " + dat + " – Filen används av ett annat program");
         EXPECT_EQ(readBytes(dat), before);
     }
     files.open(dat);
-    files.writeRecord(2, participant("Två"));
+    files.writeRecord(2, recordNamed("Två"));
     EXPECT_EQ(files.recordCount(), 2);
 }
 
 // The search finds the dot before an extension of four letters, not one before five.
 TEST(RacePaths, CommentFileNameSearchesForTheDotNearTheEnd) {
     const std::pair<QString, QString> cases[] = {{"/Tävlingar.2004/Höst.dat", "/Tävlingar.2004/Höst.cmt"},
-                                                 {"/home/a.b/Vår 2004.dat", "/home/a.b/Vår 2004.cmt"},
                                                  {"/r/v.2004.dat", "/r/v.2004.cmt"},
                                                  {"/r/Höst.da", "/r/Höst.cmt"},
                                                  {"/r/Höst.lopp", "/r/Höst.cmt"},
@@ -173,7 +152,6 @@ TEST(RacePaths, CommentFileNameSearchesForTheDotNearTheEnd) {
 
 TEST(RacePaths, RaceNameIsTheLastPartWithoutItsExtension) {
     EXPECT_EQ(race_data::raceName("/Tävlingar.2004/Höst.dat"), "Höst");
-    EXPECT_EQ(race_data::raceName("Vår 2004.dat"), "Vår 2004");
     EXPECT_EQ(race_data::raceName("/r/.da"), "");
 #ifdef Q_OS_WIN
     EXPECT_EQ(race_data::raceName("C:\\Tävlingar.2004\\Höst.dat"), "Höst");

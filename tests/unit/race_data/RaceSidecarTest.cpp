@@ -1,5 +1,4 @@
-// NAME.json beside the race: codes written whole and read back; a missing file is normal and silent; a
-// damaged one gives what it can and says what it could not.
+// NAME.json beside the race; that a missing one is silent, every new race in the desk's tests shows.
 #include "RaceSidecar.h"
 #include "TestFiles.h"
 
@@ -8,13 +7,9 @@
 
 using namespace race_data;
 
-TEST(RaceSidecar, WhatIsWrittenComesBackAndAMissingFileIsNoProblem) {
+TEST(RaceSidecar, WhatIsWrittenComesBack) {
     QTemporaryDir dir;
     const QString dat = dir.filePath("Höst.dat");
-    const SidecarRead missing = readSidecar(dat);
-    EXPECT_TRUE(missing.sidecar.codes.empty());
-    EXPECT_TRUE(missing.problem.isEmpty());
-
     RaceSidecar sidecar{{{3, "DNF"}, {12, "DSQ"}},
                         {12, 3, 7},
                         {},
@@ -27,10 +22,8 @@ TEST(RaceSidecar, WhatIsWrittenComesBackAndAMissingFileIsNoProblem) {
     writeSidecar(dat, sidecar);
     EXPECT_EQ(sidecarFileName(dat), dir.filePath("Höst.json"));
     const SidecarRead read = readSidecar(dat);
-    EXPECT_EQ(read.sidecar.codes, sidecar.codes);
-    EXPECT_EQ(read.sidecar.queue, sidecar.queue);
-    EXPECT_EQ(read.sidecar.result, sidecar.result);
-    EXPECT_EQ(read.sidecar.groups, sidecar.groups);
+    EXPECT_EQ(std::tuple(read.sidecar.codes, read.sidecar.queue, read.sidecar.result, read.sidecar.groups),
+              std::tuple(sidecar.codes, sidecar.queue, sidecar.result, sidecar.groups));
     EXPECT_TRUE(read.problem.isEmpty());
 }
 

@@ -6,49 +6,44 @@
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// A test that would wait for ever on a FIFO ends instead, failing, after a few seconds.
-class StartupFilesTest : public ::testing::Test {
+// The alarm ends a test that would wait for ever on a FIFO.
+class StartupFilesTest : public RaceFolderTest {
 protected:
     void SetUp() override {
         alarm(10);
         ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
         QDir().mkpath(folder);
-        writeBytes(regular, "x");
+        writeBytes(dat, "x");
     }
     void TearDown() override { alarm(0); }
-    QTemporaryDir dir;
     QString fifo = dir.filePath("Rör.dat");
     QString folder = dir.filePath("Mapp.dat");
-    QString regular = dir.filePath("Höst.dat");
 };
 
 } // namespace
 
 TEST_F(StartupFilesTest, OnlyARegularFileCounts) {
-    EXPECT_TRUE(race_data::FilFinns(regular));
+    EXPECT_TRUE(race_data::FilFinns(dat));
     for (const QString& path :
          {fifo, folder, QStringLiteral("/dev/null"), dir.filePath("saknas.dat"), QString()})
         EXPECT_FALSE(race_data::FilFinns(path)) << path.toStdString();
-    // A settings file that is a FIFO reads as missing and takes no write.
     EXPECT_EQ(race_data::LasInstallningar(fifo).DataFil, "NC");
-    EXPECT_TRUE(race_data::SparaInstallningar(fifo, regular, {}).has_value());
+    EXPECT_TRUE(race_data::SparaInstallningar(fifo, dat, {}).has_value());
 }
 
-// A race file the desk may not read is not there for it (root reads everything, so the check runs as
-// nobody).
+// As nobody, since root reads everything.
 TEST_F(StartupFilesTest, AFileThatCannotBeReadDoesNotCount) {
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(regular).constData(), 0), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(dat).constData(), 0), 0);
     const ChildEnd end = runInChild([&] {
         dropRootPrivileges();
-        return race_data::FilFinns(regular) ? 1 : 0;
+        return race_data::FilFinns(dat) ? 1 : 0;
     });
     EXPECT_EQ(end.exitCode, 0);
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Small file helpers for tests that put exact bytes on disk and read them back, a race file of given
-// boats, and the folder of one race for the tests of the race files.
+// Exact bytes on disk and back, a race file of given boats, and the folder of one race.
 #include "RaceFiles.h"
 #include "RuntimeError.h"
 
@@ -40,6 +39,14 @@ inline double july5(int h, int m, int s) {
     return 37807.0 + (h * 3600 + m * 60 + s) / 86400.0;
 }
 
+inline DeltagarPost recordNamed(const QString& namn, double startTid = 0, int borttagen = 0) {
+    DeltagarPost p;
+    p.Namn = namn;
+    p.StartTid = startTid;
+    p.Borttagen = borttagen;
+    return p;
+}
+
 // A boat of a test race; without a corrected time of its own a finished boat has its sailed time.
 struct Boat {
     QString namn;
@@ -51,22 +58,18 @@ struct Boat {
     QString comment = {};
 };
 
-// Writes the boats as records 1, 2, ... of the race file dat, each record carrying the start and each
-// comment appended before its record.
+// Records 1, 2, ..., each carrying the start, each comment appended before its record.
 inline void writeRace(const QString& dat, const std::vector<Boat>& boats, double start = 0.0) {
     race_data::RaceFiles files;
     files.open(dat);
     int n = 0;
     for (const Boat& b : boats) {
-        DeltagarPost post;
-        post.Namn = b.namn;
+        DeltagarPost post = recordNamed(b.namn, start, b.borttagen);
         post.SegelId = b.segelId;
         post.LysTal = b.lysTal;
-        post.StartTid = start;
         post.MalTid = b.malTid;
         post.SeglTid = b.malTid > 0 ? b.malTid - start : 0.0;
         post.KorrigeradTid = b.korrTid != 0.0 ? b.korrTid : post.SeglTid;
-        post.Borttagen = b.borttagen;
         if (!b.comment.isEmpty()) {
             post.KommentarLen = std::int32_t(b.comment.size());
             post.KommentarPos = files.appendComment(b.comment);

@@ -10,13 +10,6 @@ using race_data::RaceFiles;
 
 namespace {
 
-DeltagarPost boat(const QString& namn) {
-    DeltagarPost p;
-    p.Namn = namn;
-    p.MalTid = 38173.5;
-    return p;
-}
-
 // The line the desk adds to its failure message, or "" when the operation went through.
 QString failureLine(const std::function<void()>& operation) {
     const std::optional<RuntimeError> error = failureOf(operation);
@@ -27,25 +20,23 @@ class WriteFaultsTest : public RaceFolderTest {};
 
 } // namespace
 
-// Each case puts bytes in the race file, caps the file size and writes one record that cannot fit.
 TEST_F(WriteFaultsTest, ARecordThatDoesNotFitIsUndoneWhole) {
     const struct {
         int oldLength, recordNumber;
         rlim_t limit;
     } cases[] = {{93, 2, 93}, {93, 2, 150}, {100, 2, 120}, {10, 3, 100}}; // nothing fits, part, a part record
     for (const auto& c : cases) {
-        QByteArray old(c.oldLength, 'k');
-        old[0] = 'A';
+        const QByteArray old(c.oldLength, 'k');
         writeBytes(dat, old);
         files.open(dat);
-        QString line;
         {
             const FileSizeLimit limit(c.limit);
-            line = failureLine([&] { files.writeRecord(c.recordNumber, boat("Ny")); });
+            EXPECT_EQ(failureLine([&] { files.writeRecord(c.recordNumber, recordNamed("Ny")); }),
+                      "Fil: " + dat + " – Filen har nått största tillåtna storlek")
+                << c.limit;
         }
-        EXPECT_EQ(line, "Fil: " + dat + " – Filen har nått största tillåtna storlek") << c.limit;
         EXPECT_EQ(readBytes(dat), old) << c.limit;
-        files.writeRecord(c.recordNumber, boat("Ny"));
+        files.writeRecord(c.recordNumber, recordNamed("Ny"));
         EXPECT_EQ(files.readRecord(c.recordNumber).Namn.trimmed(), "Ny") << c.limit;
     }
 }
@@ -62,7 +53,6 @@ TEST_F(WriteFaultsTest, ACommentThatDoesNotFitIsCutBack) {
     EXPECT_EQ(readBytes(cmt), "F\xF6rstSen");
 }
 
-// Either file deleted, the race file replaced by another, or the race's folder moved away.
 TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
     const QString folder = dir.filePath("Tävlingar");
     const std::pair<std::function<void()>, QString> cases[] = {
@@ -80,13 +70,13 @@ TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
         const QString path = vanished.startsWith(folder) ? vanished : dat;
         RaceFiles raceFiles;
         raceFiles.open(path);
-        raceFiles.writeRecord(1, boat("Ett"));
+        raceFiles.writeRecord(1, recordNamed("Ett"));
         EXPECT_TRUE(raceFiles.stillAtPath()) << vanished.toStdString();
         fault();
         EXPECT_EQ(raceFiles.vanishedFile(), vanished);
-        for (const auto& write : std::initializer_list<std::function<void()>>{
-                 [&] { raceFiles.writeRecord(2, boat("Två")); }, [&] { raceFiles.appendComment("text"); }})
-            EXPECT_EQ(failureLine(write), "Fil: " + vanished + " – Filen finns inte längre");
+        EXPECT_EQ(failureLine([&] { raceFiles.writeRecord(2, recordNamed("Två")); }),
+                  "Fil: " + vanished + " – Filen finns inte längre");
+        EXPECT_TRUE(failureLine([&] { raceFiles.appendComment("text"); }).contains(vanished));
         EXPECT_EQ(raceFiles.recordCount(), 1) << vanished.toStdString();
         EXPECT_EQ(raceFiles.commentFileLength(), 0) << vanished.toStdString();
         raceFiles.close();
@@ -97,9 +87,9 @@ TEST_F(WriteFaultsTest, AVanishedFileIsNoticedAndNotWrittenInto) {
 }
 
 TEST_F(WriteFaultsTest, ARaceIsWrittenAnewFromWhatTheDeskHolds) {
-    DeltagarPost deleted = boat("Borta");
-    deleted.Borttagen = -1;
-    race_data::writeRaceAnew(dat, {{4, boat("Fyra"), "Rev"}, {1, boat("Ett"), "Ny ägare"}, {2, deleted, ""}});
+    const DeltagarPost deleted = recordNamed("Borta", 0, -1);
+    race_data::writeRaceAnew(
+        dat, {{4, recordNamed("Fyra"), "Rev"}, {1, recordNamed("Ett"), "Ny ägare"}, {2, deleted, ""}});
     EXPECT_EQ(readBytes(cmt), "Ny \xE4gareRev");
     EXPECT_EQ(readBytes(dat).size(), 4 * 93);
     files.open(dat);
@@ -119,7 +109,7 @@ TEST_F(WriteFaultsTest, ARaceIsWrittenAnewFromWhatTheDeskHolds) {
 TEST_F(WriteFaultsTest, WritingAnewOnAFullDiskSaysSo) {
     const FileSizeLimit limit(100);
     EXPECT_TRUE(failureLine([&] {
-                    race_data::writeRaceAnew(dat, {{1, boat("Ett"), ""}, {2, boat("Två"), ""}});
+                    race_data::writeRaceAnew(dat, {{1, recordNamed("Ett"), ""}, {2, recordNamed("Två"), ""}});
                 }).contains(dat));
     EXPECT_EQ(readBytes(dat).size(), 93);
 }

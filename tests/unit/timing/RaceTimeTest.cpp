@@ -1,5 +1,4 @@
-// The desk's times: day counts and calendar times, durations and ranking keys, ratings, dates as the desk
-// writes them, and times as the race officer types them.
+// The desk's times: day counts, durations, ranking keys, ratings, dates shown and times typed.
 #include "RaceTime.h"
 #include "SwedishOrder.h"
 
@@ -16,8 +15,7 @@ constexpr double Hour = 1.0 / 24;
 
 } // namespace
 
-// Known days; months out of their range carry into the year; before the epoch the day counts back and
-// the time forward.
+// Months out of range carry into the year; before the epoch the day counts back and the time forward.
 TEST(OleDate, KnownDaysAndTimes) {
     const std::pair<CalendarTime, double> cases[] = {
         {{1899, 12, 30, 0, 0, 0}, 0.0},  {{1900, 3, 1, 0, 0, 0}, 61.0},    {{2000, 1, 1, 0, 0, 0}, 36526.0},
@@ -25,7 +23,6 @@ TEST(OleDate, KnownDaysAndTimes) {
         {{2003, 0, 1, 0, 0, 0}, 37591.0}};
     for (const auto& [time, days] : cases)
         EXPECT_EQ(toOleDate(time), days) << time.year << "-" << time.month;
-    EXPECT_DOUBLE_EQ(toOleDate({2003, 7, 5, 10, 0, 0}), 37807.416666666664);
     EXPECT_EQ(fromOleDate(-1.25), (CalendarTime{1899, 12, 29, 6, 0, 0}));
     EXPECT_EQ(fromOleDate(-0.25), (CalendarTime{1899, 12, 30, 6, 0, 0}));
 }
@@ -39,7 +36,6 @@ TEST(OleDate, CalendarTimesRoundTrip) {
         EXPECT_EQ(fromOleDate(toOleDate(t)), t) << t.year << "-" << t.month;
 }
 
-// Rounded to the second with the day carried; out-of-range values read as not set.
 TEST(OleDate, FromOleDateRoundsToTheSecondWithDayCarry) {
     const double day = toOleDate({2003, 7, 5, 0, 0, 0});
     EXPECT_EQ(fromOleDate(day + 86399.6 / 86400), (CalendarTime{2003, 7, 6, 0, 0, 0}));
@@ -49,11 +45,9 @@ TEST(OleDate, FromOleDateRoundsToTheSecondWithDayCarry) {
         EXPECT_EQ(fromOleDate(d), CalendarTime{}) << d;
     const QDateTime reading(QDate(2003, 7, 5), QTime(14, 5, 9, 999)); // a clock reading drops the fraction
     EXPECT_EQ(timeStamp(reading), toOleDate({2003, 7, 5, 14, 5, 9}));
-    EXPECT_EQ(timeStamp(QDateTime()), 0.0);
 }
 
-// Rounded to the second, hours past 24 counted on; a damaged record's time, or a finish before the start,
-// shows as nothing at all.
+// A damaged record's time, or a finish before the start, shows as nothing at all.
 TEST(TidText, Table) {
     const std::pair<double, const char*> cases[] = {
         {0, "0:00:00"},          {59.4, "0:00:59"},
@@ -71,15 +65,7 @@ TEST(TidText, Table) {
     EXPECT_TRUE(isUsableTime(-0.4 * Second));
 }
 
-TEST(TidSkillnad, IsTheTextOfTheDifference) {
-    const double start = toOleDate({2003, 7, 5, 10, 0, 0});
-    EXPECT_EQ(TidSkillnad(toOleDate({2003, 7, 5, 14, 5, 9}), start), "4:05:09");
-    EXPECT_EQ(TidSkillnad(toOleDate({2003, 7, 6, 11, 0, 0}), start), "25:00:00");
-    EXPECT_EQ(TidSkillnad(toOleDate({2003, 7, 5, 4, 0, 0}), start), "");
-}
-
-// The key pads to eight digits; a damaged key sorts after the keys of 0:00:00 and of the longest usable
-// time, both as plain text (the model's order) and in the Swedish order of the ranking list.
+// A damaged key sorts last both as plain text (the model's order) and in the ranking list's Swedish order.
 TEST(KorrTidKey, PadsToEightAndDamagedTimesRankLastInBothOrders) {
     const std::pair<const char*, const char*> keys[] = {{"1:05:09", "00010509"},
                                                         {"0:00:00", "00000000"},
@@ -96,12 +82,10 @@ TEST(KorrTidKey, PadsToEightAndDamagedTimesRankLastInBothOrders) {
         const QString key = rankingKey(real);
         EXPECT_LT(key, damaged) << key.toStdString();
         EXPECT_LT(base::compareSwedish(key, damaged), 0) << key.toStdString();
-        EXPECT_GT(base::compareSwedish(damaged, key), 0) << key.toStdString();
     }
 }
 
-// Three decimals with a decimal comma; halves round away from zero on the decimal the single stands for,
-// not on its binary value.
+// Halves round away from zero on the decimal the float stands for, not on its binary value.
 TEST(LysTalText, ThreeDecimalsWithDecimalComma) {
     const std::pair<float, const char*> cases[] = {
         {1.045f, "1,045"},  {0.95f, "0,950"},   {1.06f, "1,060"},     {1.0574f, "1,057"},
@@ -127,7 +111,6 @@ TEST(CorrectedTime, SailedTimesTheLysNumberAsShown) {
     EXPECT_EQ(correctedTime(Hour, 0.0004f), 0.0);
 }
 
-// A pattern without a field is kept as it stands.
 TEST(FormatDate, EveryPatternOfTheDesk) {
     const std::pair<const char*, const char*> cases[] = {{"hh:mm:ss", "14:05:09"},
                                                          {"yyyy-mm-dd hh:mm:ss", "2003-07-05 14:05:09"},
@@ -146,25 +129,7 @@ TEST(FormatDate, EveryPatternOfTheDesk) {
     EXPECT_EQ(dateText(1e12), "");
 }
 
-TEST(SwedishNames, WeekdaysAndMonthsFullAndAbbreviated) {
-    const QStringList days{"måndag", "tisdag", "onsdag", "torsdag", "fredag", "lördag", "söndag"};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(formatDate(toOleDate({2003, 6, 30 + i, 0, 0, 0}), "dddd"), days[i]);
-    const QStringList months{"januari", "februari", "mars",      "april",   "maj",      "juni",
-                             "juli",    "augusti",  "september", "oktober", "november", "december"};
-    for (int m = 1; m <= 12; ++m) {
-        EXPECT_EQ(formatDate(toOleDate({2003, m, 1, 0, 0, 0}), "mmmm"), months[m - 1]);
-        EXPECT_EQ(formatDate(toOleDate({2003, m, 1, 0, 0, 0}), "mmm"), months[m - 1].left(3));
-    }
-    EXPECT_EQ(captionDate(toOleDate({2006, 5, 20, 11, 0, 0})), "Lördag 20 Maj 2006");
-    EXPECT_EQ(properCase("öSTRA  hamnen"), "Östra  Hamnen");
-    EXPECT_EQ(monthDayText("2003-07-05"), "jul-05");
-    for (const char* text : {"", "kalle", "2003-02-30", "07-05"})
-        EXPECT_EQ(monthDayText(text), "") << text;
-}
-
-// The date in front stays; the typed time of day is taken, and a day without its year need only be a day
-// that some year has.
+// A day without its year need only be a day that some year has.
 TEST(TypedFinishTime, KeepsTheDateInFrontAndTakesTheTypedTimeOfDay) {
     const struct {
         const char* typed;
@@ -188,7 +153,7 @@ TEST(TypedStartTime, DateAndTimeWithAnyRunOfSpaces) {
         EXPECT_EQ(typedStartTime(typed), start) << typed;
     EXPECT_EQ(typedStartTime("9:30"), 9.5 / 24);
     EXPECT_EQ(typedStartTime("2003-07-05"), toOleDate({2003, 7, 5, 0, 0, 0}));
-    EXPECT_EQ(typedStartTime("2003-12-31 10:00"), toOleDate({2003, 12, 31, 10, 0, 0})); // New Year's Eve
+    EXPECT_EQ(typedStartTime("2003-12-31 10:00"), toOleDate({2003, 12, 31, 10, 0, 0}));
     for (const char* typed : {"", "x", "07-05 10:00", "2003-02-29 10:00", "2003-07-05 25:00",
                               "03-07-05 10:00", "2003-07-05 10:00 x", "0099-12-31 10:00", "2003/07/05 10:00"})
         EXPECT_FALSE(typedStartTime(typed)) << typed;
