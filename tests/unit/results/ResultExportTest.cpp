@@ -17,6 +17,7 @@ namespace {
 ResultExport emptyWindow() {
     ResultExport list;
     list.clubName = "V å r   B å t k l u b b";
+    list.rows = {{"Tävling 2006-05-20  mellan", "maj-20"}, {}};
     return list;
 }
 
@@ -25,9 +26,10 @@ ResultExport emptyWindow() {
 TEST(ResultExport, CsvAndHtmlAreTheGoldenFiles) {
     EXPECT_EQ(csvExport(smallRaceExport()), readBytes(BRISRUNDAN_GOLDEN_DIR "/export.csv"));
     EXPECT_EQ(htmlExport(smallRaceExport()), readBytes(BRISRUNDAN_GOLDEN_DIR "/export.html"));
-    // Without boats still the header line a spreadsheet can open.
+    // Without boats: the header line a spreadsheet can open, and no empty table body validators warn about.
     EXPECT_EQ(csvExport(emptyWindow()), QByteArray("\xEF\xBB\xBFNamn;SegelId;Start;M\xC3\xA5l;Seglad Tid;SRS;"
                                                    "Korrigerad Tid;Plac.;Po\xC3\xA4ng\r\n"));
+    EXPECT_FALSE(htmlExport(emptyWindow()).contains("<tbody>"));
 }
 
 // Start groups: the group as the first CSV column, an HTML table each under its heading.
