@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -49,6 +50,9 @@ public:
         browser_.terminate(); // not killed: the browser ends its own child processes then
         if (!browser_.waitForFinished(5000)) browser_.kill();
         browser_.waitForFinished();
+        // Its helper processes may still be writing into the profile for a moment.
+        for (int tries = 0; !profile_.remove() && tries < 50; ++tries)
+            QThread::msleep(100);
     }
 
     // Opens the address in a new tab; its session, or empty when the browser does not answer.

@@ -85,12 +85,8 @@ TEST_F(BrowserPage, PrintsOnA4WithEveryColumn) {
     const QString pdf = dir.filePath("resultat.pdf");
     const QJsonObject printed = browser.call("Page.printToPDF", {{"preferCSSPageSize", true}}, tab);
     writeBytes(pdf, QByteArray::fromBase64(printed["data"].toString().toLatin1()));
-    // A4 in points, as Chromium rounds it to whole device pixels.
-    const QRegularExpressionMatch size =
-        QRegularExpression(R"re(Page size:\s+([\d.]+) x ([\d.]+) pts)re").match(runTool("pdfinfo", {pdf}));
-    ASSERT_TRUE(size.hasMatch());
-    EXPECT_NEAR(size.captured(1).toDouble(), 595.3, 1);
-    EXPECT_NEAR(size.captured(2).toDouble(), 841.9, 1);
+    const QString info = runTool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(R"(Page size:.*\(A4\))"))) << info.toStdString();
     EXPECT_EQ(pdfPageCount(pdf), 1);
     const QString text = runTool("pdftotext", {"-layout", pdf, "-"});
     for (const char* header :
