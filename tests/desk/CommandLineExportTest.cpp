@@ -38,8 +38,7 @@ protected:
     CommandLineExportTest() { writeFinishedRace(); }
 };
 
-// A tie shares place and points, the lower record first; a missing comment file is not made, nor settings,
-// journal or NAME.json. A full disk is told in Swedish and leaves no file.
+// A tie shares place and points, lower record first; no comment file, settings, journal or NAME.json is made.
 TEST_F(CommandLineExportTest, WritesTheRankedListAndNothingElse) {
     QFile::remove(path(u"Höst.cmt"_s));
     QStringList written = QDir(dir.path()).entryList(QDir::Files);
@@ -72,8 +71,7 @@ TEST_F(CommandLineExportTest, WritesTheRankedListAndNothingElse) {
     EXPECT_FALSE(QFile::exists(path(u"full.html"_s)));
 }
 
-// A refusal is one Swedish line on stderr and writes nothing: an output that is a FIFO, a device (as root;
-// else a second FIFO), a folder or a link to one is left in place. Help and version go to stdout.
+// A refusal is one line on stderr; a FIFO, device (as root; else a FIFO), folder or link is left in place.
 TEST_F(CommandLineExportTest, AnswersEachCallWithItsOwnLinesAndWritesNothing) {
     const QString fifo = path(u"rör.csv"_s), device = path(u"enhet.csv"_s), race = path(u"Höst.dat"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);

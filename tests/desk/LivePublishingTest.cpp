@@ -1,5 +1,4 @@
-// "Publicera" over real sockets: results.json follows the registrations; a missing address and a server
-// that stops on its own are told calmly while the race goes on.
+// "Publicera" over real sockets; a missing address and a server gone are told while the race goes on.
 #include "DeskFixture.h"
 #include "EventLoopWait.h"
 
@@ -26,7 +25,6 @@ QByteArray resultsAt(const QString& url) {
     return reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
 }
 
-// The descriptor this process listens on at that port, found among its open files.
 int listeningDescriptor(int port) {
     for (int fd = 3; fd < 1024; ++fd) {
         int listening = 0;

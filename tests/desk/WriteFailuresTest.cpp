@@ -1,5 +1,4 @@
-// Faults on a real disk during a race: each failing write is told once with the file and the reason,
-// nothing is torn, a vanished race file is noticed and can be saved anew.
+// Faults on a real disk during a race: each told once with file and reason, nothing torn, nothing lost.
 #include "ControlProps.h"
 #include "DeskFixture.h"
 #include "FileSizeLimit.h"
@@ -20,7 +19,6 @@ protected:
         clock(2003, 7, 5, 11, 0, 0);
         d.lstMg->setListIndex(d.lstMg->ListCount() - 1);
     }
-    // At the finish line a failure stands in the red banner, holding up no boat.
     static QString banner(const frmMain& d) {
         return controls::ownVisible(d.lblFel) ? d.lblFel->caption() : QString();
     }
@@ -128,8 +126,7 @@ TEST_F(WriteFailuresTest, ACommentThatCannotBeAppendedLosesNoComment) {
     EXPECT_EQ(again.CommentsBox->Text(), wind);
 }
 
-// The comment file deleted during the race: a restart names the one it made anew, and the finish the
-// race file never got waits in the queue.
+// The comment file deleted during the race: a restart names it; the finish never saved waits in the queue.
 TEST_F(WriteFailuresTest, ARestartAfterTheCommentFileWentNamesWhatWasMissing) {
     frmMain& d = startedRace();
     finish(d, 0); // Alfa
