@@ -12,9 +12,6 @@ protected:
     DeskTest() : scripted(log, dir.path()) {}
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    void writeRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0) {
-        ::writeRace(path(name), boats, start);
-    }
     void writeSettings(const QString& last, const QString& flags);
     DeltagarPost record(const QString& race, int n) const;
     int recordCount(const QString& race) const;
@@ -33,7 +30,7 @@ protected:
     // Writes the race and settings naming it as the last race, with these flags, and (re)starts the program.
     frmMain& openRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0,
                       const QString& flags = QString()) {
-        writeRace(name, boats, start);
+        ::writeRace(path(name), boats, start);
         writeSettings(path(name), flags);
         return restart();
     }
