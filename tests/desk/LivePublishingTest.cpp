@@ -64,7 +64,6 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGone
     EXPECT_EQ(QJsonDocument::fromJson(resultsAt(url))[u"rader"_s][0][u"Plac."_s].toString(), u"1"_s);
 
     d.lblPublicera_Click();
-    EXPECT_EQ(events(u"unpublished"_s).size(), 1u);
     EXPECT_EQ(resultsAt(url), QByteArray()) << "nobody answers any more";
 
     // TEST-NET-1: an address this machine lacks.
