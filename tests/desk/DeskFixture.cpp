@@ -22,12 +22,12 @@ int DeskTest::recordCount(const QString& race) const {
 }
 
 void DeskTest::writeFinishedRace() {
-    writeRace(u"Höst.dat"_s,
-              {{u"Cecilia"_s, u"S3"_s, 1.0f, july5(13, 0, 0)},
-               {u"Anna"_s, u"S1"_s, 1.0f, july5(14, 0, 0)},
-               {u"Bertil"_s, u"S2"_s, 1.0f, july5(13, 0, 0)},
-               {u"David"_s, u"S4"_s}},
-              july5(10, 0, 0));
+    ::writeRace(path(u"Höst.dat"_s),
+                {{u"Cecilia"_s, u"S3"_s, 1.0f, july5(13, 0, 0)},
+                 {u"Anna"_s, u"S1"_s, 1.0f, july5(14, 0, 0)},
+                 {u"Bertil"_s, u"S2"_s, 1.0f, july5(13, 0, 0)},
+                 {u"David"_s, u"S4"_s}},
+                july5(10, 0, 0));
 }
 
 frmMain& DeskTest::startedRace(const std::vector<Boat>& boats) {

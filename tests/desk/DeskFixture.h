@@ -12,28 +12,23 @@ protected:
     DeskTest() : scripted(log, dir.path()) {}
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    void writeRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0) {
-        ::writeRace(path(name), boats, start);
-    }
     void writeSettings(const QString& last, const QString& flags);
     DeltagarPost record(const QString& race, int n) const;
     int recordCount(const QString& race) const;
 
-    // Höst.dat started at 10:00:00 on 5 July 2003: Cecilia (record 1) and Bertil (3) tie at 3:00:00, Anna
-    // (2) sailed 4:00:00 and David (4) still sails, all LYS 1.00.
+    // Höst.dat: Cecilia (record 1) and Bertil (3) tie at 3:00:00, Anna (2) sailed 4:00:00, David (4) sails.
     void writeFinishedRace();
     // Höst.dat started at 10:00:00 on 5 July 2003, the start panel on show.
     frmMain& startedRace(const std::vector<Boat>& boats = {{QStringLiteral("Alfa"), QStringLiteral("S1")},
                                                            {QStringLiteral("Beta"), QStringLiteral("S2")},
                                                            {QStringLiteral("Cesar"), QStringLiteral("S3")}});
-    // Queues the boat at that position of the approach list, as a double-click does.
     static void queue(frmMain& d, int position);
 
     frmMain& load();
     // Writes the race and settings naming it as the last race, with these flags, and (re)starts the program.
     frmMain& openRace(const QString& name, const std::vector<Boat>& boats, double start = 0.0,
                       const QString& flags = QString()) {
-        writeRace(name, boats, start);
+        ::writeRace(path(name), boats, start);
         writeSettings(path(name), flags);
         return restart();
     }

@@ -19,8 +19,8 @@ void registerAndKill(const QString& appDir, int position, const QString& clockRe
 } // namespace
 
 TEST_F(DeskTest, RegisteredFinishesSurviveAKilledProgram) {
-    writeRace(u"Höst.dat"_s, {{u"Anna"_s, u"S1"_s}, {u"Bertil"_s, u"S2"_s}, {u"Cecilia"_s, u"S3"_s}},
-              july5(10, 0, 0));
+    ::writeRace(path(u"Höst.dat"_s), {{u"Anna"_s, u"S1"_s}, {u"Bertil"_s, u"S2"_s}, {u"Cecilia"_s, u"S3"_s}},
+                july5(10, 0, 0));
     writeSettings(path(u"Höst.dat"_s), u"**"_s);
     registerAndKill(dir.path(), 2, u"2003-07-05 13:00:00"_s);
     registerAndKill(dir.path(), 0, u"2003-07-05 14:00:00"_s);

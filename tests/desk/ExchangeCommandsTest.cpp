@@ -9,7 +9,6 @@
 
 using namespace Qt::StringLiterals;
 
-// A cell corrected by hand shows that the export is what the window shows.
 TEST_F(DeskTest, ExportWritesTheRowsAsTheWindowShowsThem) {
     writeFinishedRace();
     writeSettings(path(u"Höst.dat"_s), QString());

@@ -1,4 +1,3 @@
-// The race's journal: one line per change of the race.
 #include "DeskFixture.h"
 
 using namespace Qt::StringLiterals;
