@@ -1,5 +1,6 @@
 // Where the race files are kept: beside a portable program, else in the user's own folder.
 #include "RaceFileHome.h"
+#include "../FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,17 +10,6 @@
 namespace {
 
 constexpr auto ReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup;
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(bytes);
-}
 
 class RaceFileHome : public ::testing::Test {
 protected:
@@ -46,7 +36,7 @@ TEST_F(RaceFileHome, APortableCopyNeedsASettingsFileTheDeskCanWrite) {
     QDir().mkpath(ini);
     EXPECT_FALSE(home::portableSettingsIn(program)) << "a folder named Vindo.ini";
     QDir().rmdir(ini);
-    write(ini, "[Brisrundan]\r\n");
+    writeBytes(ini, "[Brisrundan]\r\n");
     EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(program));
     EXPECT_FALSE(QFileInfo::exists(user));
     QFile::setPermissions(program, ReadOnly | QFileDevice::ExeOwner);
@@ -60,16 +50,16 @@ TEST_F(RaceFileHome, APortableCopyNeedsASettingsFileTheDeskCanWrite) {
 TEST_F(RaceFileHome, FirstStartMakesTheUserFolderWithTheExampleRaceReadOnlyAndTheSound) {
     EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(user));
     for (const char* name : {"Exempel.dat", "Exempel.cmt", "Gun.wav"}) {
-        EXPECT_EQ(contents(in(user, name)), contents(in(program, name))) << name;
+        EXPECT_EQ(readBytes(in(user, name)), readBytes(in(program, name))) << name;
         const bool exampleRace = QString(name) != "Gun.wav";
         EXPECT_EQ(bool(QFile::permissions(in(user, name)) & QFileDevice::WriteOwner), !exampleRace) << name;
     }
     // Later starts leave the operator's files alone and put back what is missing.
-    write(in(user, "Gun.wav"), "own sound");
+    writeBytes(in(user, "Gun.wav"), "own sound");
     QFile::remove(in(user, "Exempel.cmt"));
     EXPECT_EQ(home::raceFileHome(program, documents), QDir::toNativeSeparators(user));
-    EXPECT_EQ(contents(in(user, "Gun.wav")), "own sound");
-    EXPECT_EQ(contents(in(user, "Exempel.cmt")), contents(in(program, "Exempel.cmt")));
+    EXPECT_EQ(readBytes(in(user, "Gun.wav")), "own sound");
+    EXPECT_EQ(readBytes(in(user, "Exempel.cmt")), readBytes(in(program, "Exempel.cmt")));
 }
 
 TEST_F(RaceFileHome, InstalledProgramTakesTheShippedFilesFromItsDataFolder) {
@@ -78,15 +68,15 @@ TEST_F(RaceFileHome, InstalledProgramTakesTheShippedFilesFromItsDataFolder) {
     const QString data = dir.filePath("usr/share/brisrundan");
     QDir().mkpath(bin);
     QDir().mkpath(data);
-    write(in(data, "Exempel.dat"), "records");
+    writeBytes(in(data, "Exempel.dat"), "records");
     EXPECT_EQ(home::raceFileHome(bin, documents), QDir::toNativeSeparators(user));
-    EXPECT_EQ(contents(in(user, "Exempel.dat")), "records");
+    EXPECT_EQ(readBytes(in(user, "Exempel.dat")), "records");
     EXPECT_EQ(home::dataDirFor(dir.filePath("home")), QString());
 }
 
 TEST_F(RaceFileHome, AUserFolderThatCannotBeMadeLeavesTheProgramFolder) {
     const QString notAFolder = dir.filePath("Dokument"); // a file: nothing can be made inside it
-    write(notAFolder, "");
+    writeBytes(notAFolder, "");
     EXPECT_EQ(home::raceFileHome(program, notAFolder), QDir::toNativeSeparators(program));
 }
 
