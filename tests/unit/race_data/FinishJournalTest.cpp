@@ -47,8 +47,7 @@ TEST_F(FinishJournalTest, ALineIsWrittenWholeOrNotAtAll) {
     {
         const FileSizeLimit full(static_cast<rlim_t>(before.size() + 20));
         const std::optional<RuntimeError> error = failureOf([&] { appendJournal(dat, {Second}); });
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->number(), runtime_error_numbers::DiskFull);
+        EXPECT_EQ(error ? error->number() : 0, runtime_error_numbers::DiskFull);
     }
     EXPECT_EQ(readBytes(log), before);
     appendJournal(dat, {Second});
