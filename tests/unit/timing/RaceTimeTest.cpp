@@ -16,7 +16,7 @@ constexpr double Hour = 1.0 / 24;
 } // namespace
 
 // Months out of range carry into the year; before the epoch the day counts back and the time forward.
-TEST(OleDate, KnownDaysAndTimes) {
+TEST(OleDate, KnownDaysAndTimesAndRoundTrips) {
     const std::pair<CalendarTime, double> cases[] = {
         {{1899, 12, 30, 0, 0, 0}, 0.0},  {{1900, 3, 1, 0, 0, 0}, 61.0},    {{2000, 1, 1, 0, 0, 0}, 36526.0},
         {{1899, 12, 30, 12, 0, 0}, 0.5}, {{1899, 12, 29, 6, 0, 0}, -1.25}, {{2003, 13, 1, 0, 0, 0}, 37987.0},
@@ -25,9 +25,6 @@ TEST(OleDate, KnownDaysAndTimes) {
         EXPECT_EQ(toOleDate(time), days) << time.year << "-" << time.month;
     EXPECT_EQ(fromOleDate(-1.25), (CalendarTime{1899, 12, 29, 6, 0, 0}));
     EXPECT_EQ(fromOleDate(-0.25), (CalendarTime{1899, 12, 30, 6, 0, 0}));
-}
-
-TEST(OleDate, CalendarTimesRoundTrip) {
     const CalendarTime times[] = {
         {2003, 7, 5, 14, 5, 9}, {2004, 2, 29, 23, 59, 59},  {1900, 2, 28, 0, 0, 1},  {1600, 3, 1, 12, 0, 0},
         {100, 1, 1, 0, 0, 0},   {9999, 12, 31, 23, 59, 59}, {1899, 12, 31, 0, 0, 0}, {1850, 6, 15, 8, 30, 0},
