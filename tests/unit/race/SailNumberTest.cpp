@@ -17,10 +17,8 @@ TEST(SailIdMatches, ComparesWithoutBlanksDashesAndCase) {
                           {"SWE 410", "4410"},
                           {"SWE 04410", "4410"},
                           {"SWE 4410", "S4410"},
-                          {"S-4410", "SWE4410"},
                           {"SWE 4410", "SWE"},
                           {"", ""},
-                          {"", " - "},
                           {"ABC", ""}};
     for (const auto& [segelId, typed] : matching)
         EXPECT_TRUE(race::sailIdMatches(segelId, typed)) << segelId << " typed " << typed;
