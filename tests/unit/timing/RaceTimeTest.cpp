@@ -113,10 +113,8 @@ TEST(FormatDate, EveryPatternOfTheDesk) {
                                                          {"yyyy-mm-dd hh:mm:ss", "2003-07-05 14:05:09"},
                                                          {"mm-dd  hh:mm:ss", "07-05  14:05:09"},
                                                          {"yyyy-mm-dd    hh:mm:ss", "2003-07-05    14:05:09"},
-                                                         {"yyyy-mm-dd ", "2003-07-05 "},
                                                          {"dddd d mmmm yyyy", "lördag 5 juli 2003"},
-                                                         {"mmm-dd", "jul-05"},
-                                                         {"ddd yyyy", "ddd 2003"}};
+                                                         {"mmm-dd", "jul-05"}};
     for (const auto& [pattern, text] : cases)
         EXPECT_EQ(formatDate(toOleDate({2003, 7, 5, 14, 5, 9}), pattern), text) << pattern;
     EXPECT_EQ(clockText(0), "00:00:00");
