@@ -51,6 +51,5 @@ TEST_F(StartupFilesTest, OpeningAFifoOrAFolderIsRefusedAtOnce) {
         ASSERT_TRUE(error) << path.toStdString();
         EXPECT_EQ(error->path(), path);
         EXPECT_EQ(error->number(), 75);
-        EXPECT_FALSE(files.isOpen());
     }
 }

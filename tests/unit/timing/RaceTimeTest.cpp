@@ -23,7 +23,6 @@ TEST(OleDate, KnownDaysAndTimesAndRoundTrips) {
         {{2003, 0, 1, 0, 0, 0}, 37591.0}};
     for (const auto& [time, days] : cases)
         EXPECT_EQ(toOleDate(time), days) << time.year << "-" << time.month;
-    EXPECT_EQ(fromOleDate(-1.25), (CalendarTime{1899, 12, 29, 6, 0, 0}));
     EXPECT_EQ(fromOleDate(-0.25), (CalendarTime{1899, 12, 30, 6, 0, 0}));
     const CalendarTime times[] = {
         {2003, 7, 5, 14, 5, 9}, {2004, 2, 29, 23, 59, 59},  {1900, 2, 28, 0, 0, 1},  {1600, 3, 1, 12, 0, 0},
@@ -59,15 +58,12 @@ TEST(TidText, Table) {
         EXPECT_EQ(TidText(v), "") << v;
         EXPECT_FALSE(isUsableTime(v)) << v;
     }
-    EXPECT_TRUE(isUsableTime(-0.4 * Second));
 }
 
 // A damaged key sorts last both as plain text (the model's order) and in the ranking list's Swedish order.
 TEST(KorrTidKey, PadsToEightAndDamagedTimesRankLastInBothOrders) {
-    const std::pair<const char*, const char*> keys[] = {{"1:05:09", "00010509"},
-                                                        {"0:00:00", "00000000"},
-                                                        {"123:00:00", "01230000"},
-                                                        {"12345:00:00", "123450000"}};
+    const std::pair<const char*, const char*> keys[] = {
+        {"1:05:09", "00010509"}, {"123:00:00", "01230000"}, {"12345:00:00", "123450000"}};
     for (const auto& [text, key] : keys)
         EXPECT_EQ(korrTidKey(text), key);
     const QString damaged = rankingKey(std::nan(""));
