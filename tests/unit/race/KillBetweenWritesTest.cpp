@@ -10,11 +10,10 @@
 
 namespace {
 
-int hookCalls = 0;
-int killAtCall = 0;
+int callsLeft = 0;
 
 void killAtTheChosenCall() {
-    if (++hookCalls == killAtCall) raise(SIGKILL);
+    if (--callsLeft == 0) raise(SIGKILL);
 }
 
 QString commentOf(int n) {
@@ -40,8 +39,7 @@ std::vector<int> misattributed(const QString& dat, race_data::WriteHook* hook, i
     const ChildEnd end = runInChild([&] {
         race::Race race;
         race.open(dat);
-        hookCalls = 0;
-        killAtCall = call;
+        callsLeft = call;
         *hook = killAtTheChosenCall;
         saveAndFinish(race);
         return 0;

@@ -29,8 +29,7 @@ TEST_F(RaceLockTest, ASecondDeskIsRefusedAndKeepsItsRaceUntilTheFirstCloses) {
     first.open(host); // its own race again
     second.open(var);
     const std::optional<RuntimeError> refused = openFailure(second, host);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->number(), runtime_error_numbers::PermissionDenied);
+    EXPECT_EQ(refused ? refused->number() : 0, runtime_error_numbers::PermissionDenied);
     EXPECT_EQ(second.files().dataFil(), var);
     reader.open(host, race::OpenFor::Reading); // the export reads a race that a desk has open
     EXPECT_EQ(reader.recordCount(), 1);

@@ -17,10 +17,7 @@ TEST(SailIdMatches, ComparesWithoutBlanksDashesAndCase) {
                           {"SWE 410", "4410"},
                           {"SWE 04410", "4410"},
                           {"SWE 4410", "S4410"},
-                          {"S-4410", "SWE4410"},
-                          {"SWE 4410", "SWE"},
                           {"", ""},
-                          {"", " - "},
                           {"ABC", ""}};
     for (const auto& [segelId, typed] : matching)
         EXPECT_TRUE(race::sailIdMatches(segelId, typed)) << segelId << " typed " << typed;
@@ -29,25 +26,21 @@ TEST(SailIdMatches, ComparesWithoutBlanksDashesAndCase) {
     EXPECT_EQ(race::sailNumberKey(QStringLiteral("S 1") + QChar(0) + QChar(0)), "s1"); // a damaged record
 }
 
-// A null id is a removed participant.
-class FindSailNumber : public testing::Test {
+class FindSailNumber : public RaceFolderTest {
 protected:
-    void write(const std::vector<const char*>& ids) {
-        std::vector<Boat> boats;
-        for (const char* id : ids)
-            boats.push_back({.namn = "Båt", .segelId = id ? id : "S-4410", .borttagen = id ? 0 : -1});
-        writeRace(dir.filePath("Höst.dat"), boats);
-        race.open(dir.filePath("Höst.dat"));
-    }
     std::vector<int> found(const char* typed) const { return race::findSailNumber(race, typed); }
-
-    QTemporaryDir dir;
     race::Race race;
 };
 
 // The whole id wins over the digits; the sailnr scenarios type the other ways.
 TEST_F(FindSailNumber, LiveRecordsInRecordOrderFollowingAnIdChangedDuringTheRace) {
-    write({"GBR 12", nullptr, "S-4410", "SWE 27", "SWE 4410", "27"});
+    writeRace(dat, {{"Båt", "GBR 12"},
+                    {.namn = "Båt", .segelId = "S-4410", .borttagen = -1},
+                    {"Båt", "S-4410"},
+                    {"Båt", "SWE 27"},
+                    {"Båt", "SWE 4410"},
+                    {"Båt", "27"}});
+    race.open(dat);
     EXPECT_EQ(found("4410"), (std::vector<int>{3, 5}));
     EXPECT_EQ(found("27"), (std::vector<int>{6}));
     DeltagarPost post = race.record(5);

@@ -29,7 +29,6 @@ QString fields(const DeltagarPost& p) {
 } // namespace
 
 TEST(DeltagarPost, EncodesAndDecodesFieldByFieldLittleEndian) {
-    ASSERT_EQ(Record.size(), race_data::RecordLength);
     const DeltagarPost post{"Åsa Ek", "SWE 1234", "Folkbåt", 1.25f, 38127.5, 38127.75,
                             0.25,     0.3125,     -1,        258,   7};
     EXPECT_EQ(race_data::encodeRecord(post).toHex(' '), Record.toHex(' '));
@@ -37,27 +36,17 @@ TEST(DeltagarPost, EncodesAndDecodesFieldByFieldLittleEndian) {
                                                        "    \" 1.25 38127.5 38127.75 0.25 0.3125 -1 258 7");
 }
 
-TEST(DeltagarPost, TextsAreCutAfterEncodingAndPadded) {
-    const std::pair<QString, QByteArray> cases[] = {
-        {"Abcdefghijklmnopqrstuvwxy", "Abcdefghijklmnopqrst"},
-        {"Sjöström Sjöström Sjö", "Sj\xF6str\xF6m Sj\xF6str\xF6m Sj"},
-    };
-    for (const auto& [namn, stored] : cases) {
-        DeltagarPost p;
-        p.Namn = namn;
-        EXPECT_EQ(race_data::encodeRecord(p).left(20), stored) << namn.toStdString();
-    }
+TEST(DeltagarPost, TextsAreCutAfterEncodingNotBefore) {
+    DeltagarPost p;
+    p.Namn = "Sjöström Sjöström Sjö";
+    EXPECT_EQ(race_data::encodeRecord(p).left(20), "Sj\xF6str\xF6m Sj\xF6str\xF6m Sj");
 }
 
 // A damaged or short record still decodes: any bytes, and missing bytes read as zeros.
 TEST(DeltagarPost, AnyBytesDecode) {
-    QByteArray damaged(93, '\xFF');
-    damaged.replace(49, 8, QByteArray::fromHex("000000000000f07f")); // +infinity
-    EXPECT_EQ(fields(race_data::decodeRecord(damaged)),
-              QStringLiteral("\"%1\" \"%2\" \"%3\" nan inf nan nan nan -1 -1 -1")
+    EXPECT_EQ(fields(race_data::decodeRecord(QByteArray(93, '\xFF'))),
+              QStringLiteral("\"%1\" \"%2\" \"%3\" nan nan nan nan nan -1 -1 -1")
                   .arg(QString(20, QChar(0xFF)), QString(10, QChar(0xFF)), QString(15, QChar(0xFF))));
-    const DeltagarPost cut = race_data::decodeRecord(Record.left(61));
-    EXPECT_EQ(cut.StartTid, 38127.5);
-    EXPECT_EQ(cut.MalTid, 0.0);
-    EXPECT_EQ(cut.Borttagen, 0);
+    EXPECT_EQ(fields(race_data::decodeRecord(Record.left(61))).section(' ', -8),
+              "1.25 38127.5 0 0 0 0 0 0"); // cut inside MalTid
 }

@@ -60,20 +60,21 @@ TEST(EntryImport, SeparatorByCountAndEveryEncoding) {
 
 TEST(EntryImport, EveryRefusalNamesItsLineAndReason) {
     const EntryList list = parseEntryList("Namn;SegelId;BTyp;LysTal\n"
-                                          "Ägir;SWE-1;Folkbåt;1,05\n"     // accepted
-                                          "  ;S-3;IF;1,00\n"              // empty name
-                                          "Bris;S-4;IF;\n"                // no LysTal
-                                          "Vind;S-5;IF;abc\n"             // not a number
-                                          "Låg;S-6;IF;0,49\n"             // below the range
-                                          "Hög;S-7;IF;2.51\n"             // above the range
-                                          "Gammal; s-100 ;IF;1,00\n"      // in the race already
-                                          "Tvilling;swe-1;IF;1,00\n"      // twice in the file
-                                          "Lång;S-10;IF;1,00;A;extra\n"   // too many fields
-                                          "\"Öppen;S-11;IF;1,00\n"        // a quote never closed
-                                          "Kant;S-12;IF;0,50\n"           // accepted, lowest
-                                          "Kant2;;IF;2,50\n"              // accepted, highest, no sail id
-                                          "Kant3;;IF;1,00;;\n"            // accepted, blank cells after
-                                          "Grupp;S-15;IF;1,00; SRS B \n", // accepted, in a start group
+                                          "Ägir;SWE-1;Folkbåt;1,05\n"    // accepted
+                                          "  ;S-3;IF;1,00\n"             // empty name
+                                          "Bris;S-4;IF;\n"               // no LysTal
+                                          "Vind;S-5;IF;abc\n"            // not a number
+                                          "Låg;S-6;IF;0,49\n"            // below the range
+                                          "Hög;S-7;IF;2.51\n"            // above the range
+                                          "Gammal; s-100 ;IF;1,00\n"     // in the race already
+                                          "Tvilling;swe-1;IF;1,00\n"     // twice in the file
+                                          "Lång;S-10;IF;1,00;A;extra\n"  // too many fields
+                                          "\"Öppen;S-11;IF;1,00\n"       // a quote never closed
+                                          "Kant;S-12;IF;0,50\n"          // accepted, lowest
+                                          "Kant2;;IF;2,50\n"             // accepted, highest, no sail id
+                                          "Kant3;;IF;1,00;;\n"           // accepted, blank cells after
+                                          "Grupp;S-15;IF;1,00; SRS B \n" // accepted, in a start group
+                                          "\n;;;\n;\nFri;S-4;IF;1,00\n", // blank lines; a refused line's id
                                           {"S-100", "S-200"});
     EXPECT_EQ(
         refusals(list),
@@ -83,17 +84,10 @@ TEST(EntryImport, EveryRefusalNamesItsLineAndReason) {
                      "7: SRS \"2.51\" är inte ett tal mellan 0,500 och 2,500",
                      "8: SegelId s-100 finns redan i tävlingen", "9: SegelId swe-1 finns redan på rad 2",
                      "10: för många fält (6, högst 5)", "11: citattecken utan slut"}));
-    ASSERT_EQ(list.entries.size(), 5u);
-    EXPECT_EQ(list.entries.front().group + "|" + list.entries.back().group, "|SRS B");
-}
-
-// Only accepted lines claim their sail id.
-TEST(EntryImport, OnlyAcceptedLinesClaimTheirSailIdAndBlankLinesArePassedOver) {
-    const EntryList list =
-        parseEntryList("Ett;S-1;IF;9\n\n;;;\nTvå;S-1;IF;1\n;\nTre;;IF;1\nFyra;;IF;1\n", {});
-    EXPECT_EQ(refusals(list), QStringList{"1: SRS \"9\" är inte ett tal mellan 0,500 och 2,500"});
-    EXPECT_EQ(boats(list), (QStringList{"Två|S-1|IF|1,000", "Tre||IF|1,000", "Fyra||IF|1,000"}));
-    EXPECT_EQ(list.entries[0].line, 4);
+    ASSERT_EQ(list.entries.size(), 6u);
+    EXPECT_EQ(list.entries.front().group + "|" + list.entries[4].group + "|" + boats(list).back(),
+              "|SRS B|Fri|S-4|IF|1,000");
+    EXPECT_EQ(list.entries.back().line, 19);
 }
 
 // The sail id is matched as stored: a long id cut to another boat's is a duplicate.

@@ -20,7 +20,6 @@ TEST(RaceSidecar, WhatIsWrittenComesBack) {
     sidecar.result.corrections[12][6] = {"4", "3"};
     sidecar.result.corrections[0][0] = {"Tävling", ""};
     writeSidecar(dat, sidecar);
-    EXPECT_EQ(sidecarFileName(dat), dir.filePath("Höst.json"));
     const SidecarRead read = readSidecar(dat);
     EXPECT_EQ(std::tuple(read.sidecar.codes, read.sidecar.queue, read.sidecar.result, read.sidecar.groups),
               std::tuple(sidecar.codes, sidecar.queue, sidecar.result, sidecar.groups));
@@ -32,7 +31,6 @@ TEST(RaceSidecar, ADamagedFileGivesWhatItCanAndSaysWhatItCouldNot) {
     const std::pair<QByteArray, std::map<int, QString>> cases[] = {
         {"{\"format\":1,\"codes\":{\"2\":\"RET\",\"x\":\"DNF\"}}", {{2, "RET"}}},
         {"{\"format\":1,\"codes\":{\"2\":\"RET\"", {}},
-        {"\x00\xff", {}},
     };
     for (const auto& [bytes, codes] : cases) {
         writeBytes(dir.filePath("Höst.json"), bytes);

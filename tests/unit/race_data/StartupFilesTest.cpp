@@ -28,20 +28,16 @@ protected:
 
 } // namespace
 
-TEST_F(StartupFilesTest, OnlyARegularFileCounts) {
+TEST_F(StartupFilesTest, OnlyARegularFileThatCanBeReadCounts) {
     EXPECT_TRUE(race_data::FilFinns(dat));
     for (const QString& path :
          {fifo, folder, QStringLiteral("/dev/null"), dir.filePath("saknas.dat"), QString()})
         EXPECT_FALSE(race_data::FilFinns(path)) << path.toStdString();
     EXPECT_EQ(race_data::LasInstallningar(fifo).DataFil, "NC");
     EXPECT_TRUE(race_data::SparaInstallningar(fifo, dat, {}).has_value());
-}
-
-// As nobody, since root reads everything.
-TEST_F(StartupFilesTest, AFileThatCannotBeReadDoesNotCount) {
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     ASSERT_EQ(chmod(QFile::encodeName(dat).constData(), 0), 0);
-    const ChildEnd end = runInChild([&] {
+    const ChildEnd end = runInChild([&] { // as nobody, since root reads everything
         dropRootPrivileges();
         return race_data::FilFinns(dat) ? 1 : 0;
     });
@@ -55,6 +51,5 @@ TEST_F(StartupFilesTest, OpeningAFifoOrAFolderIsRefusedAtOnce) {
         ASSERT_TRUE(error) << path.toStdString();
         EXPECT_EQ(error->path(), path);
         EXPECT_EQ(error->number(), 75);
-        EXPECT_FALSE(files.isOpen());
     }
 }
