@@ -1,5 +1,6 @@
 #pragma once
-// Exact bytes on disk and back, a race file of given boats, and the folder of one race.
+// A race file of given boats, the folder of one race, and the bytes on disk (FileBytes.h).
+#include "../FileBytes.h"
 #include "RaceFiles.h"
 #include "RuntimeError.h"
 
@@ -10,16 +11,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <vector>
-
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-}
-
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 inline void makeReadOnly(const QString& path) {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
