@@ -106,6 +106,7 @@ TEST(CorrectedTime, SailedTimesTheLysNumberAsShown) {
 
 TEST(FormatDate, EveryPatternOfTheDesk) {
     const std::pair<const char*, const char*> cases[] = {{"hh:mm:ss", "14:05:09"},
+                                                         {"hh:mm", "14:05"},
                                                          {"yyyy-mm-dd hh:mm:ss", "2003-07-05 14:05:09"},
                                                          {"mm-dd  hh:mm:ss", "07-05  14:05:09"},
                                                          {"yyyy-mm-dd    hh:mm:ss", "2003-07-05    14:05:09"},
